@@ -1,0 +1,35 @@
+// Folder listing and file deletion, in the shape of FindFirstFileW/FindNextFileW.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "platform/WinTypes.h"
+
+struct FindData {
+  DWORD attributes = 0;
+  std::wstring fileName;
+};
+
+// One folder listing in progress; destroying it closes the search (FindClose).
+class IFileSearch {
+ public:
+  virtual ~IFileSearch() = default;
+  // FindNextFileW: FALSE with ERROR_NO_MORE_FILES in *error at the end.
+  [[nodiscard]] virtual BOOL FindNextFileW(FindData* data, DWORD* error) = 0;
+};
+
+class IFileSystem {
+ public:
+  virtual ~IFileSystem() = default;
+
+  // FindFirstFileW: on success the first match is in data and a search is returned; on
+  // failure nullptr is returned and *error holds the GetLastError code.
+  [[nodiscard]] virtual std::unique_ptr<IFileSearch> FindFirstFileW(const wchar_t* pattern,
+                                                                    FindData* data,
+                                                                    DWORD* error) = 0;
+  // DeleteFileW: FALSE with the GetLastError code in *error on failure.
+  [[nodiscard]] virtual BOOL DeleteFileW(const wchar_t* path, DWORD* error) = 0;
+  // FormatMessageW of a system error code, without the trailing line break.
+  virtual std::wstring FormatSystemMessage(DWORD error) = 0;
+};

@@ -1,0 +1,32 @@
+#include "platform/Platform.h"
+
+#include <stdexcept>
+
+namespace {
+
+Platform gPlatform;
+
+template <typename T>
+T& Require(T* service) {
+  // Calling into the platform before one is installed is a programming error, not a
+  // platform failure to absorb.
+  if (service == nullptr) throw std::logic_error("no platform installed");
+  return *service;
+}
+
+}  // namespace
+
+const Platform& CurrentPlatform() { return gPlatform; }
+
+IRegistry& PlatformRegistry() { return Require(gPlatform.registry); }
+IShell& PlatformShell() { return Require(gPlatform.shell); }
+ISystemInfo& PlatformSystem() { return Require(gPlatform.system); }
+IFileSystem& PlatformFiles() { return Require(gPlatform.files); }
+IServiceManager& PlatformServices() { return Require(gPlatform.services); }
+IComRuntime& PlatformCom() { return Require(gPlatform.com); }
+
+ScopedPlatform::ScopedPlatform(const Platform& platform) : previous_(gPlatform) {
+  gPlatform = platform;
+}
+
+ScopedPlatform::~ScopedPlatform() { gPlatform = previous_; }

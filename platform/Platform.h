@@ -1,0 +1,41 @@
+// The one place the logic finds the Windows services it calls. The program installs
+// the real ones at start (platform/win32); a test installs fakes with a ScopedPlatform
+// that puts the previous set back when it goes out of scope.
+#pragma once
+
+#include "platform/FileSystem.h"
+#include "platform/Registry.h"
+#include "platform/ServiceManager.h"
+#include "platform/Shell.h"
+#include "platform/SystemInfo.h"
+#include "platform/TaskScheduler.h"
+
+struct Platform {
+  IRegistry* registry = nullptr;
+  IShell* shell = nullptr;
+  ISystemInfo* system = nullptr;
+  IFileSystem* files = nullptr;
+  IServiceManager* services = nullptr;
+  IComRuntime* com = nullptr;
+};
+
+// The installed set; every member is non-null once a platform is installed.
+const Platform& CurrentPlatform();
+
+IRegistry& PlatformRegistry();
+IShell& PlatformShell();
+ISystemInfo& PlatformSystem();
+IFileSystem& PlatformFiles();
+IServiceManager& PlatformServices();
+IComRuntime& PlatformCom();
+
+class ScopedPlatform {
+ public:
+  explicit ScopedPlatform(const Platform& platform);
+  ~ScopedPlatform();
+  ScopedPlatform(const ScopedPlatform&) = delete;
+  ScopedPlatform& operator=(const ScopedPlatform&) = delete;
+
+ private:
+  Platform previous_;
+};

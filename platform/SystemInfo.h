@@ -1,0 +1,22 @@
+// Facts about the running system: processor architecture, version and the clock.
+#pragma once
+
+#include "platform/WinTypes.h"
+
+struct OsVersion {
+  DWORD major = 0;
+  DWORD minor = 0;
+  DWORD build = 0;
+};
+
+class ISystemInfo {
+ public:
+  virtual ~ISystemInfo() = default;
+
+  // GetNativeSystemInfo's wProcessorArchitecture.
+  virtual WORD NativeProcessorArchitecture() = 0;
+  // RtlGetVersion: unlike GetVersionExW it does not depend on the manifest.
+  virtual OsVersion RtlGetVersion() = 0;
+  virtual void GetSystemTime(SYSTEMTIME* time) = 0;
+  [[nodiscard]] virtual BOOL SystemTimeToFileTime(const SYSTEMTIME* time, FILETIME* fileTime) = 0;
+};

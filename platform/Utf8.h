@@ -1,0 +1,9 @@
+// UTF-8 <-> UTF-16 text. The only code that cares whether wchar_t is 16 or 32 bits.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Invalid sequences become U+FFFD; nothing throws.
+std::wstring Utf8ToWide(std::string_view text);
+std::string WideToUtf8(std::wstring_view text);
