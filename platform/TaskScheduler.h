@@ -19,7 +19,12 @@ struct TaskVariant {
   static TaskVariant Int(LONG value) { return {VT_I4, value}; }
 };
 
+#ifdef _WIN32
+// The Windows header declares TASK_ENUM_HIDDEN as an enumerator of TASK_ENUM_FLAGS.
+#include <taskschd.h>
+#else
 constexpr LONG TASK_ENUM_HIDDEN = 0x1;
+#endif
 
 // {0F87369F-A4E5-4CFC-BD3E-73E6154572DD}
 inline constexpr GUID kClsidTaskScheduler = {

@@ -13,6 +13,11 @@
 #define WIN32_LEAN_AND_MEAN
 #endif
 #include <windows.h>
+// WIN32_LEAN_AND_MEAN leaves out the COM and shell headers, yet the portable code names
+// their constants (COINIT_*, CLSCTX_*, VT_*, VARIANT_BOOL, CSIDL_*), so bring them back.
+#include <objbase.h>
+#include <oleauto.h>
+#include <shlobj.h>
 #else
 
 using BYTE = std::uint8_t;
