@@ -30,6 +30,15 @@ class IFileSystem {
                                                                     DWORD* error) = 0;
   // DeleteFileW: FALSE with the GetLastError code in *error on failure.
   [[nodiscard]] virtual BOOL DeleteFileW(const wchar_t* path, DWORD* error) = 0;
+  // Creates or replaces the file with exactly these bytes (CreateFileW with
+  // CREATE_ALWAYS, then WriteFileW); FALSE with the GetLastError code in *error.
+  [[nodiscard]] virtual BOOL WriteWholeFile(const wchar_t* path, const std::string& bytes,
+                                            DWORD* error) {
+    (void)path;
+    (void)bytes;
+    *error = ERROR_INVALID_FUNCTION;
+    return FALSE;
+  }
   // FormatMessageW of a system error code, without the trailing line break.
   virtual std::wstring FormatSystemMessage(DWORD error) = 0;
 };

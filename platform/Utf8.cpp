@@ -108,3 +108,45 @@ std::string WideToUtf8(std::wstring_view text) {
   }
   return out;
 }
+
+std::wstring Utf16LeBytesToWide(const unsigned char* bytes, size_t count) {
+  std::wstring out;
+  out.reserve(count / 2);
+  for (size_t i = 0; i + 1 < count; i += 2) {
+    char32_t unit = static_cast<char32_t>(bytes[i] | (bytes[i + 1] << 8));
+    if constexpr (sizeof(wchar_t) == 4) {
+      // Join surrogate pairs into one code point; a lone surrogate becomes U+FFFD.
+      if (unit >= 0xD800 && unit <= 0xDBFF && i + 3 < count) {
+        const char32_t low = static_cast<char32_t>(bytes[i + 2] | (bytes[i + 3] << 8));
+        if (low >= 0xDC00 && low <= 0xDFFF) {
+          out.push_back(static_cast<wchar_t>(0x10000 + ((unit - 0xD800) << 10) + (low - 0xDC00)));
+          i += 2;
+          continue;
+        }
+      }
+      if (unit >= 0xD800 && unit <= 0xDFFF) unit = kReplacement;
+    }
+    out.push_back(static_cast<wchar_t>(unit));
+  }
+  return out;
+}
+
+std::string WideToUtf16LeBytes(std::wstring_view text) {
+  std::string out;
+  out.reserve(text.size() * 2);
+  auto put = [&out](char32_t unit) {
+    out.push_back(static_cast<char>(unit & 0xFF));
+    out.push_back(static_cast<char>((unit >> 8) & 0xFF));
+  };
+  for (wchar_t c : text) {
+    char32_t cp = static_cast<char32_t>(c);
+    if (sizeof(wchar_t) == 4 && cp >= 0x10000 && cp <= 0x10FFFF) {
+      cp -= 0x10000;
+      put(0xD800 + (cp >> 10));
+      put(0xDC00 + (cp & 0x3FF));
+    } else {
+      put(cp > 0x10FFFF ? kReplacement : cp);
+    }
+  }
+  return out;
+}

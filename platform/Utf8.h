@@ -7,3 +7,8 @@
 // Invalid sequences become U+FFFD; nothing throws.
 std::wstring Utf8ToWide(std::string_view text);
 std::string WideToUtf8(std::wstring_view text);
+
+// Registry strings are stored as UTF-16LE bytes on every system; these convert between
+// such bytes and text. An odd trailing byte is ignored.
+std::wstring Utf16LeBytesToWide(const unsigned char* bytes, size_t count);
+std::string WideToUtf16LeBytes(std::wstring_view text);

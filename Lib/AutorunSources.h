@@ -1,0 +1,30 @@
+// The four sources of the catalogue, in the order a refresh runs them, and the setter
+// that switches entries of each kind.
+#pragma once
+
+#include <string>
+
+#include "Lib/Autorun.h"
+#include "platform/WinTypes.h"
+
+// Startup folders: the all-users folder, then the user's.
+void CollectStartupFolders(TAutorunList& list);
+void CollectStartupFolder(const std::wstring& folder, TAutorunList& list);
+void SetStartupFileEnabled(const std::wstring& target, bool enable);
+
+// Run keys: machine native, machine 32-bit, user.
+void CollectRunKeys(TAutorunList& list);
+void CollectRunKey(HKEY rootKey, const std::wstring& keyPath, TAutorunList& list);
+void SetRunEntryEnabled(const std::wstring& target, bool enable);
+
+// Tasks of the task library's root folder.
+void CollectTasks(TAutorunList& list);
+void SetTaskEnabled(const std::wstring& target, bool enable);
+// Both are called with AutorunLock held.
+void ConnectTaskService();
+void DisconnectTaskService();
+bool TaskServiceConnected();
+
+// Every Win32 service.
+void CollectServices(TAutorunList& list);
+void SetServiceEnabled(const std::wstring& target, bool enable);

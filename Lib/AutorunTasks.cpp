@@ -1,0 +1,121 @@
+// Tasks registered in the root folder of the Task Scheduler library, through one
+// connection that lives only while AutorunLock is held.
+#include "Lib/AutorunSources.h"
+#include "platform/Platform.h"
+
+namespace {
+
+// Used only under AutorunLock. At process end a connection still held is released
+// without CoUninitialize: COM may already be gone for the thread by then.
+std::unique_ptr<ITaskServiceP> gTaskService;
+bool gOwnsComInit = false;
+
+void UndoComInit() {
+  if (!gOwnsComInit) return;
+  PlatformCom().CoUninitialize();
+  gOwnsComInit = false;
+}
+
+// Holds AutorunLock with a connection for one task operation; disconnects and unlocks
+// on every path, exceptions included.
+class TaskSession {
+ public:
+  TaskSession() : lock_(AutorunLock()) { ConnectTaskService(); }
+  ~TaskSession() { DisconnectTaskService(); }
+  TaskSession(const TaskSession&) = delete;
+  TaskSession& operator=(const TaskSession&) = delete;
+
+ private:
+  std::lock_guard<std::recursive_mutex> lock_;
+};
+
+// Lists the root folder; the first failed call ends the listing, keeping what was added.
+void ListRootFolder(TAutorunList& list) {
+  std::unique_ptr<ITaskFolderP> folder;
+  if (FAILED(gTaskService->GetFolder(L"\\", &folder)) || !folder) return;
+  // Hidden tasks stay out: TASK_ENUM_HIDDEN is not asked for.
+  std::unique_ptr<IRegisteredTaskCollectionP> tasks;
+  if (FAILED(folder->GetTasks(0, &tasks)) || !tasks) return;
+  LONG count = 0;
+  if (FAILED(tasks->get_Count(&count))) return;
+  // The root's path is "\"; without its trailing backslash nothing is left of it.
+  const std::wstring folderPath;
+  for (LONG i = 1; i <= count; ++i) {
+    std::unique_ptr<IRegisteredTaskP> task;
+    if (FAILED(tasks->get_Item(TaskVariant::Int(i), &task)) || !task) return;
+    TAutorunInfo entry;
+    if (FAILED(task->get_Name(&entry.Caption))) return;
+    std::wstring name;
+    if (FAILED(task->get_Name(&name))) return;
+    entry.Target = folderPath + L"\\" + name;
+    entry.From = kFromTask;
+    VARIANT_BOOL enabled = VARIANT_FALSE;
+    if (FAILED(task->get_Enabled(&enabled))) return;
+    entry.Enabled = enabled != 0;
+    list.push_back(std::move(entry));
+  }
+}
+
+}  // namespace
+
+void ConnectTaskService() {
+  if (gTaskService) return;
+  IComRuntime& com = PlatformCom();
+
+  // The user-interface thread already lives in a single-threaded apartment; then the
+  // existing initialisation is used and left alone.
+  const HRESULT init = com.CoInitializeEx(nullptr, COINIT_MULTITHREADED);
+  if (init == S_OK)
+    gOwnsComInit = true;
+  else if (init == S_FALSE || init == RPC_E_CHANGED_MODE)
+    gOwnsComInit = false;
+  else
+    return;
+
+  const HRESULT security =
+      com.CoInitializeSecurity(nullptr, -1, nullptr, nullptr, RPC_C_AUTHN_LEVEL_PKT,
+                               RPC_C_IMP_LEVEL_IMPERSONATE, nullptr, EOAC_NONE, nullptr);
+  if (FAILED(security) && security != RPC_E_TOO_LATE) {
+    UndoComInit();
+    return;
+  }
+
+  std::unique_ptr<ITaskServiceP> service;
+  if (FAILED(com.CoCreateInstance(kClsidTaskScheduler, nullptr,
+                                  CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER, kIidTaskService,
+                                  &service)) ||
+      !service) {
+    UndoComInit();
+    return;
+  }
+  if (FAILED(service->Connect(TaskVariant::Empty(), TaskVariant::Empty(), TaskVariant::Empty(),
+                              TaskVariant::Empty()))) {
+    service.reset();
+    UndoComInit();
+    return;
+  }
+  gTaskService = std::move(service);
+}
+
+void DisconnectTaskService() {
+  if (!gTaskService) return;
+  gTaskService.reset();
+  UndoComInit();
+}
+
+bool TaskServiceConnected() { return gTaskService != nullptr; }
+
+void CollectTasks(TAutorunList& list) {
+  TaskSession session;
+  if (gTaskService) ListRootFolder(list);
+}
+
+void SetTaskEnabled(const std::wstring& target, bool enable) {
+  TaskSession session;
+  if (!gTaskService) return;
+  std::unique_ptr<ITaskFolderP> folder;
+  if (FAILED(gTaskService->GetFolder(L"\\", &folder)) || !folder) return;
+  std::unique_ptr<IRegisteredTaskP> task;
+  if (FAILED(folder->GetTask(target, &task)) || !task) return;
+  (void)task->put_Enabled(enable ? VARIANT_TRUE : VARIANT_FALSE);
+}

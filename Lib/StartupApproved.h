@@ -1,0 +1,25 @@
+// The 12-byte records under Explorer's StartupApproved keys that say whether a Run
+// value or a startup file may start (Windows 10 and later).
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/WinTypes.h"
+
+inline constexpr wchar_t kApprovedStartupFolderKey[] =
+    L"\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\StartupApproved\\StartupFolder";
+inline constexpr wchar_t kApprovedRunKey[] =
+    L"\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\StartupApproved\\Run";
+inline constexpr wchar_t kApprovedRun32Key[] =
+    L"\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\StartupApproved\\Run32";
+
+// Whether the record allows the entry to start. No record, or one that cannot be read,
+// or one of another length, allows it.
+bool IsStartupApproved(HKEY rootKey, const std::wstring& key, const std::wstring& name);
+// The judgement alone, on a record's bytes.
+bool IsApprovalRecordEnabled(const std::vector<BYTE>& record);
+// The record for the new state, stamped with the current UTC time.
+std::vector<BYTE> MakeStartupApproved(bool enable);
+// The approval key for the entries of a Run key: Run32 for the 32-bit branch.
+std::wstring ApprovalKeyForRunKey(const std::wstring& runKeyPath);

@@ -1,0 +1,152 @@
+#include "Tavin/Path.h"
+
+#include <algorithm>
+#include <array>
+
+#include "Tavin/Text.h"
+#include "platform/Platform.h"
+
+namespace {
+
+TFolderVariables gFolderVariables;
+
+// Every one of them is four characters long, which the split relies on.
+constexpr std::array<std::wstring_view, 5> kCommandExtensions = {L".EXE", L".BAT", L".COM",
+                                                                  L".CMD", L".MSI"};
+
+// The text between an opening quote at position 0 and the next quote; everything after
+// the opening quote when none closes it.
+std::wstring_view Unquote(std::wstring_view text, bool& closed) {
+  const size_t close = text.find(L'"', 1);
+  closed = close != std::wstring_view::npos;
+  return closed ? text.substr(1, close - 1) : text.substr(1);
+}
+
+}  // namespace
+
+std::wstring GetSpecialFolder(int csidl) {
+  std::array<wchar_t, MAX_PATH + 1> buffer{};
+  if (PlatformShell().SHGetFolderPathW(nullptr, csidl, nullptr, SHGFP_TYPE_CURRENT,
+                                       buffer.data()) != S_OK)
+    return {};
+  buffer.back() = L'\0';
+  std::wstring path(buffer.data());
+  if (!path.empty() && path.back() == L'\\') path.pop_back();
+  return path;
+}
+
+TFolderVariables BuildFolderVariables() {
+  // A 32-bit process on 64-bit Windows is given the " (x86)" program-files folders for
+  // the plain CSIDLs; removing the mark yields the native folders.
+  const bool is64Bit = PlatformSystem().NativeProcessorArchitecture() == PROCESSOR_ARCHITECTURE_AMD64;
+  TFolderVariables table;
+  table.emplace_back(L"%ProgramData%", GetSpecialFolder(CSIDL_COMMON_APPDATA));
+  table.emplace_back(L"%SystemRoot%", GetSpecialFolder(CSIDL_WINDOWS));
+  table.emplace_back(L"%Public%", GetSpecialFolder(CSIDL_COMMON_DOCUMENTS));
+  table.emplace_back(L"%AppData%", GetSpecialFolder(CSIDL_APPDATA));
+  table.emplace_back(L"%WinDir%", GetSpecialFolder(CSIDL_WINDOWS));
+  if (is64Bit) {
+    table.emplace_back(L"%CommonProgramFiles(x86)%", GetSpecialFolder(CSIDL_PROGRAM_FILES_COMMONX86));
+    table.emplace_back(L"%CommonProgramFiles%",
+                       RemoveX86Suffix(GetSpecialFolder(CSIDL_PROGRAM_FILES_COMMON)));
+    table.emplace_back(L"%ProgramFiles(x86)%", GetSpecialFolder(CSIDL_PROGRAM_FILESX86));
+    table.emplace_back(L"%ProgramFiles%", RemoveX86Suffix(GetSpecialFolder(CSIDL_PROGRAM_FILES)));
+  } else {
+    table.emplace_back(L"%CommonProgramFiles(x86)%", GetSpecialFolder(CSIDL_PROGRAM_FILES_COMMON));
+    table.emplace_back(L"%CommonProgramFiles%", GetSpecialFolder(CSIDL_PROGRAM_FILES_COMMON));
+    table.emplace_back(L"%ProgramFiles(x86)%", GetSpecialFolder(CSIDL_PROGRAM_FILES));
+    table.emplace_back(L"%ProgramFiles%", GetSpecialFolder(CSIDL_PROGRAM_FILES));
+  }
+  return table;
+}
+
+const TFolderVariables& FolderVariables() { return gFolderVariables; }
+
+void InitializeFolderVariables() { gFolderVariables = BuildFolderVariables(); }
+
+void SplitCommandLine(std::wstring_view commandLine, std::wstring& file, std::wstring& parameters) {
+  file.clear();
+  parameters.clear();
+  const std::wstring line = Trim(commandLine);
+  if (line.empty()) return;
+
+  if (line.front() == L'"') {
+    bool closed = false;
+    const std::wstring_view inner = Unquote(line, closed);
+    if (closed) {
+      file = Trim(inner);
+      parameters = Trim(std::wstring_view(line).substr(inner.size() + 2));
+    } else {
+      file = std::wstring(inner);
+    }
+    return;
+  }
+
+  // The earliest extension anywhere in the text ends the file part, even inside a
+  // folder name: unquoted paths with spaces are common in Run values.
+  const std::wstring upper = UpperCaseAscii(line);
+  size_t first = std::wstring::npos;
+  for (std::wstring_view extension : kCommandExtensions) first = std::min(first, upper.find(extension));
+  if (first != std::wstring::npos) {
+    const size_t end = first + 4;
+    file = Trim(std::wstring_view(line).substr(0, end));
+    parameters = Trim(std::wstring_view(line).substr(end));
+    return;
+  }
+
+  const size_t space = line.find(L' ');
+  if (space == std::wstring::npos) {
+    file = line;
+  } else {
+    file = Trim(std::wstring_view(line).substr(0, space));
+    parameters = Trim(std::wstring_view(line).substr(space + 1));
+  }
+}
+
+std::wstring ExtractCommandFile(std::wstring_view commandLine) {
+  // The native path prefix some drivers and services store.
+  if (commandLine.substr(0, 4) == L"\\??\\") commandLine.remove_prefix(4);
+
+  std::wstring file;
+  std::wstring parameters;
+  SplitCommandLine(commandLine, file, parameters);
+
+  // rundll32 only hosts the library named in its parameters; that library is what starts.
+  if (SameTextAscii(ExtractFileName(file), L"rundll32.exe") && !parameters.empty()) {
+    std::wstring library = Trim(parameters);
+    if (!library.empty() && library.front() == L'"') {
+      bool closed = false;
+      library = std::wstring(Unquote(library, closed));
+    }
+    const size_t comma = library.find(L',');
+    if (comma != std::wstring::npos) library.resize(comma);
+    file = library;
+  }
+
+  file = ExpandFolderVariable(file);
+
+  std::wstring result;
+  result.reserve(file.size());
+  for (size_t i = 0; i < file.size(); ++i) {
+    result.push_back(file[i]);
+    if (file[i] == L'\\' && i + 1 < file.size() && file[i + 1] == L'\\') ++i;
+  }
+  return result;
+}
+
+std::wstring ExpandFolderVariable(std::wstring_view text) {
+  for (const auto& [key, folder] : FolderVariables()) {
+    if (text.size() > key.size() && text[key.size()] == L'\\' && StartsTextAscii(key, text))
+      return folder + std::wstring(text.substr(key.size()));
+  }
+  return std::wstring(text);
+}
+
+std::wstring RemoveX86Suffix(std::wstring_view path) {
+  constexpr std::wstring_view kSuffix = L" (x86)";
+  const size_t pos = FindTextAscii(path, kSuffix);
+  if (pos == std::wstring_view::npos) return std::wstring(path);
+  std::wstring result(path);
+  result.erase(pos, kSuffix.size());
+  return result;
+}

@@ -1,0 +1,344 @@
+#include "Tavin/Registry.h"
+
+#include <algorithm>
+#include <array>
+
+#include "Tavin/Text.h"
+#include "platform/PlatformHandles.h"
+#include "platform/Utf8.h"
+
+namespace {
+
+struct RootName {
+  HKEY root;
+  const wchar_t* longName;
+  const wchar_t* shortName;  // nullptr: the root has none
+};
+
+const std::array<RootName, 7>& RootNames() {
+  static const std::array<RootName, 7> names = {{
+      {HKEY_CLASSES_ROOT, L"HKEY_CLASSES_ROOT", L"HKCR"},
+      {HKEY_CURRENT_USER, L"HKEY_CURRENT_USER", L"HKCU"},
+      {HKEY_LOCAL_MACHINE, L"HKEY_LOCAL_MACHINE", L"HKLM"},
+      {HKEY_USERS, L"HKEY_USERS", L"HKU"},
+      {HKEY_PERFORMANCE_DATA, L"HKEY_PERFORMANCE_DATA", nullptr},
+      {HKEY_CURRENT_CONFIG, L"HKEY_CURRENT_CONFIG", nullptr},
+      {HKEY_DYN_DATA, L"HKEY_DYN_DATA", nullptr},
+  }};
+  return names;
+}
+
+// Key paths are always taken from the root, so a leading backslash means nothing; the
+// registry itself rejects one.
+std::wstring KeyPath(std::wstring_view key) {
+  while (!key.empty() && key.front() == L'\\') key.remove_prefix(1);
+  return std::wstring(key);
+}
+
+// Opens an existing key for reading, stepping down from full read rights to what a
+// restricted key may still allow.
+UniqueRegKey OpenForRead(HKEY rootKey, std::wstring_view key) {
+  const std::wstring path = KeyPath(key);
+  UniqueRegKey opened;
+  for (REGSAM access : {kRegReadAccess, kRegQueryEnumAccess, kRegQueryAccess}) {
+    if (PlatformRegistry().RegOpenKeyExW(rootKey, path.c_str(), 0, access, opened.put()) ==
+        ERROR_SUCCESS)
+      return opened;
+    opened.release();  // a failed open leaves nothing to close
+  }
+  return {};
+}
+
+// Opens a key for writing, creating it (and its parents) when it is missing.
+UniqueRegKey OpenForWrite(HKEY rootKey, std::wstring_view key) {
+  const std::wstring path = KeyPath(key);
+  UniqueRegKey opened;
+  DWORD disposition = 0;
+  if (PlatformRegistry().RegCreateKeyExW(rootKey, path.c_str(), REG_OPTION_NON_VOLATILE,
+                                         kRegWriteAccess, opened.put(),
+                                         &disposition) != ERROR_SUCCESS) {
+    opened.release();
+    return {};
+  }
+  return opened;
+}
+
+struct RawValue {
+  DWORD type = REG_NONE;
+  std::vector<BYTE> bytes;
+};
+
+// Reads a value in two calls: its size, then its data. The value can grow in between;
+// the read then reports ERROR_MORE_DATA and fails like any other error.
+bool QueryRaw(HKEY key, const std::wstring& name, RawValue& value, bool& sizeKnown) {
+  sizeKnown = false;
+  DWORD type = REG_NONE;
+  DWORD size = 0;
+  if (PlatformRegistry().RegQueryValueExW(key, name.c_str(), &type, nullptr, &size) !=
+      ERROR_SUCCESS)
+    return false;
+  value.type = type;
+  value.bytes.assign(size, 0);
+  sizeKnown = true;
+  if (size == 0) return true;
+  DWORD read = size;
+  if (PlatformRegistry().RegQueryValueExW(key, name.c_str(), &type, value.bytes.data(), &read) !=
+      ERROR_SUCCESS)
+    return false;
+  value.type = type;
+  value.bytes.resize(std::min(read, size));
+  return true;
+}
+
+bool IsBinaryType(DWORD type) {
+  return type == REG_BINARY || type == REG_NONE || type == REG_RESOURCE_LIST ||
+         type == REG_FULL_RESOURCE_DESCRIPTOR || type == REG_RESOURCE_REQUIREMENTS_LIST;
+}
+
+// Enumerates names with a buffer sized from RegQueryInfoKeyW, growing it when a longer
+// name appeared since.
+template <typename Enum>
+bool ReadNames(DWORD maxLength, Enum enumerate, std::vector<std::wstring>& names) {
+  std::vector<wchar_t> buffer(static_cast<size_t>(maxLength) + 1);
+  for (DWORD index = 0;;) {
+    DWORD length = static_cast<DWORD>(buffer.size());
+    const LSTATUS status = enumerate(index, buffer.data(), &length);
+    if (status == ERROR_NO_MORE_ITEMS) return true;
+    if (status == ERROR_MORE_DATA) {
+      buffer.resize(buffer.size() * 2);
+      continue;
+    }
+    if (status != ERROR_SUCCESS) return false;
+    names.emplace_back(buffer.data(), std::min<size_t>(length, buffer.size()));
+    ++index;
+  }
+}
+
+void DeleteKeyTree(HKEY parent, const std::wstring& name) {
+  {
+    UniqueRegKey child;
+    if (PlatformRegistry().RegOpenKeyExW(parent, name.c_str(), 0, kRegWriteAccess, child.put()) !=
+        ERROR_SUCCESS) {
+      child.release();
+      return;
+    }
+    std::vector<std::wstring> subKeys;
+    DWORD count = 0;
+    DWORD maxLength = 0;
+    if (PlatformRegistry().RegQueryInfoKeyW(child.get(), &count, &maxLength, nullptr, nullptr,
+                                            nullptr) == ERROR_SUCCESS) {
+      ReadNames(
+          maxLength,
+          [&](DWORD index, wchar_t* buffer, DWORD* length) {
+            return PlatformRegistry().RegEnumKeyExW(child.get(), index, buffer, length);
+          },
+          subKeys);
+    }
+    for (const std::wstring& subKey : subKeys) DeleteKeyTree(child.get(), subKey);
+  }
+  (void)PlatformRegistry().RegDeleteKeyExW(parent, name.c_str(), KEY_WOW64_64KEY);
+}
+
+void SetValue(HKEY rootKey, std::wstring_view key, std::wstring_view name, DWORD type,
+              const BYTE* data, size_t size) {
+  UniqueRegKey opened = OpenForWrite(rootKey, key);
+  if (!opened) return;
+  const std::wstring valueName(name);
+  (void)PlatformRegistry().RegSetValueExW(opened.get(), valueName.c_str(), type, data,
+                                          static_cast<DWORD>(size));
+}
+
+}  // namespace
+
+std::wstring RootKeyToName(HKEY rootKey, bool shortName) {
+  for (const RootName& entry : RootNames()) {
+    if (entry.root != rootKey) continue;
+    return (shortName && entry.shortName != nullptr) ? entry.shortName : entry.longName;
+  }
+  return {};
+}
+
+HKEY NameToRootKey(std::wstring_view name) {
+  for (const RootName& entry : RootNames()) {
+    if (SameTextAscii(name, entry.longName)) return entry.root;
+    if (entry.shortName != nullptr && SameTextAscii(name, entry.shortName)) return entry.root;
+  }
+  return nullptr;
+}
+
+bool TReg::IsKey(HKEY rootKey, std::wstring_view key) {
+  const std::wstring path = KeyPath(key);
+  UniqueRegKey opened;
+  if (PlatformRegistry().RegOpenKeyExW(rootKey, path.c_str(), 0, kRegQueryEnumAccess,
+                                       opened.put()) != ERROR_SUCCESS) {
+    opened.release();
+    return false;
+  }
+  return true;
+}
+
+std::vector<BYTE> TReg::ReadBinary(HKEY rootKey, std::wstring_view key, std::wstring_view name) {
+  UniqueRegKey opened = OpenForRead(rootKey, key);
+  if (!opened) return {};
+  RawValue value;
+  bool sizeKnown = false;
+  const bool read = QueryRaw(opened.get(), std::wstring(name), value, sizeKnown);
+  if (!sizeKnown) return {};
+  // Data is taken only from the binary kinds; for any other type, or a read that failed
+  // once the size was known, the caller gets that many zero bytes.
+  if (!read || !IsBinaryType(value.type)) return std::vector<BYTE>(value.bytes.size(), 0);
+  return value.bytes;
+}
+
+bool TReg::ReadBool(HKEY rootKey, std::wstring_view key, std::wstring_view name, bool value) {
+  return ReadInteger(rootKey, key, name, value ? 1 : 0) != 0;
+}
+
+std::int32_t TReg::ReadInteger(HKEY rootKey, std::wstring_view key, std::wstring_view name,
+                               std::int32_t value) {
+  UniqueRegKey opened = OpenForRead(rootKey, key);
+  if (!opened) return value;
+  RawValue raw;
+  bool sizeKnown = false;
+  if (!QueryRaw(opened.get(), std::wstring(name), raw, sizeKnown)) return value;
+  // A big-endian DWORD is taken as stored: the bytes are not swapped.
+  if ((raw.type != REG_DWORD && raw.type != REG_DWORD_BIG_ENDIAN) || raw.bytes.size() != 4)
+    return value;
+  const std::uint32_t bits = static_cast<std::uint32_t>(raw.bytes[0]) |
+                             (static_cast<std::uint32_t>(raw.bytes[1]) << 8) |
+                             (static_cast<std::uint32_t>(raw.bytes[2]) << 16) |
+                             (static_cast<std::uint32_t>(raw.bytes[3]) << 24);
+  return static_cast<std::int32_t>(bits);
+}
+
+std::wstring TReg::ReadString(HKEY rootKey, std::wstring_view key, std::wstring_view name,
+                              std::wstring_view value) {
+  UniqueRegKey opened = OpenForRead(rootKey, key);
+  if (!opened) return std::wstring(value);
+  RawValue raw;
+  bool sizeKnown = false;
+  // From here on every failure reads as the empty string: the key exists.
+  if (!QueryRaw(opened.get(), std::wstring(name), raw, sizeKnown)) return {};
+  if (raw.type != REG_SZ && raw.type != REG_EXPAND_SZ) {
+    // Other types have no defined text; multi-strings give their first string and
+    // everything else nothing, which keeps command lines of odd values harmless.
+    if (raw.type != REG_MULTI_SZ) return {};
+  }
+  std::wstring text = Utf16LeBytesToWide(raw.bytes.data(), raw.bytes.size());
+  const size_t nul = text.find(L'\0');
+  if (nul != std::wstring::npos) text.resize(nul);
+  return text;
+}
+
+int TReg::ReadKeyNames(HKEY rootKey, std::wstring_view key, std::vector<std::wstring>& keyNames) {
+  keyNames.clear();
+  UniqueRegKey opened = OpenForRead(rootKey, key);
+  if (!opened) return 0;
+  DWORD count = 0;
+  DWORD maxLength = 0;
+  if (PlatformRegistry().RegQueryInfoKeyW(opened.get(), &count, &maxLength, nullptr, nullptr,
+                                          nullptr) != ERROR_SUCCESS)
+    return 0;
+  const bool complete = ReadNames(
+      maxLength,
+      [&](DWORD index, wchar_t* buffer, DWORD* length) {
+        return PlatformRegistry().RegEnumKeyExW(opened.get(), index, buffer, length);
+      },
+      keyNames);
+  if (!complete) keyNames.clear();
+  return static_cast<int>(keyNames.size());
+}
+
+int TReg::ReadValueNames(HKEY rootKey, std::wstring_view key,
+                         std::vector<std::wstring>& valueNames) {
+  valueNames.clear();
+  UniqueRegKey opened = OpenForRead(rootKey, key);
+  if (!opened) return 0;
+  DWORD count = 0;
+  DWORD maxLength = 0;
+  if (PlatformRegistry().RegQueryInfoKeyW(opened.get(), nullptr, nullptr, &count, &maxLength,
+                                          nullptr) != ERROR_SUCCESS)
+    return 0;
+  const bool complete = ReadNames(
+      maxLength,
+      [&](DWORD index, wchar_t* buffer, DWORD* length) {
+        return PlatformRegistry().RegEnumValueW(opened.get(), index, buffer, length, nullptr);
+      },
+      valueNames);
+  if (!complete) valueNames.clear();
+  return static_cast<int>(valueNames.size());
+}
+
+void TReg::WriteBinary(HKEY rootKey, std::wstring_view key, std::wstring_view name,
+                       const std::vector<BYTE>& value) {
+  SetValue(rootKey, key, name, REG_BINARY, value.data(), value.size());
+}
+
+void TReg::WriteInteger(HKEY rootKey, std::wstring_view key, std::wstring_view name,
+                        std::int32_t value) {
+  const auto bits = static_cast<std::uint32_t>(value);
+  const BYTE data[4] = {static_cast<BYTE>(bits), static_cast<BYTE>(bits >> 8),
+                        static_cast<BYTE>(bits >> 16), static_cast<BYTE>(bits >> 24)};
+  SetValue(rootKey, key, name, REG_DWORD, data, sizeof data);
+}
+
+void TReg::WriteString(HKEY rootKey, std::wstring_view key, std::wstring_view name,
+                       std::wstring_view value) {
+  // REG_SZ data carries its terminating NUL.
+  std::string bytes = WideToUtf16LeBytes(value);
+  bytes.append(2, '\0');
+  SetValue(rootKey, key, name, REG_SZ, reinterpret_cast<const BYTE*>(bytes.data()), bytes.size());
+}
+
+void TReg::DeleteKey(HKEY rootKey, std::wstring_view key, std::wstring_view name) {
+  // An empty name would address the key itself, not a subkey of it.
+  if (name.empty()) return;
+  UniqueRegKey opened = OpenForWrite(rootKey, key);
+  if (!opened) return;
+  DeleteKeyTree(opened.get(), std::wstring(name));
+}
+
+void TReg::DeleteValue(HKEY rootKey, std::wstring_view key, std::wstring_view name) {
+  UniqueRegKey opened = OpenForWrite(rootKey, key);
+  if (!opened) return;
+  const std::wstring valueName(name);
+  (void)PlatformRegistry().RegDeleteValueW(opened.get(), valueName.c_str());
+}
+
+bool TReg::Parse(std::wstring_view text, HKEY& rootKey, std::wstring& key, std::wstring& name) {
+  key.clear();
+  name.clear();
+  std::vector<std::wstring_view> parts;
+  size_t start = 0;
+  for (;;) {
+    const size_t pos = text.find(L'\\', start);
+    if (pos == std::wstring_view::npos) {
+      parts.push_back(text.substr(start));
+      break;
+    }
+    parts.push_back(text.substr(start, pos - start));
+    start = pos + 1;
+  }
+  if (parts.size() < 3) return false;
+  rootKey = NameToRootKey(parts.front());
+  for (size_t i = 1; i + 1 < parts.size(); ++i) {
+    if (i > 1) key += L'\\';
+    key += parts[i];
+  }
+  key = KeyPath(key);
+  name = std::wstring(parts.back());
+  return true;
+}
+
+void TReg::Delete(std::wstring_view text) {
+  HKEY rootKey = nullptr;
+  std::wstring key;
+  std::wstring name;
+  if (!Parse(text, rootKey, key, name)) return;
+  // The empty name is the key's default value, never a subkey: treating it as one would
+  // delete the whole key the value lives in.
+  if (!name.empty() && IsKey(rootKey, key + L"\\" + name))
+    DeleteKey(rootKey, key, name);
+  else
+    DeleteValue(rootKey, key, name);
+}
