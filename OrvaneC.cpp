@@ -29,7 +29,7 @@ void Write(DWORD which, const std::string& text) {
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-  Win32Platform platform;
+  InstallWin32Platform();
   InitializeFolderVariables();
   std::vector<std::wstring> args(argv + 1, argv + argc);
   std::string out;
