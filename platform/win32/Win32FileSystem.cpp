@@ -1,0 +1,62 @@
+#include "platform/win32/Win32FileSystem.h"
+
+#include "platform/win32/Win32Handles.h"
+
+namespace {
+
+void CopyFound(const WIN32_FIND_DATAW& found, FindData* data) {
+  data->attributes = found.dwFileAttributes;
+  data->fileName = found.cFileName;
+}
+
+class Win32FileSearch final : public IFileSearch {
+ public:
+  explicit Win32FileSearch(UniqueFindHandle handle) : handle_(std::move(handle)) {}
+
+  BOOL FindNextFileW(FindData* data, DWORD* error) override {
+    WIN32_FIND_DATAW found;
+    if (!::FindNextFileW(handle_.get(), &found)) {
+      *error = ::GetLastError();
+      return FALSE;
+    }
+    CopyFound(found, data);
+    return TRUE;
+  }
+
+ private:
+  UniqueFindHandle handle_;
+};
+
+}  // namespace
+
+std::unique_ptr<IFileSearch> Win32FileSystem::FindFirstFileW(const wchar_t* pattern,
+                                                             FindData* data, DWORD* error) {
+  // The basic information level skips the 8.3 short name nobody here reads.
+  WIN32_FIND_DATAW found;
+  UniqueFindHandle handle(::FindFirstFileExW(pattern, FindExInfoBasic, &found,
+                                             FindExSearchNameMatch, nullptr, 0));
+  if (!handle) {
+    *error = ::GetLastError();
+    return nullptr;
+  }
+  CopyFound(found, data);
+  return std::make_unique<Win32FileSearch>(std::move(handle));
+}
+
+BOOL Win32FileSystem::DeleteFileW(const wchar_t* path, DWORD* error) {
+  if (::DeleteFileW(path)) return TRUE;
+  *error = ::GetLastError();
+  return FALSE;
+}
+
+std::wstring Win32FileSystem::FormatSystemMessage(DWORD error) {
+  wchar_t* buffer = nullptr;
+  DWORD length = ::FormatMessageW(
+      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+      nullptr, error, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
+  UniqueLocalMemory owner(buffer);
+  if (length == 0) return {};
+  // System messages end in CR LF, which would break a message box line or a log line.
+  while (length > 0 && (buffer[length - 1] == L'\r' || buffer[length - 1] == L'\n')) --length;
+  return std::wstring(buffer, length);
+}

@@ -1,0 +1,12 @@
+// Folder listing, file deletion and system messages, straight through to kernel32.
+#pragma once
+
+#include "platform/FileSystem.h"
+
+class Win32FileSystem final : public IFileSystem {
+ public:
+  std::unique_ptr<IFileSearch> FindFirstFileW(const wchar_t* pattern, FindData* data,
+                                              DWORD* error) override;
+  BOOL DeleteFileW(const wchar_t* path, DWORD* error) override;
+  std::wstring FormatSystemMessage(DWORD error) override;
+};

@@ -1,0 +1,28 @@
+// The real Windows services, one adapter of each kind.
+#pragma once
+
+#include "platform/Platform.h"
+#include "platform/win32/Win32FileSystem.h"
+#include "platform/win32/Win32Registry.h"
+#include "platform/win32/Win32ServiceManager.h"
+#include "platform/win32/Win32Shell.h"
+#include "platform/win32/Win32SystemInfo.h"
+#include "platform/win32/Win32TaskScheduler.h"
+
+class Win32Platform {
+ public:
+  // The adapters as a set to install (ScopedPlatform) or to call directly.
+  Platform Services();
+
+ private:
+  Win32Registry registry_;
+  Win32Shell shell_;
+  Win32SystemInfo system_;
+  Win32FileSystem files_;
+  Win32ServiceManager services_;
+  Win32ComRuntime com_;
+};
+
+// Installs the real services for the rest of the process. main() of each program calls
+// it first; calling it again changes nothing.
+void InstallWin32Platform();

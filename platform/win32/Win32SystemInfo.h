@@ -1,0 +1,12 @@
+// Processor architecture, the true Windows version and the clock.
+#pragma once
+
+#include "platform/SystemInfo.h"
+
+class Win32SystemInfo final : public ISystemInfo {
+ public:
+  WORD NativeProcessorArchitecture() override;
+  OsVersion RtlGetVersion() override;
+  void GetSystemTime(SYSTEMTIME* time) override;
+  BOOL SystemTimeToFileTime(const SYSTEMTIME* time, FILETIME* fileTime) override;
+};

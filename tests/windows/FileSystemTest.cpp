@@ -1,0 +1,156 @@
+// Folder listing, deletion and system messages through the file adapter.
+#include <set>
+
+#include "WineTest.h"
+
+namespace {
+
+class AnyFileSystem : public WineTest {
+ protected:
+  void SetUp() override {
+    wchar_t temp[MAX_PATH + 1];
+    ASSERT_GT(::GetTempPathW(MAX_PATH + 1, temp), 0u);
+    folder_ = std::wstring(temp) + RunUniqueName(L"OrvaneFiles");
+    ASSERT_TRUE(::CreateDirectoryW(folder_.c_str(), nullptr));
+  }
+  void TearDown() override {
+    // Nothing here is deep; a shell-free removal keeps the fixture independent of the
+    // adapter under test.
+    WIN32_FIND_DATAW found;
+    HANDLE search = ::FindFirstFileW((folder_ + L"\\*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+      do {
+        std::wstring path = folder_ + L"\\" + found.cFileName;
+        ::SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+        if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+          ::RemoveDirectoryW(path.c_str());
+        else
+          ::DeleteFileW(path.c_str());
+      } while (::FindNextFileW(search, &found));
+      ::FindClose(search);
+    }
+    ::RemoveDirectoryW(folder_.c_str());
+  }
+  std::wstring Make(const wchar_t* name) {
+    std::wstring path = folder_ + L"\\" + name;
+    UniqueHandle file(::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr));
+    EXPECT_NE(file.get(), INVALID_HANDLE_VALUE);
+    if (file.get() == INVALID_HANDLE_VALUE) file.release();
+    return path;
+  }
+  IFileSystem& files() { return PlatformFiles(); }
+
+  std::wstring folder_;
+};
+
+TEST_F(AnyFileSystem, ListingGivesDotAndDotDotFirstThenEveryEntryThenNoMoreFiles) {
+  Make(L"App.lnk");
+  Make(L"notes.txt");
+  ASSERT_TRUE(::CreateDirectoryW((folder_ + L"\\Sub").c_str(), nullptr));
+
+  FindData data;
+  DWORD error = 0;
+  std::unique_ptr<IFileSearch> search = files().FindFirstFileW((folder_ + L"\\*").c_str(),
+                                                               &data, &error);
+  ASSERT_TRUE(search) << error;
+  std::vector<FindData> entries{data};
+  while (search->FindNextFileW(&data, &error)) entries.push_back(data);
+  EXPECT_EQ(error, ERROR_NO_MORE_FILES);
+
+  ASSERT_EQ(entries.size(), 5u);
+  EXPECT_EQ(entries[0].fileName, L".");
+  EXPECT_EQ(entries[1].fileName, L"..");
+  std::set<std::pair<std::wstring, bool>> rest;
+  for (size_t i = 2; i < entries.size(); ++i)
+    rest.emplace(entries[i].fileName, (entries[i].attributes & FILE_ATTRIBUTE_DIRECTORY) != 0);
+  EXPECT_EQ(rest, (std::set<std::pair<std::wstring, bool>>{
+                      {L"App.lnk", false}, {L"notes.txt", false}, {L"Sub", true}}));
+}
+
+TEST_F(AnyFileSystem, PatternsFilterAndMissingPlacesGiveTheirErrors) {
+  Make(L"App.lnk");
+  Make(L"notes.txt");
+  FindData data;
+  DWORD error = 0;
+  auto search = files().FindFirstFileW((folder_ + L"\\*.lnk").c_str(), &data, &error);
+  ASSERT_TRUE(search);
+  EXPECT_EQ(data.fileName, L"App.lnk");
+  EXPECT_FALSE(search->FindNextFileW(&data, &error));
+  EXPECT_EQ(error, ERROR_NO_MORE_FILES);
+  EXPECT_EQ(data.fileName, L"App.lnk") << "a failed step leaves the entry untouched";
+
+  struct Case {
+    std::wstring pattern;
+    DWORD error;
+  } cases[] = {
+      {folder_ + L"\\*.exe", ERROR_FILE_NOT_FOUND},
+      {folder_ + L"\\Missing\\*", ERROR_PATH_NOT_FOUND},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.pattern);
+    FindData untouched{7, L"before"};
+    DWORD got = 0;
+    EXPECT_FALSE(files().FindFirstFileW(c.pattern.c_str(), &untouched, &got));
+    EXPECT_EQ(got, c.error);
+    EXPECT_EQ(untouched.fileName, L"before");
+  }
+}
+
+TEST_F(AnyFileSystem, StartupFoldersExistAndList) {
+  for (int csidl : {CSIDL_STARTUP, CSIDL_COMMON_STARTUP}) {
+    SCOPED_TRACE(csidl);
+    wchar_t path[MAX_PATH + 1];
+    ASSERT_EQ(PlatformShell().SHGetFolderPathW(nullptr, csidl, nullptr, SHGFP_TYPE_CURRENT, path),
+              S_OK);
+    FindData data;
+    DWORD error = 0;
+    auto search = files().FindFirstFileW((std::wstring(path) + L"\\*").c_str(), &data, &error);
+    ASSERT_TRUE(search) << error;
+    EXPECT_EQ(data.fileName, L".");
+  }
+}
+
+TEST_F(AnyFileSystem, DeleteFileErrors) {
+  const std::wstring plain = Make(L"plain.txt");
+  const std::wstring readOnly = Make(L"readonly.txt");
+  ASSERT_TRUE(::SetFileAttributesW(readOnly.c_str(), FILE_ATTRIBUTE_READONLY));
+  const std::wstring open = Make(L"open.txt");
+  UniqueHandle held(::CreateFileW(open.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                  OPEN_EXISTING, 0, nullptr));
+  ASSERT_NE(held.get(), INVALID_HANDLE_VALUE);
+  ASSERT_TRUE(::CreateDirectoryW((folder_ + L"\\Dir").c_str(), nullptr));
+
+  struct Case {
+    std::wstring path;
+    BOOL result;
+    DWORD error;
+  } cases[] = {
+      {plain, TRUE, 0},
+      {plain, FALSE, ERROR_FILE_NOT_FOUND},
+      {folder_ + L"\\Missing\\x.txt", FALSE, ERROR_PATH_NOT_FOUND},
+      {readOnly, FALSE, ERROR_ACCESS_DENIED},
+      {folder_ + L"\\Dir", FALSE, ERROR_ACCESS_DENIED},
+      {open, FALSE, ERROR_SHARING_VIOLATION},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.path);
+    DWORD error = 0;
+    EXPECT_EQ(files().DeleteFileW(c.path.c_str(), &error), c.result);
+    EXPECT_EQ(error, c.error);
+  }
+}
+
+TEST_F(AnyFileSystem, SystemMessagesHaveNoTrailingLineBreak) {
+  for (DWORD code : {ERROR_FILE_NOT_FOUND, ERROR_ACCESS_DENIED, ERROR_SERVICE_DOES_NOT_EXIST}) {
+    SCOPED_TRACE(code);
+    std::wstring message = files().FormatSystemMessage(code);
+    ASSERT_FALSE(message.empty());
+    EXPECT_NE(message.back(), L'\n');
+    EXPECT_NE(message.back(), L'\r');
+    EXPECT_EQ(message.find(L"%"), std::wstring::npos) << "inserts are not expanded";
+  }
+  EXPECT_EQ(files().FormatSystemMessage(0x2000FFFF), L"") << "no message for a made-up code";
+}
+
+}  // namespace
