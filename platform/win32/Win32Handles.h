@@ -23,7 +23,6 @@ using UniqueBstr = UniqueAny<Win32HandleTraits<BSTR, ::SysFreeString>>;
 using UniqueLocalMemory = UniqueAny<Win32HandleTraits<HLOCAL, ::LocalFree>>;
 using UniqueHandle = UniqueAny<Win32HandleTraits<HANDLE, ::CloseHandle>>;
 using UniqueWin32ScHandle = UniqueAny<Win32HandleTraits<SC_HANDLE, ::CloseServiceHandle>>;
-using UniqueWin32RegKey = UniqueAny<Win32HandleTraits<HKEY, ::RegCloseKey>>;
 
 // One reference to a COM object, released when the owner goes.
 template <typename T>

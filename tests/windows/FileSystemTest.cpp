@@ -11,9 +11,11 @@ class AnyFileSystem : public WineTest {
     wchar_t temp[MAX_PATH + 1];
     ASSERT_GT(::GetTempPathW(MAX_PATH + 1, temp), 0u);
     folder_ = std::wstring(temp) + RunUniqueName(L"OrvaneFiles");
+    RemoveFolder();  // one a run cut short left behind under the same name
     ASSERT_TRUE(::CreateDirectoryW(folder_.c_str(), nullptr));
   }
-  void TearDown() override {
+  void TearDown() override { RemoveFolder(); }
+  void RemoveFolder() {
     // Nothing here is deep; a shell-free removal keeps the fixture independent of the
     // adapter under test.
     WIN32_FIND_DATAW found;

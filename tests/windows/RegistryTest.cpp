@@ -22,6 +22,9 @@ std::vector<BYTE> Text(const wchar_t (&text)[N]) {  // with every terminator
 class AnyRegistry : public WineTest {
  protected:
   void SetUp() override {
+    // Wine reuses its small process ids, so a run cut short leaves keys under the very
+    // name the next run picks.
+    ::RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\OrvaneWineTest");
     keyPath_ = L"Software\\OrvaneWineTest\\" + RunUniqueName(L"Registry");
     DWORD disposition = 0;
     ASSERT_EQ(reg().RegCreateKeyExW(HKEY_CURRENT_USER, keyPath_.c_str(), REG_OPTION_NON_VOLATILE,
@@ -225,6 +228,7 @@ TEST_F(AnyRegistry, OpeningAnExistingKeyForWriteSaysSo) {
 TEST_F(AnyRegistry, Wow6432NodeThroughThe64BitViewIsThe32BitView) {
   const std::wstring name = RunUniqueName(L"OrvaneWineTest");
   const std::wstring wow = L"Software\\Wow6432Node\\" + name;
+  ::RegDeleteTreeW(HKEY_LOCAL_MACHINE, wow.c_str());
   {
     UniqueRegKey written;
     ASSERT_EQ(reg().RegCreateKeyExW(HKEY_LOCAL_MACHINE, wow.c_str(), REG_OPTION_NON_VOLATILE,

@@ -18,6 +18,7 @@ class AnyServiceManager : public WineTest {
                                         SC_MANAGER_CONNECT | SC_MANAGER_CREATE_SERVICE |
                                             SC_MANAGER_ENUMERATE_SERVICE));
     ASSERT_TRUE(manager_) << scm().GetLastError();
+    DeleteService();  // one a run cut short left behind under the same name
     UniqueWin32ScHandle created(::CreateServiceW(
         manager_.get(), name_.c_str(), L"Orvane Wine test service", SERVICE_ALL_ACCESS,
         SERVICE_WIN32_OWN_PROCESS, SERVICE_DEMAND_START, SERVICE_ERROR_NORMAL, kImagePath,
@@ -25,7 +26,8 @@ class AnyServiceManager : public WineTest {
     ASSERT_TRUE(created) << ::GetLastError();
   }
   // TearDown runs after a failed assertion too, so the service never outlives its test.
-  void TearDown() override {
+  void TearDown() override { DeleteService(); }
+  void DeleteService() {
     UniqueWin32ScHandle service(::OpenServiceW(manager_.get(), name_.c_str(), DELETE));
     if (service) {
       EXPECT_TRUE(::DeleteService(service.get()));
