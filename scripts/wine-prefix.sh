@@ -96,10 +96,10 @@ rm -f -- "$reg"
 # test writes to Documents, Desktop and the rest lands outside the prefix.
 for user_dir in "$prefix/drive_c/users/"*; do
   [ -d "$user_dir" ] || continue
-  for link in "$user_dir"/* "$user_dir"/AppData/*; do
-    if [ -L "$link" ]; then
-      rm -f -- "$link"
-      mkdir -p -- "$link"
+  for entry in "$user_dir"/* "$user_dir"/AppData/*; do
+    if [ -L "$entry" ]; then
+      rm -f -- "$entry"
+      mkdir -p -- "$entry"
     fi
   done
 done
