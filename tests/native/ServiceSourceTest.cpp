@@ -1,0 +1,125 @@
+// Win32 services through the service control manager's two-call protocol.
+#include "tests/support/CatalogueFixture.h"
+
+namespace {
+
+using ServiceSourceTest = CatalogueTest;
+
+FakeService Service(std::wstring name, DWORD startType, DWORD state = SERVICE_STOPPED,
+                    DWORD type = SERVICE_WIN32_OWN_PROCESS) {
+  FakeService service;
+  service.name = name;
+  service.displayName = name + L" display";
+  service.serviceType = type;
+  service.startType = startType;
+  service.imagePath = L"C:\\Windows\\" + name + L".exe";
+  service.currentState = state;
+  return service;
+}
+
+TEST_F(ServiceSourceTest, ListsEveryWin32ServiceAutomaticOnesEnabled) {
+  fake.services.AddService(Service(L"Auto", SERVICE_AUTO_START));
+  fake.services.AddService(Service(L"ManualRunning", SERVICE_DEMAND_START, SERVICE_RUNNING));
+  fake.services.AddService(Service(L"Off", SERVICE_DISABLED));
+  fake.services.AddService(Service(L"Driver", SERVICE_BOOT_START, SERVICE_RUNNING, SERVICE_KERNEL_DRIVER));
+  FakeService shared = Service(L"Shared", SERVICE_AUTO_START, SERVICE_RUNNING, SERVICE_WIN32_SHARE_PROCESS);
+  shared.imagePath = L"C:\\Windows\\system32\\svchost.exe -k netsvcs -p";
+  fake.services.AddService(shared);
+
+  TAutorunList list;
+  CollectServices(list);
+  EXPECT_EQ(Targets(list), (std::vector<std::wstring>{L"SERV:Auto", L"SERV:ManualRunning",
+                                                       L"SERV:Off", L"SERV:Shared"}));
+  EXPECT_TRUE(list[0].Enabled);
+  EXPECT_FALSE(list[1].Enabled);
+  EXPECT_FALSE(list[2].Enabled);
+  EXPECT_EQ(list[0].Caption, L"Auto display");
+  EXPECT_EQ(list[3].FileName, L"C:\\Windows\\system32\\svchost.exe -k netsvcs -p");
+  EXPECT_EQ(list[3].RawData, list[3].FileName);
+}
+
+TEST_F(ServiceSourceTest, ServicesThatCannotBeOpenedOrQueriedAreLeftOut) {
+  fake.services.AddService(Service(L"A", SERVICE_AUTO_START));
+  fake.services.AddService(Service(L"Locked", SERVICE_AUTO_START));
+  fake.services.AddService(Service(L"C", SERVICE_AUTO_START));
+  fake.services.DenyOpen(L"Locked");
+  TAutorunList list;
+  CollectServices(list);
+  EXPECT_EQ(Targets(list), (std::vector<std::wstring>{L"SERV:A", L"SERV:C"}));
+
+  // The configuration query of the last service fails (its second call).
+  fake.services.faults.Fail("QueryServiceConfigW", ERROR_ACCESS_DENIED, 3, 1);
+  list.clear();
+  CollectServices(list);
+  EXPECT_EQ(Targets(list), (std::vector<std::wstring>{L"SERV:A"}));
+}
+
+TEST_F(ServiceSourceTest, NoManagerOrAFailedEnumerationMeansNoServices) {
+  fake.services.AddService(Service(L"A", SERVICE_AUTO_START));
+  struct Case {
+    const char* call;
+    DWORD error;
+    int skip;
+  };
+  const Case cases[] = {
+      {"OpenSCManagerW", ERROR_ACCESS_DENIED, 0},
+      {"EnumServicesStatusW", ERROR_ACCESS_DENIED, 0},  // the size probe fails otherwise
+      {"EnumServicesStatusW", ERROR_INVALID_HANDLE, 1},  // the second call fails
+  };
+  for (const Case& c : cases) {
+    fake.services.faults.Clear();
+    fake.services.faults.Fail(c.call, c.error, c.skip, 1);
+    TAutorunList list;
+    CollectServices(list);
+    EXPECT_TRUE(list.empty()) << c.call;
+  }
+}
+
+TEST_F(ServiceSourceTest, ServicesAppearingOrVanishingBetweenTheCalls) {
+  fake.services.AddService(Service(L"A", SERVICE_AUTO_START));
+  fake.services.AddService(Service(L"B", SERVICE_AUTO_START));
+  int enumCalls = 0;
+  fake.services.afterEnumerate = [&] {
+    if (++enumCalls == 1) fake.services.AddService(Service(L"Newcomer", SERVICE_AUTO_START));
+  };
+  TAutorunList list;
+  CollectServices(list);
+  EXPECT_TRUE(list.empty()) << "no third call, no continuation";
+
+  // One that vanishes after the enumeration, before it is opened, is skipped.
+  enumCalls = 0;
+  fake.services.afterEnumerate = [&] {
+    if (++enumCalls == 2) fake.services.RemoveService(L"A");
+  };
+  list.clear();
+  CollectServices(list);
+  EXPECT_EQ(Targets(list), (std::vector<std::wstring>{L"SERV:B", L"SERV:Newcomer"}));
+}
+
+TEST_F(ServiceSourceTest, NoServicesAtAll) {
+  TAutorunList list;
+  CollectServices(list);
+  EXPECT_TRUE(list.empty());
+}
+
+TEST_F(ServiceSourceTest, SwitchingSetsAutomaticOrDisabledAndLeavesTheStateAlone) {
+  fake.services.AddService(Service(L"Manual", SERVICE_DEMAND_START, SERVICE_RUNNING));
+  SetServiceEnabled(L"Manual", false);
+  EXPECT_EQ(fake.services.Service(L"Manual")->startType, SERVICE_DISABLED);
+  EXPECT_EQ(fake.services.Service(L"Manual")->currentState, SERVICE_RUNNING);
+  SetServiceEnabled(L"Manual", true);
+  EXPECT_EQ(fake.services.Service(L"Manual")->startType, SERVICE_AUTO_START);
+  EXPECT_EQ(fake.services.Service(L"Manual")->imagePath, L"C:\\Windows\\Manual.exe");
+
+  // Without the right to change it, or without the manager, nothing changes.
+  fake.services.SetReadOnly(true);
+  SetServiceEnabled(L"Manual", false);
+  fake.services.SetReadOnly(false);
+  fake.services.DenyManager(true);
+  SetServiceEnabled(L"Manual", false);
+  fake.services.DenyManager(false);
+  SetServiceEnabled(L"Missing", false);
+  EXPECT_EQ(fake.services.Service(L"Manual")->startType, SERVICE_AUTO_START);
+}
+
+}  // namespace

@@ -1,0 +1,166 @@
+// Command lines, folder variables and shell folders.
+#include <gtest/gtest.h>
+
+#include "Lib/Common.h"
+#include "Tavin/Path.h"
+#include "Tavin/Text.h"
+#include "platform/fake/FakePlatform.h"
+#include "tests/support/Bytes.h"
+
+namespace {
+
+class PathTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    fake.shell.SetFolder(CSIDL_PROGRAM_FILES, L"C:\\Program Files (x86)");
+    fake.shell.SetFolder(CSIDL_PROGRAM_FILESX86, L"C:\\Program Files (x86)");
+    fake.shell.SetFolder(CSIDL_PROGRAM_FILES_COMMON, L"C:\\Program Files (x86)\\Common Files");
+    fake.shell.SetFolder(CSIDL_PROGRAM_FILES_COMMONX86, L"C:\\Program Files (x86)\\Common Files");
+    fake.shell.SetFolder(CSIDL_WINDOWS, L"C:\\Windows");
+    fake.shell.SetFolder(CSIDL_COMMON_APPDATA, L"C:\\ProgramData");
+    fake.shell.SetFolder(CSIDL_APPDATA, L"C:\\Users\\u\\AppData\\Roaming");
+    fake.shell.SetFolder(CSIDL_COMMON_DOCUMENTS, L"C:\\Users\\Public\\Documents");
+    fake.system.SetArchitecture(PROCESSOR_ARCHITECTURE_AMD64);
+    InitializeFolderVariables();
+  }
+  void TearDown() override { InitializeFolderVariables(); }
+
+  FakePlatform fake;
+};
+
+TEST(TextTest, TrimRemovesEveryControlCharacterAndSpaceAtBothEnds) {
+  EXPECT_EQ(Trim(L" \t\r\n\x01 a b \x1F\x20"), L"a b");
+  EXPECT_EQ(Trim(L"\x21x\x21"), L"\x21x\x21");
+  EXPECT_EQ(Trim(L"   "), L"");
+}
+
+TEST_F(PathTest, GetSpecialFolderDropsOneTrailingBackslashAndGivesEmptyOnFailure) {
+  fake.shell.SetFolder(CSIDL_STARTUP, L"C:\\Start\\");
+  EXPECT_EQ(GetSpecialFolder(CSIDL_STARTUP), L"C:\\Start");
+  fake.shell.SetFolder(CSIDL_STARTUP, L"C:\\");
+  EXPECT_EQ(GetSpecialFolder(CSIDL_STARTUP), L"C:");
+  fake.shell.SetFolder(CSIDL_STARTUP, L"C:\\Start\\\\");
+  EXPECT_EQ(GetSpecialFolder(CSIDL_STARTUP), L"C:\\Start\\");
+  fake.shell.FailFolder(CSIDL_STARTUP, E_FAIL);
+  EXPECT_EQ(GetSpecialFolder(CSIDL_STARTUP), L"");
+  // S_FALSE is not S_OK: the shell had no folder to give.
+  fake.shell.FailFolder(CSIDL_STARTUP, S_FALSE);
+  EXPECT_EQ(GetSpecialFolder(CSIDL_STARTUP), L"");
+}
+
+TEST_F(PathTest, FolderVariablesFollowTheNativeArchitecture) {
+  const TFolderVariables on64 = FolderVariables();
+  ASSERT_EQ(on64.size(), 9u);
+  const std::vector<std::pair<std::wstring, std::wstring>> expected64 = {
+      {L"%ProgramData%", L"C:\\ProgramData"},
+      {L"%SystemRoot%", L"C:\\Windows"},
+      {L"%Public%", L"C:\\Users\\Public\\Documents"},
+      {L"%AppData%", L"C:\\Users\\u\\AppData\\Roaming"},
+      {L"%WinDir%", L"C:\\Windows"},
+      {L"%CommonProgramFiles(x86)%", L"C:\\Program Files (x86)\\Common Files"},
+      {L"%CommonProgramFiles%", L"C:\\Program Files\\Common Files"},
+      {L"%ProgramFiles(x86)%", L"C:\\Program Files (x86)"},
+      {L"%ProgramFiles%", L"C:\\Program Files"},
+  };
+  EXPECT_EQ(on64, expected64);
+
+  // ARM64 counts as "not 64-bit" here, like a 32-bit system: both program-files
+  // variables give the plain folder.
+  for (WORD arch : {PROCESSOR_ARCHITECTURE_INTEL, PROCESSOR_ARCHITECTURE_ARM64}) {
+    fake.shell.SetFolder(CSIDL_PROGRAM_FILES, L"C:\\Program Files");
+    fake.shell.SetFolder(CSIDL_PROGRAM_FILES_COMMON, L"C:\\Program Files\\Common Files");
+    fake.system.SetArchitecture(arch);
+    InitializeFolderVariables();
+    const TFolderVariables& table = FolderVariables();
+    EXPECT_EQ(ExpandFolderVariable(L"%ProgramFiles%\\a.exe"), L"C:\\Program Files\\a.exe");
+    EXPECT_EQ(ExpandFolderVariable(L"%ProgramFiles(x86)%\\a.exe"), L"C:\\Program Files\\a.exe");
+    EXPECT_EQ(ExpandFolderVariable(L"%CommonProgramFiles(x86)%\\a.dll"),
+              L"C:\\Program Files\\Common Files\\a.dll");
+    EXPECT_EQ(table.size(), 9u);
+  }
+}
+
+TEST_F(PathTest, SplitCommandLine) {
+  struct Case {
+    std::wstring line, file, parameters;
+  };
+  const Case cases[] = {
+      {L"\"C:\\Program Files\\App\\app.exe\" /min", L"C:\\Program Files\\App\\app.exe", L"/min"},
+      {L"  \" C:\\a b\\x.exe \"   -q  ", L"C:\\a b\\x.exe", L"-q"},
+      {L"\"C:\\Program Files\\App\\app.exe", L"C:\\Program Files\\App\\app.exe", L""},
+      {L"\" C:\\open ", L" C:\\open", L""},  // no closing quote: kept as it is after the quote
+      {L"C:\\Program Files\\App\\app.exe -silent", L"C:\\Program Files\\App\\app.exe", L"-silent"},
+      {L"C:\\My.Executables\\run.exe", L"C:\\My.Exe", L"cutables\\run.exe"},
+      {L"C:\\Program Files\\App\\app", L"C:\\Program", L"Files\\App\\app"},
+      {L"c:\\tools\\setup.msi /quiet", L"c:\\tools\\setup.msi", L"/quiet"},
+      {L"x.bat y.exe", L"x.bat", L"y.exe"},  // the earliest extension wins
+      {L"notepad", L"notepad", L""},
+      {L"", L"", L""},
+      {L" \t ", L"", L""},
+      {L"\"\"", L"", L""},
+      {L"\"", L"", L""},
+  };
+  for (const Case& c : cases) {
+    std::wstring file = L"stale", parameters = L"stale";
+    SplitCommandLine(c.line, file, parameters);
+    EXPECT_EQ(file, c.file) << "line: " << WideToUtf8Debug(c.line);
+    EXPECT_EQ(parameters, c.parameters) << "line: " << WideToUtf8Debug(c.line);
+  }
+}
+
+TEST_F(PathTest, ExtractCommandFile) {
+  struct Case {
+    std::wstring line, file;
+  };
+  const Case cases[] = {
+      {L"\"C:\\Program Files\\App\\app.exe\" /min", L"C:\\Program Files\\App\\app.exe"},
+      {L"C:\\Program Files\\App\\app.exe -silent", L"C:\\Program Files\\App\\app.exe"},
+      {L"rundll32.exe \"C:\\x\\lib.dll\",Entry", L"C:\\x\\lib.dll"},
+      {L"C:\\Windows\\system32\\RUNDLL32.EXE shell32.dll,Control_RunDLL", L"shell32.dll"},
+      {L"rundll32.exe", L"rundll32.exe"},
+      {L"rundll32.exe \"C:\\x y\\lib.dll", L"C:\\x y\\lib.dll"},
+      {L"rundll32.exe  lib.dll , Entry", L"lib.dll "},
+      {L"C:rundll32.exe x.dll,E", L"x.dll"},  // the name after a drive colon counts too
+      {L"%ProgramFiles%\\App\\tool.exe", L"C:\\Program Files\\App\\tool.exe"},
+      {L"%programfiles%\\App\\a.exe", L"C:\\Program Files\\App\\a.exe"},
+      {L"%ProgramFilesX%\\a.exe", L"%ProgramFilesX%\\a.exe"},
+      {L"%LocalAppData%\\a.exe", L"%LocalAppData%\\a.exe"},
+      {L"\\??\\C:\\Drivers\\agent.exe", L"C:\\Drivers\\agent.exe"},
+      {L"\\\\server\\share\\a.exe", L"\\server\\share\\a.exe"},
+      {L"C:\\a\\\\\\b.exe", L"C:\\a\\\\b.exe"},
+      {L"C:\\a\\\\\\\\b.exe", L"C:\\a\\\\b.exe"},
+      {L"notepad", L"notepad"},
+      {L"", L""},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(ExtractCommandFile(c.line), c.file) << "line: " << WideToUtf8Debug(c.line);
+}
+
+TEST_F(PathTest, ExpandFolderVariableOnlyAtTheStartAndBeforeABackslash) {
+  EXPECT_EQ(ExpandFolderVariable(L"%ProgramFiles%"), L"%ProgramFiles%");
+  EXPECT_EQ(ExpandFolderVariable(L"x%WinDir%\\a"), L"x%WinDir%\\a");
+  EXPECT_EQ(ExpandFolderVariable(L"%WINDIR%\\notepad.exe"), L"C:\\Windows\\notepad.exe");
+  EXPECT_EQ(ExpandFolderVariable(L"%SystemRoot%\\"), L"C:\\Windows\\");
+  // A variable whose folder is unknown leaves only the rest, from its backslash on.
+  fake.shell.FailFolder(CSIDL_COMMON_DOCUMENTS, E_FAIL);
+  InitializeFolderVariables();
+  EXPECT_EQ(ExpandFolderVariable(L"%Public%\\a.txt"), L"\\a.txt");
+}
+
+TEST(RemoveX86SuffixTest, RemovesTheFirstMarkIgnoringCase) {
+  EXPECT_EQ(RemoveX86Suffix(L"C:\\Program Files (x86)"), L"C:\\Program Files");
+  EXPECT_EQ(RemoveX86Suffix(L"C:\\Program Files (X86)\\Common Files"),
+            L"C:\\Program Files\\Common Files");
+  EXPECT_EQ(RemoveX86Suffix(L"C:\\A (x86)\\B (x86)"), L"C:\\A\\B (x86)");
+  EXPECT_EQ(RemoveX86Suffix(L"C:\\A(x86)"), L"C:\\A(x86)");
+}
+
+TEST_F(PathTest, ShellOpenHandsTheTextToTheOpenVerb) {
+  ShellOpen(L"https://example.invalid/entry/serv/x");
+  ASSERT_EQ(fake.shell.executed.size(), 1u);
+  EXPECT_EQ(fake.shell.executed[0].verb, L"open");
+  EXPECT_EQ(fake.shell.executed[0].file, L"https://example.invalid/entry/serv/x");
+  EXPECT_EQ(fake.shell.executed[0].showCommand, SW_SHOWNORMAL);
+}
+
+}  // namespace
