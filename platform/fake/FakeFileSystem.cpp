@@ -1,0 +1,387 @@
+#include "platform/fake/FakeFileSystem.h"
+
+#include <algorithm>
+
+#include "platform/fake/CaseFold.h"
+
+namespace {
+
+// Windows takes '/' for '\' and collapses doubled separators; a trailing one names the
+// same folder.
+std::wstring Normalize(std::wstring_view path) {
+  std::wstring out;
+  out.reserve(path.size());
+  for (wchar_t c : path) {
+    if (c == L'/') c = L'\\';
+    if (c == L'\\' && !out.empty() && out.back() == L'\\') continue;
+    out.push_back(c);
+  }
+  while (!out.empty() && out.back() == L'\\') out.pop_back();
+  return out;
+}
+
+// Splits "C:\a\b" into "C:\a" and "b"; no parent for a path without a separator.
+bool SplitLast(const std::wstring& path, std::wstring& parent, std::wstring& name) {
+  const size_t slash = path.rfind(L'\\');
+  if (slash == std::wstring::npos) return false;
+  parent = path.substr(0, slash);
+  name = path.substr(slash + 1);
+  return true;
+}
+
+// A drive's root ("C:") lists no "." and ".." entries.
+bool IsDriveRoot(const std::wstring& path) { return path.size() == 2 && path[1] == L':'; }
+
+bool MatchMask(std::wstring_view mask, std::wstring_view name) {
+  // "*.*" is the old spelling of "everything", names without a dot included.
+  if (mask == L"*.*") mask = L"*";
+  size_t m = 0;
+  size_t n = 0;
+  size_t starMask = std::wstring_view::npos;
+  size_t starName = 0;
+  while (n < name.size()) {
+    if (m < mask.size() && (mask[m] == L'?' || FoldChar(mask[m]) == FoldChar(name[n]))) {
+      ++m;
+      ++n;
+    } else if (m < mask.size() && mask[m] == L'*') {
+      starMask = m++;
+      starName = n;
+    } else if (starMask != std::wstring_view::npos) {
+      m = starMask + 1;
+      n = ++starName;
+    } else {
+      return false;
+    }
+  }
+  while (m < mask.size() && mask[m] == L'*') ++m;
+  return m == mask.size();
+}
+
+struct Message {
+  DWORD code;
+  const wchar_t* text;
+};
+
+// The English texts of FormatMessageW for the codes the program meets.
+constexpr Message kMessages[] = {
+    {0, L"The operation completed successfully."},
+    {1, L"Incorrect function."},
+    {2, L"The system cannot find the file specified."},
+    {3, L"The system cannot find the path specified."},
+    {5, L"Access is denied."},
+    {6, L"The handle is invalid."},
+    {8, L"Not enough memory resources are available to process this command."},
+    {18, L"There are no more files."},
+    {32, L"The process cannot access the file because it is being used by another process."},
+    {33, L"The process cannot access the file because another process has locked a portion of "
+         L"the file."},
+    {87, L"The parameter is incorrect."},
+    {122, L"The data area passed to a system call is too small."},
+    {123, L"The filename, directory name, or volume label syntax is incorrect."},
+    {145, L"The directory is not empty."},
+    {161, L"The specified path is invalid."},
+    {234, L"More data is available."},
+    {259, L"No more data is available."},
+    {1018, L"Illegal operation attempted on a registry key that has been marked for deletion."},
+    {1052, L"The requested control is not valid for this service."},
+    {1060, L"The specified service does not exist as an installed service."},
+    {1072, L"The specified service has been marked for deletion."},
+    {1073, L"The specified service already exists."},
+    {1251, L"This operation is supported only when you are connected to the server."},
+};
+
+}  // namespace
+
+class FakeFileSystem::Search : public IFileSearch {
+ public:
+  Search(FakeFileSystem& owner, std::vector<FindData> matches)
+      : owner_(owner), matches_(std::move(matches)) {}
+  ~Search() override { owner_.SearchClosed(); }
+  Search(const Search&) = delete;
+  Search& operator=(const Search&) = delete;
+
+  BOOL FindNextFileW(FindData* data, DWORD* error) override {
+    if (auto fault = owner_.faults.Check("FindNextFileW")) {
+      if (error != nullptr) *error = *fault;
+      return FALSE;
+    }
+    if (data == nullptr) {
+      if (error != nullptr) *error = ERROR_INVALID_PARAMETER;
+      return FALSE;
+    }
+    if (next_ >= matches_.size()) {
+      if (error != nullptr) *error = ERROR_NO_MORE_FILES;
+      return FALSE;
+    }
+    *data = matches_[next_++];
+    return TRUE;
+  }
+
+ private:
+  FakeFileSystem& owner_;
+  // The listing is taken when the search begins; FindFirstFileW has returned the first.
+  std::vector<FindData> matches_;
+  size_t next_ = 1;
+};
+
+FakeFileSystem::FakeFileSystem() = default;
+FakeFileSystem::~FakeFileSystem() = default;
+
+FakeFileSystem::Folder* FakeFileSystem::FindFolder(std::wstring_view path) {
+  const auto found = folders_.find(FoldCase(Normalize(path)));
+  return found == folders_.end() ? nullptr : &found->second;
+}
+
+const FakeFileSystem::Folder* FakeFileSystem::FindFolder(std::wstring_view path) const {
+  return const_cast<FakeFileSystem*>(this)->FindFolder(path);
+}
+
+FakeFileSystem::Folder& FakeFileSystem::MakeFolder(std::wstring_view path) {
+  const std::wstring normalized = Normalize(path);
+  if (Folder* existing = FindFolder(normalized)) return *existing;
+  std::wstring parent;
+  std::wstring name;
+  if (SplitLast(normalized, parent, name) && !parent.empty()) {
+    Folder& above = MakeFolder(parent);
+    const bool listed = std::any_of(above.entries.begin(), above.entries.end(),
+                                    [&name](const Entry& entry) { return SameFolded(entry.name, name); });
+    if (!listed) above.entries.push_back({name, FILE_ATTRIBUTE_DIRECTORY, {}});
+  }
+  Folder& folder = folders_[FoldCase(normalized)];
+  folder.path = normalized;
+  return folder;
+}
+
+void FakeFileSystem::SearchClosed() {
+  std::lock_guard lock(mutex_);
+  --openSearches_;
+}
+
+std::unique_ptr<IFileSearch> FakeFileSystem::FindFirstFileW(const wchar_t* pattern, FindData* data,
+                                                            DWORD* error) {
+  std::lock_guard lock(mutex_);
+  DWORD ignored = 0;
+  if (error == nullptr) error = &ignored;
+  if (auto fault = faults.Check("FindFirstFileW")) {
+    *error = *fault;
+    return nullptr;
+  }
+  if (pattern == nullptr || data == nullptr) {
+    *error = ERROR_INVALID_PARAMETER;
+    return nullptr;
+  }
+  std::wstring text(pattern);
+  std::replace(text.begin(), text.end(), L'/', L'\\');
+  const size_t slash = text.rfind(L'\\');
+  if (slash == std::wstring::npos) {
+    *error = ERROR_PATH_NOT_FOUND;
+    return nullptr;
+  }
+  const std::wstring mask = text.substr(slash + 1);
+  const Folder* folder = FindFolder(text.substr(0, slash));
+  if (folder == nullptr) {
+    *error = ERROR_PATH_NOT_FOUND;
+    return nullptr;
+  }
+  if (deniedListing_.count(FoldCase(folder->path)) != 0) {
+    *error = ERROR_ACCESS_DENIED;
+    return nullptr;
+  }
+
+  std::vector<FindData> matches;
+  auto consider = [&](const std::wstring& name, DWORD attributes) {
+    if (!mask.empty() && MatchMask(mask, name)) matches.push_back(FindData{attributes, name});
+  };
+  if (!IsDriveRoot(folder->path)) {
+    consider(L".", FILE_ATTRIBUTE_DIRECTORY);
+    consider(L"..", FILE_ATTRIBUTE_DIRECTORY);
+  }
+  for (const Entry& entry : folder->entries) consider(entry.name, entry.attributes);
+  if (matches.empty()) {
+    *error = ERROR_FILE_NOT_FOUND;
+    return nullptr;
+  }
+  *data = matches.front();
+  ++openSearches_;
+  return std::make_unique<Search>(*this, std::move(matches));
+}
+
+BOOL FakeFileSystem::DeleteFileW(const wchar_t* path, DWORD* error) {
+  std::lock_guard lock(mutex_);
+  DWORD ignored = 0;
+  if (error == nullptr) error = &ignored;
+  if (auto fault = faults.Check("DeleteFileW")) {
+    *error = *fault;
+    return FALSE;
+  }
+  if (path == nullptr) {
+    *error = ERROR_INVALID_PARAMETER;
+    return FALSE;
+  }
+  const std::wstring normalized = Normalize(path);
+  std::wstring parent;
+  std::wstring name;
+  Folder* folder = SplitLast(normalized, parent, name) ? FindFolder(parent) : nullptr;
+  if (folder == nullptr) {
+    *error = ERROR_PATH_NOT_FOUND;
+    return FALSE;
+  }
+  const auto entry = std::find_if(folder->entries.begin(), folder->entries.end(),
+                                  [&name](const Entry& e) { return SameFolded(e.name, name); });
+  if (entry == folder->entries.end()) {
+    *error = ERROR_FILE_NOT_FOUND;
+    return FALSE;
+  }
+  // DeleteFileW removes files only; a folder, like a read-only file, is refused.
+  if ((entry->attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)) != 0) {
+    *error = ERROR_ACCESS_DENIED;
+    return FALSE;
+  }
+  if (const auto locked = locks_.find(FoldCase(normalized)); locked != locks_.end()) {
+    *error = locked->second;
+    return FALSE;
+  }
+  folder->entries.erase(entry);
+  return TRUE;
+}
+
+BOOL FakeFileSystem::WriteWholeFile(const wchar_t* path, const std::string& bytes, DWORD* error) {
+  std::lock_guard lock(mutex_);
+  DWORD ignored = 0;
+  if (error == nullptr) error = &ignored;
+  if (auto fault = faults.Check("CreateFileW")) {
+    *error = *fault;
+    return FALSE;
+  }
+  if (path == nullptr) {
+    *error = ERROR_INVALID_PARAMETER;
+    return FALSE;
+  }
+  const std::wstring normalized = Normalize(path);
+  std::wstring parent;
+  std::wstring name;
+  Folder* folder = SplitLast(normalized, parent, name) ? FindFolder(parent) : nullptr;
+  if (folder == nullptr || name.empty()) {
+    *error = ERROR_PATH_NOT_FOUND;
+    return FALSE;
+  }
+  auto entry = std::find_if(folder->entries.begin(), folder->entries.end(),
+                            [&name](const Entry& e) { return SameFolded(e.name, name); });
+  if (entry != folder->entries.end() &&
+      (entry->attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)) != 0) {
+    *error = ERROR_ACCESS_DENIED;
+    return FALSE;
+  }
+  if (const auto locked = locks_.find(FoldCase(normalized)); locked != locks_.end()) {
+    *error = locked->second;
+    return FALSE;
+  }
+  // CREATE_ALWAYS has made (or emptied) the file before the write can fail.
+  if (entry == folder->entries.end()) {
+    folder->entries.push_back({name, FILE_ATTRIBUTE_ARCHIVE, {}});
+    entry = std::prev(folder->entries.end());
+  }
+  entry->attributes |= FILE_ATTRIBUTE_ARCHIVE;
+  entry->contents.clear();
+  if (auto fault = faults.Check("WriteFile")) {
+    *error = *fault;
+    return FALSE;
+  }
+  entry->contents = bytes;
+  return TRUE;
+}
+
+std::wstring FakeFileSystem::FormatSystemMessage(DWORD error) {
+  (void)faults.Check("FormatMessageW");
+  for (const Message& message : kMessages)
+    if (message.code == error) return message.text;
+  return L"Error " + std::to_wstring(error);
+}
+
+void FakeFileSystem::AddFolder(std::wstring_view folder) {
+  std::lock_guard lock(mutex_);
+  MakeFolder(folder);
+}
+
+void FakeFileSystem::AddFile(std::wstring_view folder, std::wstring_view name, DWORD attributes,
+                             std::string contents) {
+  std::lock_guard lock(mutex_);
+  Folder& target = MakeFolder(folder);
+  for (Entry& entry : target.entries) {
+    if (SameFolded(entry.name, name)) {
+      entry.attributes = attributes;
+      entry.contents = std::move(contents);
+      return;
+    }
+  }
+  target.entries.push_back({std::wstring(name), attributes, std::move(contents)});
+}
+
+bool FakeFileSystem::Exists(std::wstring_view path) const {
+  std::lock_guard lock(mutex_);
+  const std::wstring normalized = Normalize(path);
+  if (FindFolder(normalized) != nullptr) return true;
+  std::wstring parent;
+  std::wstring name;
+  if (!SplitLast(normalized, parent, name)) return false;
+  const Folder* folder = FindFolder(parent);
+  return folder != nullptr &&
+         std::any_of(folder->entries.begin(), folder->entries.end(),
+                     [&name](const Entry& entry) { return SameFolded(entry.name, name); });
+}
+
+void FakeFileSystem::RemoveFolder(std::wstring_view folder) {
+  std::lock_guard lock(mutex_);
+  const std::wstring normalized = Normalize(folder);
+  const std::wstring key = FoldCase(normalized);
+  const std::wstring below = key + L"\\";
+  std::erase_if(folders_, [&](const auto& item) {
+    return item.first == key || item.first.compare(0, below.size(), below) == 0;
+  });
+  std::wstring parent;
+  std::wstring name;
+  if (!SplitLast(normalized, parent, name)) return;
+  if (Folder* above = FindFolder(parent))
+    std::erase_if(above->entries, [&name](const Entry& entry) { return SameFolded(entry.name, name); });
+}
+
+void FakeFileSystem::DenyListing(std::wstring_view folder) {
+  std::lock_guard lock(mutex_);
+  deniedListing_.insert(FoldCase(Normalize(folder)));
+}
+
+void FakeFileSystem::LockFile(std::wstring_view path, DWORD error) {
+  std::lock_guard lock(mutex_);
+  const std::wstring key = FoldCase(Normalize(path));
+  if (error == NO_ERROR)
+    locks_.erase(key);
+  else
+    locks_[key] = error;
+}
+
+std::vector<FindData> FakeFileSystem::Entries(std::wstring_view folder) const {
+  std::lock_guard lock(mutex_);
+  std::vector<FindData> entries;
+  if (const Folder* found = FindFolder(folder))
+    for (const Entry& entry : found->entries) entries.push_back(FindData{entry.attributes, entry.name});
+  return entries;
+}
+
+std::optional<std::string> FakeFileSystem::FileContents(std::wstring_view path) const {
+  std::lock_guard lock(mutex_);
+  const std::wstring normalized = Normalize(path);
+  std::wstring parent;
+  std::wstring name;
+  if (!SplitLast(normalized, parent, name)) return std::nullopt;
+  const Folder* folder = FindFolder(parent);
+  if (folder == nullptr) return std::nullopt;
+  for (const Entry& entry : folder->entries)
+    if (SameFolded(entry.name, name) && (entry.attributes & FILE_ATTRIBUTE_DIRECTORY) == 0)
+      return entry.contents;
+  return std::nullopt;
+}
+
+int FakeFileSystem::OpenSearchCount() const {
+  std::lock_guard lock(mutex_);
+  return openSearches_;
+}

@@ -1,0 +1,81 @@
+// Folders and files in memory, listed the way FindFirstFileW/FindNextFileW list a real
+// folder: "." and ".." first (except at a drive's root), then the entries in the order
+// they were added. Folder paths compare without regard to case; a path's spelling is
+// kept as first given.
+#pragma once
+
+#include <map>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <set>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/FileSystem.h"
+#include "platform/fake/FaultPlan.h"
+
+class FakeFileSystem : public IFileSystem {
+ public:
+  FakeFileSystem();
+  ~FakeFileSystem() override;
+  FakeFileSystem(const FakeFileSystem&) = delete;
+  FakeFileSystem& operator=(const FakeFileSystem&) = delete;
+
+  // pattern is "<folder>\<mask>"; the mask may use * and ? ("*" and "*.*" list all).
+  [[nodiscard]] std::unique_ptr<IFileSearch> FindFirstFileW(const wchar_t* pattern,
+                                                            FindData* data,
+                                                            DWORD* error) override;
+  [[nodiscard]] BOOL DeleteFileW(const wchar_t* path, DWORD* error) override;
+  // Consults the fault plan as "CreateFileW" and then "WriteFile".
+  [[nodiscard]] BOOL WriteWholeFile(const wchar_t* path, const std::string& bytes,
+                                    DWORD* error) override;
+  std::wstring FormatSystemMessage(DWORD error) override;
+
+  // Test setup. AddFolder creates the folder and every folder above it, each listed as
+  // a FILE_ATTRIBUTE_DIRECTORY entry in its parent; AddFile does the same for its folder
+  // and then adds (or replaces) the entry.
+  void AddFolder(std::wstring_view folder);
+  void AddFile(std::wstring_view folder, std::wstring_view name,
+               DWORD attributes = FILE_ATTRIBUTE_ARCHIVE, std::string contents = {});
+  // A folder or a file.
+  bool Exists(std::wstring_view path) const;
+  // Removes the folder, everything in it and its entry in the parent folder.
+  void RemoveFolder(std::wstring_view folder);
+  // FindFirstFileW on the folder fails with ERROR_ACCESS_DENIED.
+  void DenyListing(std::wstring_view folder);
+  // DeleteFileW and WriteWholeFile of the path fail with `error` (say
+  // ERROR_SHARING_VIOLATION); NO_ERROR lifts the lock.
+  void LockFile(std::wstring_view path, DWORD error);
+  // The entries of a folder as FindFirstFileW lists them, without "." and "..".
+  std::vector<FindData> Entries(std::wstring_view folder) const;
+  std::optional<std::string> FileContents(std::wstring_view path) const;
+  // Searches begun by FindFirstFileW and not destroyed yet (FindClose not called).
+  int OpenSearchCount() const;
+
+  FaultPlan faults;
+
+ private:
+  class Search;
+  struct Entry {
+    std::wstring name;
+    DWORD attributes = 0;
+    std::string contents;
+  };
+  struct Folder {
+    std::wstring path;
+    std::vector<Entry> entries;
+  };
+
+  Folder* FindFolder(std::wstring_view path);
+  const Folder* FindFolder(std::wstring_view path) const;
+  Folder& MakeFolder(std::wstring_view path);
+  void SearchClosed();
+
+  mutable std::mutex mutex_;
+  std::map<std::wstring, Folder> folders_;  // by folded path
+  std::set<std::wstring> deniedListing_;    // folded paths
+  std::map<std::wstring, DWORD> locks_;     // folded paths
+  int openSearches_ = 0;
+};

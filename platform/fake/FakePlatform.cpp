@@ -1,0 +1,24 @@
+#include "platform/fake/FakePlatform.h"
+
+FakePlatform::FakePlatform()
+    : installed_(Platform{&registry, &shell, &system, &files, &services, &com}) {
+  // The shell folders as a 32-bit program sees them on 64-bit Windows 10: the
+  // CSIDL_PROGRAM_FILES family points into "Program Files (x86)".
+  shell.SetFolder(CSIDL_STARTUP, kFakeUserStartup);
+  shell.SetFolder(CSIDL_COMMON_STARTUP, kFakeCommonStartup);
+  shell.SetFolder(CSIDL_APPDATA, L"C:\\Users\\user\\AppData\\Roaming");
+  shell.SetFolder(CSIDL_COMMON_APPDATA, L"C:\\ProgramData");
+  shell.SetFolder(CSIDL_WINDOWS, L"C:\\Windows");
+  shell.SetFolder(CSIDL_PROGRAM_FILES, L"C:\\Program Files (x86)");
+  shell.SetFolder(CSIDL_PROGRAM_FILESX86, L"C:\\Program Files (x86)");
+  shell.SetFolder(CSIDL_PROGRAM_FILES_COMMON, L"C:\\Program Files (x86)\\Common Files");
+  shell.SetFolder(CSIDL_PROGRAM_FILES_COMMONX86, L"C:\\Program Files (x86)\\Common Files");
+  shell.SetFolder(CSIDL_COMMON_DOCUMENTS, L"C:\\Users\\Public\\Documents");
+
+  files.AddFolder(kFakeUserStartup);
+  files.AddFolder(kFakeCommonStartup);
+
+  // Every Windows has these two keys, spelled so.
+  registry.CreateKey(HKEY_LOCAL_MACHINE, L"SOFTWARE");
+  registry.CreateKey(HKEY_CURRENT_USER, L"Software");
+}

@@ -1,0 +1,41 @@
+// Tells a fake which of its calls fail, and with what code, so the logic's failure paths
+// run in the native tests. Every fake method asks Check() first, under the Win32 name of
+// the call it models ("RegOpenKeyExW", "EnumServicesStatusW", "get_Count", ...).
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class FaultPlan {
+ public:
+  // From now on `call` fails with `code` (an LSTATUS, a GetLastError value or an HRESULT,
+  // whatever the call reports), after letting the next skipCalls calls through; times
+  // is how many calls fail, -1 for every one after that. Rules for the same call are
+  // consulted in the order they were added; every rule sees every call of its name.
+  void Fail(std::string_view call, std::uint32_t code, int skipCalls = 0, int times = -1);
+  // The code this call must fail with, if any. Counts the call either way.
+  std::optional<std::uint32_t> Check(std::string_view call);
+  // Forgets every rule (or those of one call); the counters stay.
+  void Clear();
+  void Clear(std::string_view call);
+  // How often a call was made, failed or not, since the plan began or ResetCalls.
+  int Calls(std::string_view call) const;
+  void ResetCalls();
+
+ private:
+  struct Rule {
+    std::string call;
+    std::uint32_t code;
+    int skip;
+    int times;
+  };
+
+  mutable std::mutex mutex_;
+  std::vector<Rule> rules_;
+  std::map<std::string, int, std::less<>> calls_;
+};
