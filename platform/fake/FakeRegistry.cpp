@@ -1,5 +1,7 @@
 #include "platform/fake/FakeRegistry.h"
 
+#include <unordered_map>
+
 #include <algorithm>
 #include <cstring>
 #include <stdexcept>
@@ -63,15 +65,29 @@ struct FakeRegistry::Key {
   std::wstring path;  // below the root, as spelled when the key was created
   std::wstring name;
   std::vector<Value> values;  // in the order they were first written
+  // Folded name -> position in values, so a lookup costs the same in a key of ten
+  // values as in one of ten thousand (the benchmarks fill keys that large).
+  std::unordered_map<std::wstring, size_t> valueIndex;
   // Keyed by the upper-cased name: the hive keeps subkeys sorted by that, so '_' comes
   // after the letters, and RegEnumKeyExW returns them in this order.
   std::map<std::wstring, std::shared_ptr<Key>> subKeys;
   bool deleted = false;
 
   Value* FindValue(std::wstring_view valueName) {
-    for (Value& value : values)
-      if (SameFolded(value.name, valueName)) return &value;
-    return nullptr;
+    const auto found = valueIndex.find(FoldCase(valueName));
+    return found == valueIndex.end() ? nullptr : &values[found->second];
+  }
+  void AddValue(Value value) {
+    valueIndex[FoldCase(value.name)] = values.size();
+    values.push_back(std::move(value));
+  }
+  bool EraseValue(std::wstring_view valueName) {
+    const auto found = valueIndex.find(FoldCase(valueName));
+    if (found == valueIndex.end()) return false;
+    values.erase(values.begin() + static_cast<std::ptrdiff_t>(found->second));
+    valueIndex.clear();
+    for (size_t i = 0; i < values.size(); ++i) valueIndex[FoldCase(values[i].name)] = i;
+    return true;
   }
   const Value* FindValue(std::wstring_view valueName) const {
     return const_cast<Key*>(this)->FindValue(valueName);
@@ -332,7 +348,7 @@ LSTATUS FakeRegistry::RegSetValueExW(HKEY key, const wchar_t* valueName, DWORD t
   if (Value* existing = open.key->FindValue(name))
     existing->value = std::move(stored);
   else
-    open.key->values.push_back({std::wstring(name), std::move(stored)});
+    open.key->AddValue({std::wstring(name), std::move(stored)});
   return ERROR_SUCCESS;
 }
 
@@ -343,12 +359,7 @@ LSTATUS FakeRegistry::RegDeleteValueW(HKEY key, const wchar_t* valueName) {
   if (const LSTATUS status = Resolve(key, open); status != ERROR_SUCCESS) return status;
   if ((open.access & KEY_SET_VALUE) == 0) return ERROR_ACCESS_DENIED;
   const std::wstring_view name = valueName == nullptr ? L"" : valueName;
-  auto& values = open.key->values;
-  const auto found = std::find_if(values.begin(), values.end(),
-                                  [name](const Value& value) { return SameFolded(value.name, name); });
-  if (found == values.end()) return ERROR_FILE_NOT_FOUND;
-  values.erase(found);
-  return ERROR_SUCCESS;
+  return open.key->EraseValue(name) ? ERROR_SUCCESS : ERROR_FILE_NOT_FOUND;
 }
 
 LSTATUS FakeRegistry::RegDeleteKeyExW(HKEY key, const wchar_t* subKey, REGSAM samDesired) {
@@ -429,7 +440,7 @@ void FakeRegistry::SetValue(HKEY root, std::wstring_view path, std::wstring_view
   if (Value* existing = key->FindValue(name))
     existing->value = RegValue{type, std::move(bytes)};
   else
-    key->values.push_back({std::wstring(name), RegValue{type, std::move(bytes)}});
+    key->AddValue({std::wstring(name), RegValue{type, std::move(bytes)}});
 }
 
 std::vector<BYTE> FakeRegistry::StringBytes(std::wstring_view text) {

@@ -205,10 +205,8 @@ SC_HANDLE FakeServiceManager::OpenServiceW(SC_HANDLE manager, const wchar_t* ser
     Fail(ERROR_INVALID_NAME);
     return nullptr;
   }
-  const auto found = std::find_if(services_.begin(), services_.end(), [serviceName](const auto& record) {
-    return SameFolded(record->service.name, serviceName);
-  });
-  if (found == services_.end()) {
+  const auto found = byName_.find(FoldCase(serviceName));
+  if (found == byName_.end()) {
     Fail(ERROR_SERVICE_DOES_NOT_EXIST);
     return nullptr;
   }
@@ -217,7 +215,7 @@ SC_HANDLE FakeServiceManager::OpenServiceW(SC_HANDLE manager, const wchar_t* ser
     Fail(ERROR_ACCESS_DENIED);
     return nullptr;
   }
-  return NewHandle(OpenHandle{false, *found, access});
+  return NewHandle(OpenHandle{false, found->second, access});
 }
 
 BOOL FakeServiceManager::QueryServiceConfigW(SC_HANDLE service, QUERY_SERVICE_CONFIGW* config,
@@ -299,14 +297,14 @@ DWORD FakeServiceManager::GetLastError() { return tLastError; }
 
 void FakeServiceManager::AddService(FakeService service) {
   std::lock_guard lock(mutex_);
-  for (auto& record : services_) {
-    if (SameFolded(record->service.name, service.name)) {
-      record->service = std::move(service);
-      return;
-    }
+  const std::wstring folded = FoldCase(service.name);
+  if (const auto found = byName_.find(folded); found != byName_.end()) {
+    found->second->service = std::move(service);
+    return;
   }
   auto record = std::make_shared<Record>();
   record->service = std::move(service);
+  byName_.emplace(folded, record);
   services_.push_back(std::move(record));
 }
 
@@ -317,15 +315,16 @@ bool FakeServiceManager::RemoveService(std::wstring_view name) {
   });
   if (found == services_.end()) return false;
   (*found)->deleted = true;
+  byName_.erase(FoldCase((*found)->service.name));
   services_.erase(found);
   return true;
 }
 
 std::optional<FakeService> FakeServiceManager::Service(std::wstring_view name) const {
   std::lock_guard lock(mutex_);
-  for (const auto& record : services_)
-    if (SameFolded(record->service.name, name)) return record->service;
-  return std::nullopt;
+  const auto found = byName_.find(FoldCase(name));
+  if (found == byName_.end()) return std::nullopt;
+  return found->second->service;
 }
 
 void FakeServiceManager::DenyManager(bool deny) {

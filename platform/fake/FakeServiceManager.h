@@ -107,7 +107,9 @@ class FakeServiceManager : public IServiceManager {
                   DWORD* servicesReturned, DWORD* resumeHandle);
 
   mutable std::mutex mutex_;
-  std::vector<std::shared_ptr<Record>> services_;
+  std::vector<std::shared_ptr<Record>> services_;  // in the order they were added
+  // Folded name -> record, so opening a service by name does not walk the whole list.
+  std::map<std::wstring, std::shared_ptr<Record>> byName_;
   std::map<SC_HANDLE, OpenHandle> handles_;
   std::uintptr_t nextHandle_ = 0x2000;
   bool denyManager_ = false;
