@@ -1,0 +1,205 @@
+"""A fresh Wine prefix for one end-to-end run, the programs run in it, and its preparation.
+
+Every Windows program goes through scripts/wine-run.sh, which gives it a wineserver of its
+own and ends every Wine process before it returns. Making a prefix costs about ten
+seconds, so one pristine prefix per Windows version is made once by scripts/wine-prefix.sh
+and copied for every run: each run starts from the same state, and a run cut short leaves
+nothing the next one could trip over.
+"""
+
+import json
+import os
+import shutil
+import subprocess
+import tempfile
+from dataclasses import dataclass
+from pathlib import Path
+
+
+@dataclass
+class Result:
+    code: int
+    out: str
+    err: str
+
+    def describe(self):
+        return f"exit {self.code}, stdout {self.out!r}, stderr {self.err!r}"
+
+
+class Prefix:
+    def __init__(self, scripts: Path, root: Path, version: str, probe: Path):
+        self.scripts = scripts
+        self.version = version
+        self.probe_exe = probe
+        self.pristine = root / f"e2e-pristine-{version}"
+        self.path = root / f"e2e-{version}"
+        self.work = None
+
+    # --- the prefix -------------------------------------------------------------------
+
+    def create(self):
+        """Copies the pristine prefix (making it first if needed) over any earlier run's."""
+        subprocess.run([str(self.scripts / "wine-prefix.sh"), str(self.pristine), self.version],
+                       check=True, stdin=subprocess.DEVNULL)
+        if self.path.exists():
+            # A run ended by force may have left its wineserver behind; end that one only.
+            subprocess.run(["wineserver", "-k"], env=self._wine_env(), stdin=subprocess.DEVNULL,
+                           stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, check=False)
+        for old in [self.path, Path(f"{self.path}.home")] + list(
+                self.path.parent.glob(f"{self.path.name}.run.*")):
+            if old.is_dir() and not old.is_symlink():
+                shutil.rmtree(old)
+            elif old.exists():
+                old.unlink()
+        subprocess.run(["cp", "-a", "--reflink=auto", str(self.pristine), str(self.path)],
+                       check=True)
+        Path(f"{self.path}.home").mkdir()
+        # The pristine prefix's few remaining profile links point into its own home folder;
+        # the copy gets real empty folders instead, so nothing leads out of it.
+        for link in list((self.path / "drive_c" / "users").rglob("*")):
+            if link.is_symlink():
+                link.unlink()
+                link.mkdir()
+        self.work = Path(tempfile.mkdtemp(prefix=f"{self.path.name}.out.", dir=self.path.parent))
+
+    def remove_work(self):
+        if self.work is not None:
+            shutil.rmtree(self.work, ignore_errors=True)
+
+    def _wine_env(self):
+        env = dict(os.environ)
+        env.update({
+            "ORVANE_WINE_PREFIX": str(self.path),
+            "ORVANE_WINE_VERSION": self.version,
+            "ORVANE_WINE_TIMEOUT": "120",
+            # Wine turns the Unix arguments and file names into UTF-16 with the locale's
+            # character set: without a UTF-8 locale the non-ASCII names would not survive.
+            "LC_ALL": "C.UTF-8",
+            "LANG": "C.UTF-8",
+            # For the one direct wineserver call above; wine-run.sh sets its own.
+            "WINEPREFIX": str(self.path),
+            "HOME": f"{self.path}.home",
+        })
+        return env
+
+    # --- programs ---------------------------------------------------------------------
+
+    def run(self, exe, *args) -> Result:
+        """Runs a Windows program through wine-run.sh. Output goes to files, never a pipe."""
+        out_path = self.work / "stdout"
+        err_path = self.work / "stderr"
+        with open(out_path, "wb") as out, open(err_path, "wb") as err:
+            code = subprocess.run([str(self.scripts / "wine-run.sh"), str(exe), *map(str, args)],
+                                  env=self._wine_env(), stdin=subprocess.DEVNULL, stdout=out,
+                                  stderr=err, timeout=300, check=False).returncode
+        return Result(code, out_path.read_bytes().decode("utf-8", errors="replace"),
+                      err_path.read_bytes().decode("utf-8", errors="replace"))
+
+    def system32(self, name):
+        return self.path / "drive_c" / "windows" / "system32" / name
+
+    def probe(self, *requests) -> dict:
+        result = self.run(self.probe_exe, *requests)
+        if result.code != 0:
+            raise RuntimeError(f"the probe failed: {result.describe()}")
+        return json.loads(result.out)
+
+    def unix_path(self, windows_path: str) -> Path:
+        """The file a C:\\ path names, found the way Wine finds it: ignoring case."""
+        if windows_path[:3].upper() != "C:\\":
+            raise ValueError(f"not a C: path: {windows_path}")
+        path = self.path / "drive_c"
+        for part in filter(None, windows_path[3:].split("\\")):
+            candidate = path / part
+            if not candidate.exists() and path.is_dir():
+                for child in path.iterdir():
+                    if child.name.lower() == part.lower():
+                        candidate = child
+                        break
+            path = candidate
+        return path
+
+    # --- preparation ------------------------------------------------------------------
+
+    def prepare(self, values, files, folders, services, tasks):
+        """Puts the test's entries into the prefix.
+
+        values:   (root, key, name, kind, data); kind "sz", "expand" or "binary" (bytes)
+        files:    Windows path -> bytes, or None for a folder
+        folders:  Windows paths of folders to create first
+        services: (name, type, start, binary path, display name) for sc.exe
+        tasks:    (name, command) registered from task XML with schtasks.exe
+
+        Registry values go in through one .reg file (UTF-16, so any name survives), files
+        straight into drive_c, services and tasks through Wine's own sc.exe and
+        schtasks.exe, all from one batch file: a single Wine start for the lot.
+        """
+        for folder in folders:
+            self.unix_path(folder).mkdir(parents=True, exist_ok=True)
+        for path, content in files.items():
+            target = self.unix_path(path)
+            if content is None:
+                target.mkdir(parents=True, exist_ok=True)
+                (target / "inside.exe").write_bytes(b"MZ")
+            else:
+                target.parent.mkdir(parents=True, exist_ok=True)
+                target.write_bytes(content)
+
+        staging = self.path / "drive_c" / "e2e"
+        staging.mkdir(exist_ok=True)
+        (staging / "prepare.reg").write_bytes(b"\xff\xfe" + reg_file(values).encode("utf-16-le"))
+        lines = ["@echo off", r"reg import C:\e2e\prepare.reg", "if errorlevel 1 exit /b 10"]
+        for number, (name, kind, start, binary, display) in enumerate(services, 11):
+            quoted = binary.replace('"', '\\"')
+            lines += [f'sc create {name} binPath= "{quoted}" type= {kind} start= {start} '
+                      f'DisplayName= "{display}"', f"if errorlevel 1 exit /b {number}"]
+        for number, (name, command) in enumerate(tasks, 50):
+            (staging / f"task{number}.xml").write_bytes(task_xml(command).encode("utf-16"))
+            lines += [f'schtasks /create /tn "{name}" /xml C:\\e2e\\task{number}.xml',
+                      f"if errorlevel 1 exit /b {number}"]
+        lines.append("exit /b 0")
+        for line in lines:
+            if not line.isascii():
+                raise ValueError(f"batch lines stay ASCII (the console code page): {line}")
+        (staging / "prepare.cmd").write_bytes(("\r\n".join(lines) + "\r\n").encode("ascii"))
+        result = self.run(self.system32("cmd.exe"), "/c", r"C:\e2e\prepare.cmd")
+        if result.code != 0:
+            raise RuntimeError(f"preparing the prefix failed at step {result.code}: "
+                               f"{result.describe()}")
+
+
+def reg_file(values):
+    """Registry Editor 5 text for the values, keys in first-use order."""
+    def quote(text):
+        return '"' + text.replace("\\", "\\\\").replace('"', '\\"') + '"'
+
+    def hex_bytes(data):
+        return ",".join(f"{b:02x}" for b in data)
+
+    keys = {}
+    for root, key, name, kind, data in values:
+        root_name = {"HKLM": "HKEY_LOCAL_MACHINE", "HKCU": "HKEY_CURRENT_USER"}[root]
+        if kind == "sz":
+            text = quote(data)
+        elif kind == "expand":
+            text = "hex(2):" + hex_bytes((data + "\0").encode("utf-16-le"))
+        elif kind == "binary":
+            text = "hex:" + hex_bytes(data)
+        else:
+            raise ValueError(kind)
+        keys.setdefault(f"{root_name}\\{key}", []).append(f"{quote(name)}={text}")
+    lines = ["Windows Registry Editor Version 5.00", ""]
+    for key, entries in keys.items():
+        lines += [f"[{key}]", *entries, ""]
+    return "\r\n".join(lines) + "\r\n"
+
+
+def task_xml(command):
+    return f"""<?xml version="1.0" encoding="UTF-16"?>
+<Task version="1.2" xmlns="http://schemas.microsoft.com/windows/2004/02/mit/task">
+  <RegistrationInfo><Description>end-to-end test task</Description></RegistrationInfo>
+  <Triggers><LogonTrigger><Enabled>true</Enabled></LogonTrigger></Triggers>
+  <Settings><Enabled>true</Enabled></Settings>
+  <Actions Context="Author"><Exec><Command>{command}</Command></Exec></Actions>
+</Task>
+"""
