@@ -45,8 +45,9 @@ class Prefix:
             # A run ended by force may have left its wineserver behind; end that one only.
             subprocess.run(["wineserver", "-k"], env=self._wine_env(), stdin=subprocess.DEVNULL,
                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, check=False)
-        for old in [self.path, Path(f"{self.path}.home")] + list(
-                self.path.parent.glob(f"{self.path.name}.run.*")):
+        leftovers = [*self.path.parent.glob(f"{self.path.name}.run.*"),
+                     *self.path.parent.glob(f"{self.path.name}.out.*")]
+        for old in [self.path, Path(f"{self.path}.home"), *leftovers]:
             if old.is_dir() and not old.is_symlink():
                 shutil.rmtree(old)
             elif old.exists():

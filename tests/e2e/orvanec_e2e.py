@@ -139,21 +139,21 @@ WIN10_REFUSED = [
     ("disable", "SCHE", r"\E2E Task"),
     ("enable", "SCHE", r"\E2E Task"),
     ("enable", "HKCU", f"HKCU\\{RUN}\\E2E Missing"),
+    # Not a startable file: a record for it would be a stray.
     ("disable", "FILE", r"{startup}\notes.TXT"),
-    ("disable", "FILE", r"{startup}\x.exe"),
+    # A driver's start type is not the catalogue's to change.
     ("disable", "SERV", "e2e_driver"),
     # The right target under another root's tag.
     ("disable", "HKLM", f"HKCU\\{RUN}\\E2E User"),
 ]
 
+# One of each way to get the command line wrong: a list with a stray argument, an
+# unknown format, a command without its arguments, no command at all.
 USAGE_ERRORS = [
-    [],
-    ["list", "--format", "xml"],
     ["list", "json"],
+    ["list", "--format", "xml"],
     ["enable", "FILE"],
-    ["disable", "SERV", "e2e_own_auto", "extra"],
-    ["save"],
-    ["remove", "SERV", "e2e_own_auto"],
+    [],
 ]
 
 # Windows 8.1: Run values and startup files have no state of their own.
