@@ -211,7 +211,26 @@ class Checks:
         return ok
 
     def equal(self, actual, expected, what):
-        return self.expect(actual == expected, f"{what}: expected {expected!r}, got {actual!r}")
+        if actual == expected:
+            return True
+        return self.expect(False, f"{what}: {difference(expected, actual)}")
+
+
+def difference(expected, actual, depth=0):
+    """The parts of two results that differ, short enough to read in a test log."""
+    if depth < 2 and isinstance(expected, dict) and isinstance(actual, dict):
+        parts = [f"{key!r}: {difference(expected.get(key), actual.get(key), depth + 1)}"
+                 for key in list(expected) + [k for k in actual if k not in expected]
+                 if expected.get(key) != actual.get(key)]
+        return "{" + "; ".join(parts) + "}"
+    if depth < 2 and isinstance(expected, list) and isinstance(actual, list):
+        parts = [f"[{i}] {difference(e, a, depth + 1)}"
+                 for i, (e, a) in enumerate(zip(expected, actual)) if e != a]
+        if len(expected) != len(actual):
+            parts.append(f"{len(expected)} items expected, {len(actual)} got; extra: "
+                         f"{(expected[len(actual):] or actual[len(expected):])!r}")
+        return "[" + "; ".join(parts) + "]"
+    return f"expected {expected!r}, got {actual!r}"
 
 
 class Fixture:
