@@ -6,6 +6,10 @@
 
 #include "platform/WinTypes.h"
 
+#ifndef _WIN32
+constexpr DWORD INVALID_FILE_ATTRIBUTES = 0xFFFFFFFF;
+#endif
+
 struct FindData {
   DWORD attributes = 0;
   std::wstring fileName;
@@ -39,6 +43,9 @@ class IFileSystem {
     *error = ERROR_INVALID_FUNCTION;
     return FALSE;
   }
+  // GetFileAttributesW: INVALID_FILE_ATTRIBUTES with the GetLastError code in *error
+  // (ERROR_FILE_NOT_FOUND, ERROR_PATH_NOT_FOUND, ...) when nothing is there.
+  [[nodiscard]] virtual DWORD GetFileAttributesW(const wchar_t* path, DWORD* error) = 0;
   // FormatMessageW of a system error code, without the trailing line break.
   virtual std::wstring FormatSystemMessage(DWORD error) = 0;
 };

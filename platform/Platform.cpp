@@ -24,6 +24,10 @@ ISystemInfo& PlatformSystem() { return Require(gPlatform.system); }
 IFileSystem& PlatformFiles() { return Require(gPlatform.files); }
 IServiceManager& PlatformServices() { return Require(gPlatform.services); }
 IComRuntime& PlatformCom() { return Require(gPlatform.com); }
+IResources& PlatformResources() { return Require(gPlatform.resources); }
+ILocale& PlatformLocale() { return Require(gPlatform.locale); }
+IVersionInfo& PlatformVersions() { return Require(gPlatform.versions); }
+IIcons& PlatformIcons() { return Require(gPlatform.icons); }
 
 ScopedPlatform::ScopedPlatform(const Platform& platform) : previous_(gPlatform) {
   gPlatform = platform;

@@ -4,11 +4,15 @@
 #pragma once
 
 #include "platform/FileSystem.h"
+#include "platform/Icons.h"
+#include "platform/Locale.h"
 #include "platform/Registry.h"
+#include "platform/Resources.h"
 #include "platform/ServiceManager.h"
 #include "platform/Shell.h"
 #include "platform/SystemInfo.h"
 #include "platform/TaskScheduler.h"
+#include "platform/VersionInfo.h"
 
 struct Platform {
   IRegistry* registry = nullptr;
@@ -17,6 +21,10 @@ struct Platform {
   IFileSystem* files = nullptr;
   IServiceManager* services = nullptr;
   IComRuntime* com = nullptr;
+  IResources* resources = nullptr;
+  ILocale* locale = nullptr;
+  IVersionInfo* versions = nullptr;
+  IIcons* icons = nullptr;
 };
 
 // The installed set; every member is non-null once a platform is installed.
@@ -28,6 +36,10 @@ ISystemInfo& PlatformSystem();
 IFileSystem& PlatformFiles();
 IServiceManager& PlatformServices();
 IComRuntime& PlatformCom();
+IResources& PlatformResources();
+ILocale& PlatformLocale();
+IVersionInfo& PlatformVersions();
+IIcons& PlatformIcons();
 
 class ScopedPlatform {
  public:

@@ -16,5 +16,12 @@ struct ScHandleTraits {
   static void Close(Handle handle) { PlatformServices().CloseServiceHandle(handle); }
 };
 
+struct IconTraits {
+  using Handle = HICON;
+  static Handle Invalid() { return nullptr; }
+  static void Close(Handle icon) { PlatformIcons().DestroyIcon(icon); }
+};
+
 using UniqueRegKey = UniqueAny<RegKeyTraits>;
 using UniqueScHandle = UniqueAny<ScHandleTraits>;
+using UniqueIcon = UniqueAny<IconTraits>;

@@ -1,6 +1,8 @@
 // Facts about the running system: processor architecture, version and the clock.
 #pragma once
 
+#include <cstdint>
+
 #include "platform/WinTypes.h"
 
 struct OsVersion {
@@ -19,4 +21,8 @@ class ISystemInfo {
   virtual OsVersion RtlGetVersion() = 0;
   virtual void GetSystemTime(SYSTEMTIME* time) = 0;
   [[nodiscard]] virtual BOOL SystemTimeToFileTime(const SYSTEMTIME* time, FILETIME* fileTime) = 0;
+  // The wall clock in the user's time zone.
+  virtual void GetLocalTime(SYSTEMTIME* time) = 0;
+  // QueryPerformanceCounter: the high-resolution counter's current value.
+  [[nodiscard]] virtual BOOL QueryPerformanceCounter(std::int64_t* count) = 0;
 };

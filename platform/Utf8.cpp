@@ -150,3 +150,17 @@ std::string WideToUtf16LeBytes(std::wstring_view text) {
   }
   return out;
 }
+
+void AppendUtf16CodeUnit(std::wstring& text, char16_t unit) {
+  if constexpr (sizeof(wchar_t) == 4) {
+    const bool low = unit >= 0xDC00 && unit <= 0xDFFF;
+    if (low && !text.empty()) {
+      const auto previous = static_cast<char32_t>(text.back());
+      if (previous >= 0xD800 && previous <= 0xDBFF) {
+        text.back() = static_cast<wchar_t>(0x10000 + ((previous - 0xD800) << 10) + (unit - 0xDC00));
+        return;
+      }
+    }
+  }
+  text.push_back(static_cast<wchar_t>(unit));
+}

@@ -12,3 +12,8 @@ std::string WideToUtf8(std::wstring_view text);
 // such bytes and text. An odd trailing byte is ignored.
 std::wstring Utf16LeBytesToWide(const unsigned char* bytes, size_t count);
 std::string WideToUtf16LeBytes(std::wstring_view text);
+
+// Appends one UTF-16 code unit. Where wchar_t is 32 bits, a low surrogate right after a
+// high one joins it into the character the pair stands for; any other unit, a lone
+// surrogate included, is kept as its own value.
+void AppendUtf16CodeUnit(std::wstring& text, char16_t unit);

@@ -291,6 +291,33 @@ BOOL FakeFileSystem::WriteWholeFile(const wchar_t* path, const std::string& byte
   return TRUE;
 }
 
+DWORD FakeFileSystem::GetFileAttributesW(const wchar_t* path, DWORD* error) {
+  std::lock_guard lock(mutex_);
+  DWORD ignored = 0;
+  if (error == nullptr) error = &ignored;
+  if (auto fault = faults.Check("GetFileAttributesW")) {
+    *error = *fault;
+    return INVALID_FILE_ATTRIBUTES;
+  }
+  if (path == nullptr || *path == L'\0') {
+    *error = path == nullptr ? ERROR_INVALID_PARAMETER : ERROR_PATH_NOT_FOUND;
+    return INVALID_FILE_ATTRIBUTES;
+  }
+  const std::wstring normalized = Normalize(path);
+  if (FindFolder(normalized) != nullptr) return FILE_ATTRIBUTE_DIRECTORY;
+  std::wstring parent;
+  std::wstring name;
+  const Folder* folder = SplitLast(normalized, parent, name) ? FindFolder(parent) : nullptr;
+  if (folder == nullptr) {
+    *error = ERROR_PATH_NOT_FOUND;
+    return INVALID_FILE_ATTRIBUTES;
+  }
+  for (const Entry& entry : folder->entries)
+    if (SameFolded(entry.name, name)) return entry.attributes;
+  *error = ERROR_FILE_NOT_FOUND;
+  return INVALID_FILE_ATTRIBUTES;
+}
+
 std::wstring FakeFileSystem::FormatSystemMessage(DWORD error) {
   (void)faults.Check("FormatMessageW");
   for (const Message& message : kMessages)

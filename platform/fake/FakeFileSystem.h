@@ -31,6 +31,8 @@ class FakeFileSystem : public IFileSystem {
   // Consults the fault plan as "CreateFileW" and then "WriteFile".
   [[nodiscard]] BOOL WriteWholeFile(const wchar_t* path, const std::string& bytes,
                                     DWORD* error) override;
+  // The entry's attributes; a folder is FILE_ATTRIBUTE_DIRECTORY.
+  [[nodiscard]] DWORD GetFileAttributesW(const wchar_t* path, DWORD* error) override;
   std::wstring FormatSystemMessage(DWORD error) override;
 
   // Test setup. AddFolder creates the folder and every folder above it, each listed as

@@ -1,7 +1,8 @@
 #include "platform/fake/FakePlatform.h"
 
 FakePlatform::FakePlatform()
-    : installed_(Platform{&registry, &shell, &system, &files, &services, &com}) {
+    : installed_(Platform{&registry, &shell, &system, &files, &services, &com, &resources, &locale,
+                          &versions, &icons}) {
   // The shell folders as a 32-bit program sees them on 64-bit Windows 10: the
   // CSIDL_PROGRAM_FILES family points into "Program Files (x86)".
   shell.SetFolder(CSIDL_STARTUP, kFakeUserStartup);
@@ -14,6 +15,16 @@ FakePlatform::FakePlatform()
   shell.SetFolder(CSIDL_PROGRAM_FILES_COMMON, L"C:\\Program Files (x86)\\Common Files");
   shell.SetFolder(CSIDL_PROGRAM_FILES_COMMONX86, L"C:\\Program Files (x86)\\Common Files");
   shell.SetFolder(CSIDL_COMMON_DOCUMENTS, L"C:\\Users\\Public\\Documents");
+
+  resources.AddProgramResources();
+  // GetFileVersionInfoSizeW and ExtractAssociatedIconW look at files, never folders.
+  auto isFile = [this](std::wstring_view path) {
+    DWORD error = 0;
+    const DWORD attributes = files.GetFileAttributesW(std::wstring(path).c_str(), &error);
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+  };
+  versions.fileExists = isFile;
+  icons.fileExists = isFile;
 
   files.AddFolder(kFakeUserStartup);
   files.AddFolder(kFakeCommonStartup);

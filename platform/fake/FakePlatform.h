@@ -4,11 +4,15 @@
 
 #include "platform/Platform.h"
 #include "platform/fake/FakeFileSystem.h"
+#include "platform/fake/FakeIcons.h"
+#include "platform/fake/FakeLocale.h"
 #include "platform/fake/FakeRegistry.h"
+#include "platform/fake/FakeResources.h"
 #include "platform/fake/FakeServiceManager.h"
 #include "platform/fake/FakeShell.h"
 #include "platform/fake/FakeSystemInfo.h"
 #include "platform/fake/FakeTaskScheduler.h"
+#include "platform/fake/FakeVersionInfo.h"
 
 // The defaults, for tests that need to name them.
 inline constexpr wchar_t kFakeUserStartup[] =
@@ -27,6 +31,12 @@ struct FakePlatform {
   FakeFileSystem files;
   FakeServiceManager services;
   FakeComRuntime com;
+  // Starts with the resources the program embeds.
+  FakeResources resources;
+  FakeLocale locale;
+  // Version resources and icons belong to files that exist in `files`.
+  FakeVersionInfo versions;
+  FakeIcons icons;
 
  private:
   // Declared last: installed once every fake exists, and the previous platform is back

@@ -38,6 +38,9 @@ FakeSystemInfo::FakeSystemInfo() {
   time_.wDay = 14;
   time_.wHour = 9;
   time_.wMinute = 30;
+  SYSTEMTIME local = time_;
+  local.wHour = 18;
+  localTimes_.push_back(local);
 }
 
 WORD FakeSystemInfo::NativeProcessorArchitecture() {
@@ -93,4 +96,29 @@ void FakeSystemInfo::SetVersion(DWORD major, DWORD minor, DWORD build) {
 void FakeSystemInfo::SetTime(const SYSTEMTIME& time) {
   std::lock_guard lock(mutex_);
   time_ = time;
+}
+
+void FakeSystemInfo::GetLocalTime(SYSTEMTIME* time) {
+  std::lock_guard lock(mutex_);
+  (void)faults.Check("GetLocalTime");
+  if (time == nullptr) return;
+  *time = localTimes_.front();
+  if (localTimes_.size() > 1) localTimes_.erase(localTimes_.begin());
+}
+
+BOOL FakeSystemInfo::QueryPerformanceCounter(std::int64_t* count) {
+  std::lock_guard lock(mutex_);
+  if (faults.Check("QueryPerformanceCounter") || count == nullptr) return FALSE;
+  *count = counter_++;
+  return TRUE;
+}
+
+void FakeSystemInfo::SetLocalTimes(std::vector<SYSTEMTIME> times) {
+  std::lock_guard lock(mutex_);
+  if (!times.empty()) localTimes_ = std::move(times);
+}
+
+void FakeSystemInfo::SetPerformanceCounter(std::int64_t count) {
+  std::lock_guard lock(mutex_);
+  counter_ = count;
 }

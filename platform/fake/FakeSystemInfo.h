@@ -2,7 +2,9 @@
 // still until the test moves it.
 #pragma once
 
+#include <cstdint>
 #include <mutex>
+#include <vector>
 
 #include "platform/SystemInfo.h"
 #include "platform/fake/FaultPlan.h"
@@ -17,11 +19,18 @@ class FakeSystemInfo : public ISystemInfo {
   // The real conversion: 100-nanosecond intervals since 1601-01-01 UTC. FALSE for a
   // field out of range (the day of the week is ignored, as Windows does).
   [[nodiscard]] BOOL SystemTimeToFileTime(const SYSTEMTIME* time, FILETIME* fileTime) override;
+  void GetLocalTime(SYSTEMTIME* time) override;
+  // Returns the set value, then moves it on by one, so two reads never agree.
+  [[nodiscard]] BOOL QueryPerformanceCounter(std::int64_t* count) override;
 
   void SetArchitecture(WORD architecture);
   void SetVersion(DWORD major, DWORD minor, DWORD build);
   // The clock reads this until set again. The default is Tuesday 2024-05-14 09:30:00 UTC.
   void SetTime(const SYSTEMTIME& time);
+  // The local clock, separate from the UTC one. Each read returns the next of the given
+  // times, the last one for good; the default is 2024-05-14 18:30:00 (UTC+9).
+  void SetLocalTimes(std::vector<SYSTEMTIME> times);
+  void SetPerformanceCounter(std::int64_t count);
 
   FaultPlan faults;
 
@@ -30,4 +39,6 @@ class FakeSystemInfo : public ISystemInfo {
   WORD architecture_ = PROCESSOR_ARCHITECTURE_AMD64;
   OsVersion version_;
   SYSTEMTIME time_{};
+  std::vector<SYSTEMTIME> localTimes_;
+  std::int64_t counter_ = 1'234'567;
 };

@@ -49,6 +49,12 @@ BOOL Win32FileSystem::DeleteFileW(const wchar_t* path, DWORD* error) {
   return FALSE;
 }
 
+DWORD Win32FileSystem::GetFileAttributesW(const wchar_t* path, DWORD* error) {
+  const DWORD attributes = ::GetFileAttributesW(path);
+  if (attributes == INVALID_FILE_ATTRIBUTES) *error = ::GetLastError();
+  return attributes;
+}
+
 std::wstring Win32FileSystem::FormatSystemMessage(DWORD error) {
   wchar_t* buffer = nullptr;
   DWORD length = ::FormatMessageW(

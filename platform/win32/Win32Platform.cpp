@@ -1,7 +1,8 @@
 #include "platform/win32/Win32Platform.h"
 
 Platform Win32Platform::Services() {
-  return {&registry_, &shell_, &system_, &files_, &services_, &com_};
+  return {&registry_, &shell_, &system_, &files_, &services_, &com_,
+          &resources_, &locale_, &versions_, &icons_};
 }
 
 void InstallWin32Platform() {

@@ -3,11 +3,15 @@
 
 #include "platform/Platform.h"
 #include "platform/win32/Win32FileSystem.h"
+#include "platform/win32/Win32Icons.h"
+#include "platform/win32/Win32Locale.h"
 #include "platform/win32/Win32Registry.h"
+#include "platform/win32/Win32Resources.h"
 #include "platform/win32/Win32ServiceManager.h"
 #include "platform/win32/Win32Shell.h"
 #include "platform/win32/Win32SystemInfo.h"
 #include "platform/win32/Win32TaskScheduler.h"
+#include "platform/win32/Win32VersionInfo.h"
 
 class Win32Platform {
  public:
@@ -21,6 +25,10 @@ class Win32Platform {
   Win32FileSystem files_;
   Win32ServiceManager services_;
   Win32ComRuntime com_;
+  Win32Resources resources_;
+  Win32Locale locale_;
+  Win32VersionInfo versions_;
+  Win32Icons icons_;
 };
 
 // Installs the real services for the rest of the process. main() of each program calls

@@ -27,3 +27,12 @@ void Win32SystemInfo::GetSystemTime(SYSTEMTIME* time) { ::GetSystemTime(time); }
 BOOL Win32SystemInfo::SystemTimeToFileTime(const SYSTEMTIME* time, FILETIME* fileTime) {
   return ::SystemTimeToFileTime(time, fileTime);
 }
+
+void Win32SystemInfo::GetLocalTime(SYSTEMTIME* time) { ::GetLocalTime(time); }
+
+BOOL Win32SystemInfo::QueryPerformanceCounter(std::int64_t* count) {
+  LARGE_INTEGER value = {};
+  if (!::QueryPerformanceCounter(&value)) return FALSE;
+  *count = value.QuadPart;
+  return TRUE;
+}

@@ -9,4 +9,6 @@ class Win32SystemInfo final : public ISystemInfo {
   OsVersion RtlGetVersion() override;
   void GetSystemTime(SYSTEMTIME* time) override;
   BOOL SystemTimeToFileTime(const SYSTEMTIME* time, FILETIME* fileTime) override;
+  void GetLocalTime(SYSTEMTIME* time) override;
+  BOOL QueryPerformanceCounter(std::int64_t* count) override;
 };

@@ -1,0 +1,116 @@
+#include "Tavin/FileMetadata.h"
+
+#include <array>
+#include <cstdio>
+#include <cwchar>
+#include <optional>
+
+#include "Tavin/Text.h"
+#include "platform/Platform.h"
+#include "platform/PlatformHandles.h"
+#include "platform/SizedBuffer.h"
+
+namespace {
+
+// A whole decimal integer (leading blanks and a sign allowed); nothing otherwise.
+std::optional<long long> ParseInteger(std::wstring_view text) {
+  size_t i = 0;
+  while (i < text.size() && (text[i] == L' ' || text[i] == L'\t')) ++i;
+  bool negative = false;
+  if (i < text.size() && (text[i] == L'+' || text[i] == L'-')) negative = text[i++] == L'-';
+  if (i == text.size()) return std::nullopt;
+  long long value = 0;
+  for (; i < text.size(); ++i) {
+    if (text[i] < L'0' || text[i] > L'9') return std::nullopt;
+    value = value * 10 + (text[i] - L'0');
+    if (value > 0x7FFFFFFFLL + 1) return std::nullopt;  // beyond a 32-bit integer
+  }
+  value = negative ? -value : value;
+  if (value > 0x7FFFFFFFLL) return std::nullopt;
+  return value;
+}
+
+}  // namespace
+
+bool FileExists(const std::wstring& path) {
+  DWORD error = NO_ERROR;
+  const DWORD attributes = PlatformFiles().GetFileAttributesW(path.c_str(), &error);
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+int GetVersionStrings(const std::wstring& fileName, const std::vector<std::wstring>& keys,
+                      TVersionStrings& results) {
+  if (!FileExists(fileName)) return 0;
+  IVersionInfo& versions = PlatformVersions();
+  DWORD handle = 0;
+  DWORD error = NO_ERROR;
+  const DWORD size = versions.GetFileVersionInfoSizeW(fileName.c_str(), &handle, &error);
+  if (size == 0) return 0;
+  SizedBuffer block(size);
+  if (!versions.GetFileVersionInfoW(fileName.c_str(), 0, size, block.as<void>(), &error)) return 0;
+
+  void* translation = nullptr;
+  UINT translationLength = 0;
+  if (!versions.VerQueryValueW(block.as<void>(), L"\\VarFileInfo\\Translation\\", &translation,
+                               &translationLength))
+    return 0;
+  // Only the first translation names the string table; no other one and no fallback
+  // code page is tried, so a file whose first translation has no table gives nothing.
+  if (translation == nullptr || translationLength < 2 * sizeof(WORD)) return 0;
+  const auto* pair = static_cast<const WORD*>(translation);
+  std::array<wchar_t, 9> table{};
+  std::swprintf(table.data(), table.size(), L"%.4x%.4x", static_cast<unsigned>(pair[0]),
+                static_cast<unsigned>(pair[1]));
+
+  for (const std::wstring& key : keys) {
+    const std::wstring path = L"\\StringFileInfo\\" + std::wstring(table.data()) + L"\\" + key;
+    void* value = nullptr;
+    UINT length = 0;
+    if (!versions.VerQueryValueW(block.as<void>(), path.c_str(), &value, &length)) continue;
+    // The value ends at its terminator, and never beyond the length the block gives.
+    const auto* text = static_cast<const wchar_t*>(value);
+    size_t count = 0;
+    while (text != nullptr && count < length && text[count] != L'\0') ++count;
+    results[key] = std::wstring(text == nullptr ? L"" : text, count);
+  }
+  return static_cast<int>(results.size());
+}
+
+int GetFileIconIndex(TIconCache& cache, TImageCollection& collection, const std::wstring& fileText,
+                     int defaultIndex) {
+  std::wstring unquoted;
+  for (wchar_t c : fileText)
+    if (c != L'"') unquoted.push_back(c);
+  const std::wstring cleaned = Trim(unquoted);
+  if (cleaned.empty()) return defaultIndex;
+
+  std::wstring path = cleaned;
+  WORD iconNumber = 0;
+  if (const size_t comma = cleaned.find(L','); comma != std::wstring::npos) {
+    path = Trim(std::wstring_view(cleaned).substr(0, comma));
+    const auto number = ParseInteger(std::wstring_view(cleaned).substr(comma + 1));
+    iconNumber = static_cast<WORD>(number ? *number : defaultIndex);
+  }
+
+  if (const auto cached = cache.find(cleaned); cached != cache.end()) return cached->second;
+  if (!FileExists(path)) return 0;
+
+  try {
+    // The shell may write the path of the file whose icon it used back into the buffer,
+    // which holds MAX_PATH characters; a longer path cannot be asked for.
+    if (path.size() >= static_cast<size_t>(MAX_PATH)) return 0;
+    std::array<wchar_t, MAX_PATH + 1> buffer{};
+    path.copy(buffer.data(), path.size());
+    IIcons& icons = PlatformIcons();
+    UniqueIcon icon(icons.ExtractAssociatedIconW(nullptr, buffer.data(), &iconNumber));
+    if (!icon) return 0;
+    std::string ico;
+    DWORD error = NO_ERROR;
+    if (!icons.SaveIconToIco(icon.get(), &ico, &error)) return defaultIndex;
+    const int index = collection.AddIcon(cleaned, std::move(ico));
+    cache[cleaned] = index;
+    return index;
+  } catch (const std::exception&) {
+    return defaultIndex;
+  }
+}

@@ -1,0 +1,211 @@
+#include "platform/win32/Win32Http.h"
+
+#include <memory>
+#include <vector>
+
+#include "platform/win32/Win32Handles.h"
+
+// WinHTTP in asynchronous mode: every step is started, then the calling thread waits
+// for either its completion or the abort event. A synchronous WinHTTP call cannot be
+// interrupted everywhere (Wine keeps a blocked receive running until its time-out even
+// when the handle is closed from another thread), and closing the program must not
+// wait a minute for that.
+
+namespace {
+
+using UniqueInternet = UniqueAny<Win32HandleTraits<HINTERNET, ::WinHttpCloseHandle>>;
+
+// What one request shares with WinHTTP's callback threads. WinHTTP may still write
+// into the read buffer or signal the event after an abort has sent the caller away, so
+// this lives until the request handle is really gone (WINHTTP_CALLBACK_STATUS_HANDLE_
+// CLOSING), not until Get returns.
+struct Exchange {
+  UniqueHandle completed{::CreateEventW(nullptr, FALSE, FALSE, nullptr)};
+  // Written by the callback before it signals `completed`; read after the wait.
+  DWORD result = 0;
+  DWORD error = 0;
+  std::vector<char> chunk;
+
+  void Complete(DWORD value, DWORD failure) {
+    result = value;
+    error = failure;
+    ::SetEvent(completed.get());
+  }
+};
+using ExchangeRef = std::shared_ptr<Exchange>;
+
+void CALLBACK OnStatus(HINTERNET, DWORD_PTR context, DWORD status, LPVOID info, DWORD length) {
+  if (context == 0) return;
+  auto* holder = reinterpret_cast<ExchangeRef*>(context);
+  Exchange& exchange = **holder;
+  switch (status) {
+    case WINHTTP_CALLBACK_STATUS_SENDREQUEST_COMPLETE:
+    case WINHTTP_CALLBACK_STATUS_HEADERS_AVAILABLE:
+      exchange.Complete(0, NO_ERROR);
+      break;
+    case WINHTTP_CALLBACK_STATUS_DATA_AVAILABLE:
+      exchange.Complete(*static_cast<DWORD*>(info), NO_ERROR);
+      break;
+    case WINHTTP_CALLBACK_STATUS_READ_COMPLETE:
+      exchange.Complete(length, NO_ERROR);
+      break;
+    case WINHTTP_CALLBACK_STATUS_REQUEST_ERROR: {
+      const DWORD failure = static_cast<WINHTTP_ASYNC_RESULT*>(info)->dwError;
+      exchange.Complete(0, failure == NO_ERROR ? ERROR_WINHTTP_INTERNAL_ERROR : failure);
+      break;
+    }
+    case WINHTTP_CALLBACK_STATUS_HANDLE_CLOSING:
+      delete holder;
+      break;
+    default:
+      break;
+  }
+}
+
+class Request {
+ public:
+  explicit Request(HttpAbort* abort) : abort_(abort) {
+    exchange_->chunk.reserve(64 * 1024);
+  }
+  ~Request() {
+    if (armed_) abort_->Disarm();
+  }
+  Request(const Request&) = delete;
+  Request& operator=(const Request&) = delete;
+
+  BOOL Run(const std::wstring& url, const HttpHeaders& headers, DWORD* status, std::string* body,
+           DWORD* error) {
+    if (!exchange_->completed || !abortEvent_) return Fail(error, ::GetLastError());
+    if (abort_ != nullptr) {
+      HANDLE wake = abortEvent_.get();
+      if (!abort_->Arm([wake] { ::SetEvent(wake); }))
+        return Fail(error, ERROR_WINHTTP_OPERATION_CANCELLED);
+      armed_ = true;
+    }
+
+    URL_COMPONENTS parts = {};
+    parts.dwStructSize = sizeof(parts);
+    parts.dwHostNameLength = static_cast<DWORD>(-1);
+    parts.dwUrlPathLength = static_cast<DWORD>(-1);
+    parts.dwExtraInfoLength = static_cast<DWORD>(-1);
+    if (!::WinHttpCrackUrl(url.c_str(), 0, 0, &parts)) return Fail(error, ::GetLastError());
+    const std::wstring host(parts.lpszHostName, parts.dwHostNameLength);
+    std::wstring path(parts.lpszUrlPath, parts.dwUrlPathLength);
+    path.append(parts.lpszExtraInfo, parts.dwExtraInfoLength);
+    if (path.empty()) path = L"/";
+
+    // No user agent, proxy, redirect or certificate settings of our own: WinHTTP's
+    // defaults apply, time-outs included.
+    UniqueInternet session(::WinHttpOpen(nullptr, WINHTTP_ACCESS_TYPE_DEFAULT_PROXY,
+                                         WINHTTP_NO_PROXY_NAME, WINHTTP_NO_PROXY_BYPASS,
+                                         WINHTTP_FLAG_ASYNC));
+    if (!session) return Fail(error, ::GetLastError());
+    UniqueInternet connection(::WinHttpConnect(session.get(), host.c_str(), parts.nPort, 0));
+    if (!connection) return Fail(error, ::GetLastError());
+    UniqueInternet request(::WinHttpOpenRequest(
+        connection.get(), L"GET", path.c_str(), nullptr, WINHTTP_NO_REFERER,
+        WINHTTP_DEFAULT_ACCEPT_TYPES, parts.nScheme == INTERNET_SCHEME_HTTPS ? WINHTTP_FLAG_SECURE : 0));
+    if (!request) return Fail(error, ::GetLastError());
+
+    if (::WinHttpSetStatusCallback(request.get(), OnStatus,
+                                   WINHTTP_CALLBACK_FLAG_ALL_COMPLETIONS |
+                                       WINHTTP_CALLBACK_FLAG_HANDLES,
+                                   0) == WINHTTP_INVALID_STATUS_CALLBACK)
+      return Fail(error, ::GetLastError());
+    // From here the request handle owns one reference to the exchange, dropped when the
+    // handle reports that it is closing.
+    auto holder = std::make_unique<ExchangeRef>(exchange_);
+    DWORD_PTR context = reinterpret_cast<DWORD_PTR>(holder.get());
+    if (!::WinHttpSetOption(request.get(), WINHTTP_OPTION_CONTEXT_VALUE, &context, sizeof(context)))
+      return Fail(error, ::GetLastError());
+    holder.release();
+
+    for (const HttpHeader& header : headers) {
+      const std::wstring line = header.name + L": " + header.value;
+      if (!::WinHttpAddRequestHeaders(request.get(), line.c_str(), static_cast<DWORD>(-1),
+                                      WINHTTP_ADDREQ_FLAG_ADD))
+        return Fail(error, ::GetLastError());
+    }
+
+    if (!::WinHttpSendRequest(request.get(), WINHTTP_NO_ADDITIONAL_HEADERS, 0,
+                              WINHTTP_NO_REQUEST_DATA, 0, 0, context))
+      return Fail(error, ::GetLastError());
+    if (!Await(error)) return FALSE;
+    if (!::WinHttpReceiveResponse(request.get(), nullptr)) return Fail(error, ::GetLastError());
+    if (!Await(error)) return FALSE;
+
+    DWORD code = 0;
+    DWORD size = sizeof(code);
+    if (!::WinHttpQueryHeaders(request.get(), WINHTTP_QUERY_STATUS_CODE | WINHTTP_QUERY_FLAG_NUMBER,
+                               WINHTTP_HEADER_NAME_BY_INDEX, &code, &size, WINHTTP_NO_HEADER_INDEX))
+      return Fail(error, ::GetLastError());
+    // A declared length over the cap fails before anything is read.
+    DWORD declared = 0;
+    size = sizeof(declared);
+    if (::WinHttpQueryHeaders(request.get(), WINHTTP_QUERY_CONTENT_LENGTH | WINHTTP_QUERY_FLAG_NUMBER,
+                              WINHTTP_HEADER_NAME_BY_INDEX, &declared, &size,
+                              WINHTTP_NO_HEADER_INDEX) &&
+        declared > kHttpBodyCap)
+      return Fail(error, ERROR_WINHTTP_RESPONSE_DRAIN_OVERFLOW);
+
+    std::string received;
+    for (;;) {
+      if (!::WinHttpQueryDataAvailable(request.get(), nullptr)) return Fail(error, ::GetLastError());
+      if (!Await(error)) return FALSE;
+      const DWORD available = exchange_->result;
+      if (available == 0) break;
+      if (received.size() + available > kHttpBodyCap)
+        return Fail(error, ERROR_WINHTTP_RESPONSE_DRAIN_OVERFLOW);
+      exchange_->chunk.resize(available);
+      if (!::WinHttpReadData(request.get(), exchange_->chunk.data(), available, nullptr))
+        return Fail(error, ::GetLastError());
+      if (!Await(error)) return FALSE;
+      const DWORD read = exchange_->result;
+      if (read == 0) break;
+      received.append(exchange_->chunk.data(), read);
+    }
+    *status = code;
+    *body = std::move(received);
+    return TRUE;
+  }
+
+ private:
+  static BOOL Fail(DWORD* error, DWORD code) {
+    *error = code == NO_ERROR ? ERROR_WINHTTP_INTERNAL_ERROR : code;
+    return FALSE;
+  }
+
+  // Waits for the step started last. An abort sends the caller away at once; closing
+  // the handles afterwards cancels the step inside WinHTTP.
+  bool Await(DWORD* error) {
+    HANDLE waits[2] = {exchange_->completed.get(), abortEvent_.get()};
+    const DWORD woken = ::WaitForMultipleObjects(2, waits, FALSE, INFINITE);
+    if (woken == WAIT_OBJECT_0) {
+      if (exchange_->error == NO_ERROR) return true;
+      *error = exchange_->error;
+      return false;
+    }
+    *error = woken == WAIT_OBJECT_0 + 1 ? ERROR_WINHTTP_OPERATION_CANCELLED : ::GetLastError();
+    return false;
+  }
+
+  HttpAbort* abort_;
+  bool armed_ = false;
+  ExchangeRef exchange_ = std::make_shared<Exchange>();
+  UniqueHandle abortEvent_{::CreateEventW(nullptr, TRUE, FALSE, nullptr)};
+};
+
+}  // namespace
+
+BOOL Win32Http::Get(const std::wstring& url, const HttpHeaders& headers, HttpAbort* abort,
+                    DWORD* status, std::string* body, DWORD* error) {
+  DWORD ignored = 0;
+  if (error == nullptr) error = &ignored;
+  DWORD code = 0;
+  std::string received;
+  Request request(abort);
+  if (!request.Run(url, headers, &code, &received, error)) return FALSE;
+  if (status != nullptr) *status = code;
+  if (body != nullptr) *body = std::move(received);
+  return TRUE;
+}

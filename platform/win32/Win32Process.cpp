@@ -1,0 +1,10 @@
+#include "platform/win32/Win32Process.h"
+
+DWORD Win32Process::GetModuleFileNameW(wchar_t* fileName, DWORD size, DWORD* error) {
+  ::SetLastError(NO_ERROR);
+  const DWORD length = ::GetModuleFileNameW(nullptr, fileName, size);
+  *error = ::GetLastError();
+  return length;
+}
+
+void Win32Process::Sleep(DWORD milliseconds) { ::Sleep(milliseconds); }

@@ -1,0 +1,85 @@
+// Rows the server sends as JSON arrays: only what the rules add, whatever the reply's
+// shape, and never an exception.
+#include <gtest/gtest.h>
+
+#include "Lib/Common.h"
+#include "platform/fake/FakePlatform.h"
+#include "tests/support/Bytes.h"
+
+namespace {
+
+class JsonArrayTest : public ::testing::Test {
+ protected:
+  std::vector<std::wstring> Merge(const std::string& reply, const std::wstring& name,
+                                  std::initializer_list<const wchar_t*> before = {}) {
+    FilterList list;
+    for (const wchar_t* row : before) list.Add(row);
+    const auto value = ParseJsonText(reply);
+    if (value) AddJsonArray(list, *value, name);
+    return list.Rows();
+  }
+
+  FakePlatform fake;
+};
+
+TEST_F(JsonArrayTest, AddsTheElementsOfTheNamedArray) {
+  using Rows = std::vector<std::wstring>;
+  struct Case {
+    const char* reply;
+    const wchar_t* name;
+    Rows expected;
+  } cases[] = {
+      {R"({"name_white":["Foo","bar"]})", L"name_white", {L"bar", L"Foo"}},
+      {R"({"name_white":["a\"b","\u00e9\n","\ud55c"]})", L"name_white", {L"a\"b", L"é\n", L"한"}},
+      {R"({"x":[1,-2.5,1e3,true,false,null]})", L"x", {L"1", L"1000.0", L"-2.5", L"false", L"null", L"true"}},  // a word sort passes over "-"
+      {R"({"x":[{"a":1},[1,2],"y"]})", L"x", {L"", L"y"}},  // nested values add an empty row
+      {R"({"x":[]})", L"x", {}},
+      {R"({"x":"not an array"})", L"x", {}},
+      {R"({"x":{"0":"a"}})", L"x", {}},
+      {R"({"X":["a"]})", L"x", {}},  // member names are exact
+      {R"({"a":{"x":["deep"]}})", L"x", {}},  // only direct members
+      {R"(["x"])", L"x", {}},  // not an object
+      {R"("x")", L"x", {}},
+      {R"(null)", L"x", {}},
+      {R"({"x":["a","A","a"]})", L"x", {L"a"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.reply);
+    EXPECT_EQ(Merge(c.reply, c.name), c.expected);
+  }
+}
+
+TEST_F(JsonArrayTest, RowsAlreadyListedInOtherCaseAddNothing) {
+  EXPECT_EQ(Merge(R"({"name_white":["ORVANE","Новый"]})", L"name_white", {L"orvane", L"новый"}),
+            (std::vector<std::wstring>{L"orvane", L"новый"}));
+}
+
+TEST_F(JsonArrayTest, TextThatIsNotJsonHasNoValue) {
+  for (const char* text : {"", "{", "{\"x\":[1,]}", "nul", "\xFF", "{\"x\":\"\xC3\x28\"}", "1 2",
+                           "{\"x\":[\"a\"]} trailing"}) {
+    SCOPED_TRACE(text);
+    EXPECT_FALSE(ParseJsonText(text).has_value());
+  }
+  EXPECT_TRUE(ParseJsonText("\xEF\xBB\xBF{\"x\":[]}").has_value());
+}
+
+TEST_F(JsonArrayTest, RepliesOfAnyShapeAddOnlyWhatTheRulesSay) {
+  // Deep nesting beside the array, and inside it.
+  const std::string deep = std::string(100000, '[') + std::string(100000, ']');
+  EXPECT_EQ(Merge("{\"x\":[\"kept\"," + deep + "],\"y\":" + deep + "}", L"x"),
+            (std::vector<std::wstring>{L"", L"kept"}));
+  // A huge array of repeats and of distinct numbers.
+  std::string huge = "{\"x\":[";
+  for (int i = 0; i < 200000; ++i) huge += (i ? ",\"same\"" : "\"same\"");
+  EXPECT_EQ(Merge(huge + "]}", L"x"), std::vector<std::wstring>{L"same"});
+  std::string numbers = "{\"x\":[";
+  for (int i = 0; i < 5000; ++i) numbers += (i ? "," : "") + std::to_string(i);
+  EXPECT_EQ(Merge(numbers + "]}", L"x").size(), 5000u);
+  // Numbers at the edges of what a double and a 64-bit integer hold.
+  EXPECT_EQ(Merge(R"({"x":[18446744073709551615,-9223372036854775808,1.7976931348623157e308]})", L"x")
+                .size(),
+            3u);
+  EXPECT_FALSE(ParseJsonText(R"({"x":[1e400]})").has_value());
+}
+
+}  // namespace
