@@ -10,7 +10,8 @@
 //                    order, with its type and bytes in hex; null when the key is missing
 //   dir C:\PATH      every name in a folder, in FindFirstFileW order
 //   services         every Win32 service and driver, in EnumServicesStatusW order, with
-//                    its configured type and start type
+//                    its configured type and start type (Wine's sc.exe creates services
+//                    but has no "qc" to read their configuration back)
 //
 // The answer is one JSON object on standard output, UTF-8: {"folders": {...}, "now": N,
 // "key:ROOT\PATH": [...], "dir:C:\PATH": [...], "services": [...]}.
