@@ -98,15 +98,15 @@ std::string Version() {
          "\"";
 }
 
-std::string Key(const std::wstring& spec) {
-  const size_t slash = spec.find(L'\\');
-  const std::wstring rootName = spec.substr(0, slash);
+std::string Key(const std::wstring& path) {
+  const size_t slash = path.find(L'\\');
+  const std::wstring rootName = path.substr(0, slash);
   HKEY root = nullptr;
   if (rootName == L"HKLM") root = HKEY_LOCAL_MACHINE;
   if (rootName == L"HKCU") root = HKEY_CURRENT_USER;
-  if (root == nullptr || slash == std::wstring::npos) return "\"bad key " + Utf8(spec) + "\"";
+  if (root == nullptr || slash == std::wstring::npos) return "\"bad key " + Utf8(path) + "\"";
   HKEY key = nullptr;
-  if (RegOpenKeyExW(root, spec.c_str() + slash + 1, 0, KEY_READ | KEY_WOW64_64KEY, &key) !=
+  if (RegOpenKeyExW(root, path.c_str() + slash + 1, 0, KEY_READ | KEY_WOW64_64KEY, &key) !=
       ERROR_SUCCESS)
     return "null";
   std::string out = "[";

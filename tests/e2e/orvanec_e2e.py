@@ -23,6 +23,8 @@ import sys
 import time
 from pathlib import Path
 
+# The helper module is imported from the source tree, which must stay free of bytecode.
+sys.dont_write_bytecode = True
 sys.path.insert(0, str(Path(__file__).resolve().parent))
 from e2e_prefix import Prefix  # noqa: E402
 
