@@ -67,6 +67,11 @@ class Prefix:
         if self.work is not None:
             shutil.rmtree(self.work, ignore_errors=True)
 
+    def remove(self):
+        """Drops the copy (700 MB); wine-run.sh has already ended its wineserver."""
+        for folder in (self.path, Path(f"{self.path}.home")):
+            shutil.rmtree(folder, ignore_errors=True)
+
     def _wine_env(self):
         env = dict(os.environ)
         env.update({

@@ -656,6 +656,9 @@ def main():
     finally:
         prefix.remove_work()
 
+    # A failed run's prefix stays for a look inside; the next run replaces it.
+    if not checks.failures:
+        prefix.remove()
     print(f"== {len(checks.failures)} failed checks, {time.time() - started:.0f} s")
     for failure in checks.failures:
         print(f"  {failure}")
