@@ -28,6 +28,8 @@ IResources& PlatformResources() { return Require(gPlatform.resources); }
 ILocale& PlatformLocale() { return Require(gPlatform.locale); }
 IVersionInfo& PlatformVersions() { return Require(gPlatform.versions); }
 IIcons& PlatformIcons() { return Require(gPlatform.icons); }
+IHttp& PlatformHttp() { return Require(gPlatform.http); }
+IProcess& PlatformProcess() { return Require(gPlatform.process); }
 
 ScopedPlatform::ScopedPlatform(const Platform& platform) : previous_(gPlatform) {
   gPlatform = platform;

@@ -4,8 +4,10 @@
 #pragma once
 
 #include "platform/FileSystem.h"
+#include "platform/Http.h"
 #include "platform/Icons.h"
 #include "platform/Locale.h"
+#include "platform/Process.h"
 #include "platform/Registry.h"
 #include "platform/Resources.h"
 #include "platform/ServiceManager.h"
@@ -25,6 +27,8 @@ struct Platform {
   ILocale* locale = nullptr;
   IVersionInfo* versions = nullptr;
   IIcons* icons = nullptr;
+  IHttp* http = nullptr;
+  IProcess* process = nullptr;
 };
 
 // The installed set; every member is non-null once a platform is installed.
@@ -40,6 +44,8 @@ IResources& PlatformResources();
 ILocale& PlatformLocale();
 IVersionInfo& PlatformVersions();
 IIcons& PlatformIcons();
+IHttp& PlatformHttp();
+IProcess& PlatformProcess();
 
 class ScopedPlatform {
  public:

@@ -1,8 +1,28 @@
 #include "platform/fake/FakePlatform.h"
 
-FakePlatform::FakePlatform()
-    : installed_(Platform{&registry, &shell, &system, &files, &services, &com, &resources, &locale,
-                          &versions, &icons}) {
+namespace {
+
+// One line per service, so a new one is a new line.
+Platform Slots(FakePlatform& fake) {
+  Platform slots;
+  slots.registry = &fake.registry;
+  slots.shell = &fake.shell;
+  slots.system = &fake.system;
+  slots.files = &fake.files;
+  slots.services = &fake.services;
+  slots.com = &fake.com;
+  slots.resources = &fake.resources;
+  slots.locale = &fake.locale;
+  slots.versions = &fake.versions;
+  slots.icons = &fake.icons;
+  slots.http = &fake.http;
+  slots.process = &fake.process;
+  return slots;
+}
+
+}  // namespace
+
+FakePlatform::FakePlatform() : installed_(Slots(*this)) {
   // The shell folders as a 32-bit program sees them on 64-bit Windows 10: the
   // CSIDL_PROGRAM_FILES family points into "Program Files (x86)".
   shell.SetFolder(CSIDL_STARTUP, kFakeUserStartup);

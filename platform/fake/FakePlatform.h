@@ -4,8 +4,10 @@
 
 #include "platform/Platform.h"
 #include "platform/fake/FakeFileSystem.h"
+#include "platform/fake/FakeHttp.h"
 #include "platform/fake/FakeIcons.h"
 #include "platform/fake/FakeLocale.h"
+#include "platform/fake/FakeProcess.h"
 #include "platform/fake/FakeRegistry.h"
 #include "platform/fake/FakeResources.h"
 #include "platform/fake/FakeServiceManager.h"
@@ -37,6 +39,8 @@ struct FakePlatform {
   // Version resources and icons belong to files that exist in `files`.
   FakeVersionInfo versions;
   FakeIcons icons;
+  FakeHttp http;
+  FakeProcess process;
 
  private:
   // Declared last: installed once every fake exists, and the previous platform is back

@@ -1,8 +1,21 @@
 #include "platform/win32/Win32Platform.h"
 
 Platform Win32Platform::Services() {
-  return {&registry_, &shell_, &system_, &files_, &services_, &com_,
-          &resources_, &locale_, &versions_, &icons_};
+  // One line per service, so a new one is a new line.
+  Platform slots;
+  slots.registry = &registry_;
+  slots.shell = &shell_;
+  slots.system = &system_;
+  slots.files = &files_;
+  slots.services = &services_;
+  slots.com = &com_;
+  slots.resources = &resources_;
+  slots.locale = &locale_;
+  slots.versions = &versions_;
+  slots.icons = &icons_;
+  slots.http = &http_;
+  slots.process = &process_;
+  return slots;
 }
 
 void InstallWin32Platform() {

@@ -3,8 +3,10 @@
 
 #include "platform/Platform.h"
 #include "platform/win32/Win32FileSystem.h"
+#include "platform/win32/Win32Http.h"
 #include "platform/win32/Win32Icons.h"
 #include "platform/win32/Win32Locale.h"
+#include "platform/win32/Win32Process.h"
 #include "platform/win32/Win32Registry.h"
 #include "platform/win32/Win32Resources.h"
 #include "platform/win32/Win32ServiceManager.h"
@@ -29,6 +31,8 @@ class Win32Platform {
   Win32Locale locale_;
   Win32VersionInfo versions_;
   Win32Icons icons_;
+  Win32Http http_;
+  Win32Process process_;
 };
 
 // Installs the real services for the rest of the process. main() of each program calls

@@ -1,0 +1,112 @@
+#include "Tavin/UpdateCheck.h"
+
+#include <condition_variable>
+#include <mutex>
+#include <thread>
+
+#include "Tavin/Update.h"
+#include "Tavin/UpdateReply.h"
+#include "platform/Platform.h"
+
+// What the task and the reply step share; it lives until both are done with it.
+struct TUpdateTaskState {
+  TUpdateProc proc;
+  TUpdateHost host;
+  std::wstring data;
+  std::atomic<bool> stop{false};
+  HttpAbort abort;
+
+  mutable std::mutex mutex;
+  mutable std::condition_variable ended;
+  bool finished = false;
+};
+
+namespace {
+
+// False when the task was asked to stop, checked before every step's sleep.
+bool Pause(TUpdateTaskState& state) {
+  for (int step = 0; step < kPauseSteps; ++step) {
+    if (state.stop) return false;
+    PlatformProcess().Sleep(kPauseStepMilliseconds);
+  }
+  return true;
+}
+
+void RunTask(const std::shared_ptr<TUpdateTaskState>& state) {
+  try {
+    const HttpHeaders headers = StartupHeaders();
+    bool stopped = false;
+    for (int attempt = 1; attempt <= kUpdateAttempts; ++attempt) {
+      if (SendRequest(headers, state->data, &state->abort)) break;
+      if (!Pause(*state)) {
+        stopped = true;
+        break;
+      }
+    }
+    // A stop that came while the last request was answered still holds: the window
+    // that asked for it may be gone by the time the hand-over would run.
+    if (!stopped && !state->stop) {
+      (void)state->host.dispatcher->Send([&state] {
+        HandleReply(state->data, state->proc, *state->host.ui);
+      });
+    }
+  } catch (...) {
+    // A conversion error in the reply step, or anything else: the task just ends. No
+    // exception may leave a thread.
+  }
+  {
+    std::lock_guard lock(state->mutex);
+    state->finished = true;
+  }
+  state->ended.notify_all();
+  state->host.dispatcher->Wake();
+}
+
+}  // namespace
+
+void TUpdateCheck::Stop() {
+  state_->stop = true;
+  state_->abort.Abort();
+}
+
+bool TUpdateCheck::Finished() const {
+  std::lock_guard lock(state_->mutex);
+  return state_->finished;
+}
+
+bool TUpdateCheck::WaitFor(std::chrono::milliseconds timeout) const {
+  std::unique_lock lock(state_->mutex);
+  return state_->ended.wait_for(lock, timeout, [this] { return state_->finished; });
+}
+
+std::shared_ptr<TUpdateCheck> CheckUpdate(const std::wstring& url, TUpdateProc proc, int offset,
+                                          const TUpdateHost& host) {
+  UpdateURL = url;
+  DialogOffset = offset;
+  auto state = std::make_shared<TUpdateTaskState>();
+  const bool waitHere = !proc;
+  state->proc = std::move(proc);
+  state->host = host;
+  auto check = std::make_shared<TUpdateCheck>(state);
+  std::thread task([state] { RunTask(state); });
+  if (!waitHere) {
+    // The task owns itself from here: its state is shared, so nothing it touches goes
+    // away under it.
+    task.detach();
+    return check;
+  }
+  host.dispatcher->ServeUntil([&check] { return check->Finished(); });
+  task.join();
+  return check;
+}
+
+void HandleReply(const std::wstring& data, const TUpdateProc& proc, IUpdateUi& ui) {
+  const std::wstring updateLink = UnescapeText(ExtractBetween(data, L"\"update\":\"", L"\""));
+  bool flag = false;
+  // Yes only counts when the link really went to the browser; a link that is not a web
+  // address is refused, and the program must not close for an update that never opened.
+  if (!updateLink.empty() && ui.UpdateDialog(data)) flag = OpenLink(updateLink);
+  const std::wstring statusLink = UnescapeText(ExtractBetween(data, L"\"notify\":\"", L"\""));
+  if (!statusLink.empty()) ui.ShowUpdateStatus(statusLink);
+  if (proc) proc(flag, data);
+}
