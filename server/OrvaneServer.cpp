@@ -1,0 +1,377 @@
+// orvane-server: a stand-in for the maker's init endpoint, for local runs and tests.
+//
+// It answers GET /api.init.php with a reply file and logs every request's headers in
+// the order they arrived. That order is the reason this speaks HTTP over plain sockets
+// instead of through cpp-httplib: cpp-httplib keeps a request's headers in a sorted
+// map, so the order a client sent them in is gone before a handler sees them.
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cctype>
+#include <cerrno>
+#include <chrono>
+#include <condition_variable>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <iostream>
+#include <mutex>
+#include <nlohmann/json.hpp>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <utility>
+#include <vector>
+
+#ifndef ORVANE_DEFAULT_REPLY
+#define ORVANE_DEFAULT_REPLY "default-reply.json"
+#endif
+
+namespace {
+
+constexpr int kDefaultPort = 8431;
+constexpr size_t kHeadLimit = 64 * 1024;
+
+constexpr char kUsage[] =
+    "usage: orvane-server [options]\n"
+    "\n"
+    "A stand-in for the maker's init endpoint. GET /api.init.php answers with the reply\n"
+    "file; a request with the header User-Command: hold is logged and answered with an\n"
+    "empty body. Every other path is 404.\n"
+    "\n"
+    "  --bind ADDR          address to listen on (default 127.0.0.1)\n"
+    "  --port N             port to listen on (default 8431; 0 picks a free one)\n"
+    "  --port-file FILE     write the port listened on to FILE once listening\n"
+    "  --reply FILE         the reply body, sent as it is stored (default: the built-in\n"
+    "                       reply whose \"file_white\" holds the FILE_WHITE rows)\n"
+    "  --status N           status code of the reply (default 200)\n"
+    "  --content-type TYPE  Content-Type of the reply (default: application/json;\n"
+    "                       charset=utf-8 for a JSON file, text/html; charset=utf-8 else)\n"
+    "  --no-length          send no Content-Length: the body ends when the connection does\n"
+    "  --delay-ms N         wait N milliseconds before answering (default 0)\n"
+    "  --log FILE           append one JSON object per request to FILE: method, path and\n"
+    "                       headers as [name, value] pairs in the order received\n"
+    "  --help               show this text\n"
+    "\n"
+    "It prints \"listening on http://ADDR:PORT\" once ready, and stops on SIGINT or SIGTERM.\n";
+
+struct Options {
+  std::string bind = "127.0.0.1";
+  int port = kDefaultPort;
+  std::string portFile;
+  std::string replyFile = ORVANE_DEFAULT_REPLY;
+  int status = 200;
+  std::string contentType;
+  bool sendLength = true;
+  int delayMs = 0;
+  std::string logFile;
+};
+
+std::optional<int> ParseNumber(const std::string& text, int low, int high) {
+  if (text.empty() || text.size() > 9) return std::nullopt;
+  int value = 0;
+  for (char c : text) {
+    if (c < '0' || c > '9') return std::nullopt;
+    value = value * 10 + (c - '0');
+  }
+  if (value < low || value > high) return std::nullopt;
+  return value;
+}
+
+// Returns 0 to go on, or the exit code.
+int ParseOptions(int argc, char** argv, Options& options) {
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    auto value = [&](const char* name) -> std::optional<std::string> {
+      if (i + 1 >= argc) {
+        std::cerr << "orvane-server: " << name << " needs a value\n";
+        return std::nullopt;
+      }
+      return std::string(argv[++i]);
+    };
+    auto number = [&](const char* name, int low, int high, int& out) {
+      auto text = value(name);
+      if (!text) return false;
+      auto parsed = ParseNumber(*text, low, high);
+      if (!parsed) {
+        std::cerr << "orvane-server: " << name << " takes a number from " << low << " to " << high
+                  << ", not '" << *text << "'\n";
+        return false;
+      }
+      out = *parsed;
+      return true;
+    };
+    if (arg == "--help" || arg == "-h") {
+      std::cout << kUsage;
+      return -1;
+    } else if (arg == "--bind") {
+      auto text = value("--bind");
+      if (!text) return 2;
+      options.bind = *text;
+    } else if (arg == "--port") {
+      if (!number("--port", 0, 65535, options.port)) return 2;
+    } else if (arg == "--port-file") {
+      auto text = value("--port-file");
+      if (!text) return 2;
+      options.portFile = *text;
+    } else if (arg == "--reply") {
+      auto text = value("--reply");
+      if (!text) return 2;
+      options.replyFile = *text;
+    } else if (arg == "--status") {
+      if (!number("--status", 100, 999, options.status)) return 2;
+    } else if (arg == "--content-type") {
+      auto text = value("--content-type");
+      if (!text) return 2;
+      options.contentType = *text;
+    } else if (arg == "--no-length") {
+      options.sendLength = false;
+    } else if (arg == "--delay-ms") {
+      if (!number("--delay-ms", 0, 3'600'000, options.delayMs)) return 2;
+    } else if (arg == "--log") {
+      auto text = value("--log");
+      if (!text) return 2;
+      options.logFile = *text;
+    } else {
+      std::cerr << "orvane-server: unknown option '" << arg << "' (see --help)\n";
+      return 2;
+    }
+  }
+  return 0;
+}
+
+std::atomic<bool> gStopping{false};
+int gListener = -1;
+std::mutex gStopMutex;
+std::condition_variable gStopped;
+
+void OnSignal(int) {
+  gStopping = true;
+  // shutdown() is safe in a signal handler and wakes the blocked accept().
+  if (gListener >= 0) ::shutdown(gListener, SHUT_RDWR);
+}
+
+struct Request {
+  std::string method;
+  std::string target;
+  std::vector<std::pair<std::string, std::string>> headers;
+};
+
+std::string Trim(const std::string& text) {
+  size_t begin = text.find_first_not_of(" \t");
+  if (begin == std::string::npos) return {};
+  size_t end = text.find_last_not_of(" \t");
+  return text.substr(begin, end - begin + 1);
+}
+
+bool SameAscii(const std::string& a, const std::string& b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i)
+    if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
+      return false;
+  return true;
+}
+
+// Reads up to the blank line that ends the head. False for a connection that closes or
+// stalls first, or a head over the limit.
+bool ReadHead(int client, std::string& head) {
+  char buffer[4096];
+  while (head.find("\r\n\r\n") == std::string::npos) {
+    if (head.size() > kHeadLimit) return false;
+    const ssize_t got = ::recv(client, buffer, sizeof(buffer), 0);
+    if (got <= 0) return false;
+    head.append(buffer, static_cast<size_t>(got));
+  }
+  head.resize(head.find("\r\n\r\n") + 2);
+  return true;
+}
+
+bool ParseHead(const std::string& head, Request& request) {
+  std::istringstream lines(head);
+  std::string line;
+  if (!std::getline(lines, line)) return false;
+  if (!line.empty() && line.back() == '\r') line.pop_back();
+  std::istringstream first(line);
+  std::string version;
+  if (!(first >> request.method >> request.target >> version)) return false;
+  while (std::getline(lines, line)) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (line.empty()) continue;
+    const size_t colon = line.find(':');
+    if (colon == std::string::npos) return false;
+    request.headers.emplace_back(line.substr(0, colon), Trim(line.substr(colon + 1)));
+  }
+  return true;
+}
+
+class Server {
+ public:
+  Server(Options options, std::string reply, std::string contentType)
+      : options_(std::move(options)), reply_(std::move(reply)), contentType_(std::move(contentType)) {}
+
+  void Serve(int client) {
+    std::string head;
+    Request request;
+    timeval timeout = {10, 0};
+    ::setsockopt(client, SOL_SOCKET, SO_RCVTIMEO, &timeout, sizeof(timeout));
+    if (!ReadHead(client, head) || !ParseHead(head, request)) {
+      Respond(client, 400, "text/plain; charset=utf-8", "bad request\n", true);
+      return;
+    }
+    Log(request);
+    if (options_.delayMs > 0) {
+      std::unique_lock lock(gStopMutex);
+      gStopped.wait_for(lock, std::chrono::milliseconds(options_.delayMs),
+                        [] { return gStopping.load(); });
+      if (gStopping) return;
+    }
+    const std::string path = request.target.substr(0, request.target.find('?'));
+    if (path != "/api.init.php") {
+      Respond(client, 404, "text/plain; charset=utf-8", "not found\n", true);
+      return;
+    }
+    if (request.method != "GET") {
+      Respond(client, 405, "text/plain; charset=utf-8", "only GET\n", true);
+      return;
+    }
+    for (const auto& [name, value] : request.headers) {
+      if (SameAscii(name, "User-Command") && value == "hold") {
+        Respond(client, 200, "text/plain; charset=utf-8", "", true);
+        return;
+      }
+    }
+    Respond(client, options_.status, contentType_, reply_, options_.sendLength);
+  }
+
+ private:
+  static const char* Reason(int status) {
+    switch (status) {
+      case 200: return "OK";
+      case 400: return "Bad Request";
+      case 404: return "Not Found";
+      case 405: return "Method Not Allowed";
+      case 500: return "Internal Server Error";
+      case 503: return "Service Unavailable";
+      default: return "Status";
+    }
+  }
+
+  static void SendAll(int client, const std::string& bytes) {
+    size_t sent = 0;
+    while (sent < bytes.size()) {
+      const ssize_t n = ::send(client, bytes.data() + sent, bytes.size() - sent, MSG_NOSIGNAL);
+      if (n <= 0) return;  // the client went away; nothing to tell anyone
+      sent += static_cast<size_t>(n);
+    }
+  }
+
+  static void Respond(int client, int status, const std::string& type, const std::string& body,
+                      bool withLength) {
+    std::string head = "HTTP/1.1 " + std::to_string(status) + " " + Reason(status) + "\r\n";
+    head += "Content-Type: " + type + "\r\n";
+    if (withLength) head += "Content-Length: " + std::to_string(body.size()) + "\r\n";
+    head += "Connection: close\r\n\r\n";
+    SendAll(client, head);
+    SendAll(client, body);
+  }
+
+  void Log(const Request& request) {
+    if (options_.logFile.empty()) return;
+    nlohmann::json headers = nlohmann::json::array();
+    for (const auto& [name, value] : request.headers) headers.push_back({name, value});
+    const nlohmann::json entry = {
+        {"method", request.method}, {"path", request.target}, {"headers", headers}};
+    std::lock_guard lock(logMutex_);
+    std::ofstream log(options_.logFile, std::ios::app | std::ios::binary);
+    // Header bytes that are not UTF-8 are replaced rather than refused: the log is for
+    // reading, and one odd client must not stop it.
+    log << entry.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) << '\n';
+  }
+
+  Options options_;
+  std::string reply_;
+  std::string contentType_;
+  std::mutex logMutex_;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  Options options;
+  if (const int code = ParseOptions(argc, argv, options); code != 0) return code < 0 ? 0 : code;
+
+  std::ifstream file(options.replyFile, std::ios::binary);
+  if (!file) {
+    std::cerr << "orvane-server: cannot read the reply file " << options.replyFile << "\n";
+    return 1;
+  }
+  std::ostringstream content;
+  content << file.rdbuf();
+  const std::string reply = content.str();
+  std::string contentType = options.contentType;
+  if (contentType.empty()) {
+    contentType = nlohmann::json::accept(reply) ? "application/json; charset=utf-8"
+                                                : "text/html; charset=utf-8";
+  }
+
+  sockaddr_in address = {};
+  address.sin_family = AF_INET;
+  address.sin_port = htons(static_cast<uint16_t>(options.port));
+  if (::inet_pton(AF_INET, options.bind.c_str(), &address.sin_addr) != 1) {
+    std::cerr << "orvane-server: --bind takes an IPv4 address, not '" << options.bind << "'\n";
+    return 2;
+  }
+  gListener = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+  const int on = 1;
+  ::setsockopt(gListener, SOL_SOCKET, SO_REUSEADDR, &on, sizeof(on));
+  if (gListener < 0 || ::bind(gListener, reinterpret_cast<sockaddr*>(&address), sizeof(address)) != 0 ||
+      ::listen(gListener, 64) != 0) {
+    std::cerr << "orvane-server: cannot listen on " << options.bind << ":" << options.port << ": "
+              << std::strerror(errno) << "\n";
+    return 1;
+  }
+  socklen_t length = sizeof(address);
+  ::getsockname(gListener, reinterpret_cast<sockaddr*>(&address), &length);
+  const int port = ntohs(address.sin_port);
+
+  struct sigaction action = {};
+  action.sa_handler = OnSignal;
+  ::sigaction(SIGINT, &action, nullptr);
+  ::sigaction(SIGTERM, &action, nullptr);
+  ::signal(SIGPIPE, SIG_IGN);
+
+  if (!options.portFile.empty()) {
+    // Written whole under another name first, so a reader never sees half a number.
+    const std::string partial = options.portFile + ".partial";
+    { std::ofstream(partial) << port << "\n"; }
+    std::rename(partial.c_str(), options.portFile.c_str());
+  }
+  std::cout << "listening on http://" << options.bind << ":" << port << std::endl;
+
+  Server server(options, reply, contentType);
+  while (!gStopping) {
+    const int client = ::accept4(gListener, nullptr, nullptr, SOCK_CLOEXEC);
+    if (client < 0) {
+      if (errno == EINTR || errno == ECONNABORTED) continue;
+      break;
+    }
+    std::thread([&server, client] {
+      server.Serve(client);
+      ::close(client);
+    }).detach();
+  }
+  // Wake delayed answers so they end without replying, then leave; connection threads
+  // still running die with the process.
+  gStopping = true;
+  gStopped.notify_all();
+  ::close(gListener);
+  std::cout << "stopped" << std::endl;
+  std::_Exit(0);
+}
