@@ -1,0 +1,89 @@
+#!/usr/bin/env bash
+# Starts orvane-server once per kind of answer the HTTP tests need, runs a command with
+# their addresses in the environment, and stops every server again, however the command
+# ends:   http-servers.sh SERVER_EXE WORK_FOLDER COMMAND [ARGS...]
+#
+#   ORVANE_HTTP_MAIN          the default reply; its log is ORVANE_HTTP_MAIN_LOG
+#   ORVANE_HTTP_NOTFOUND      status 404 with an HTML page
+#   ORVANE_HTTP_EMPTY         an empty body
+#   ORVANE_HTTP_CHARSET       UTF-8 bytes declared as ISO-8859-1
+#   ORVANE_HTTP_BIG           16 MiB + 1 byte, with Content-Length
+#   ORVANE_HTTP_BIG_NOLENGTH  the same, ended by closing the connection
+#   ORVANE_HTTP_ATCAP         exactly 16 MiB
+#   ORVANE_HTTP_SLOW          answers after a minute; its log is ORVANE_HTTP_SLOW_LOG
+#   ORVANE_HTTP_CLOSED        a port nothing listens on
+# Logs are passed as Wine paths (Z:\...), addresses as http://127.0.0.1:PORT/api.init.php.
+set -euo pipefail
+
+if [ $# -lt 3 ]; then
+  echo "usage: $0 SERVER_EXE WORK_FOLDER COMMAND [ARGS...]" >&2
+  exit 2
+fi
+server="$1"
+work="$2"
+shift 2
+if [ ! -x "$server" ]; then
+  echo "http-servers: no orvane-server at '$server' (build the native configuration first)" >&2
+  exit 1
+fi
+
+rm -rf -- "$work"
+mkdir -p -- "$work"
+work="$(cd -- "$work" && pwd)"
+pids=()
+stop_servers() {
+  local rc=$?
+  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+  for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null || true; done
+  exit "$rc"
+}
+trap stop_servers EXIT
+trap 'exit 130' INT
+trap 'exit 143' TERM
+
+wine_path() { printf 'Z:%s' "${1//\//\\}"; }
+
+start() {  # start NAME [orvane-server options...]
+  local name="$1"
+  shift
+  "$server" --port 0 --port-file "$work/$name.port" "$@" >"$work/$name.out" 2>&1 &
+  pids+=("$!")
+  for _ in $(seq 200); do
+    [ -s "$work/$name.port" ] && break
+    if ! kill -0 "${pids[-1]}" 2>/dev/null; then break; fi
+    sleep 0.05
+  done
+  if [ ! -s "$work/$name.port" ]; then
+    echo "http-servers: the $name server did not start:" >&2
+    cat "$work/$name.out" >&2
+    exit 1
+  fi
+  export "ORVANE_HTTP_$name=http://127.0.0.1:$(cat "$work/$name.port")/api.init.php"
+}
+
+printf '<html><body><h1>Not Found</h1></body></html>\n' >"$work/notfound.html"
+: >"$work/empty.txt"
+printf '{"text":"\xec\x88\xa8\xea\xb9\x80 caf\xc3\xa9"}\n' >"$work/charset.json"
+head -c $((16 * 1024 * 1024 + 1)) /dev/zero | tr '\0' 'x' >"$work/big.txt"
+head -c $((16 * 1024 * 1024)) /dev/zero | tr '\0' 'x' >"$work/atcap.txt"
+
+start MAIN --log "$work/main.log"
+start NOTFOUND --status 404 --reply "$work/notfound.html"
+start EMPTY --reply "$work/empty.txt"
+start CHARSET --reply "$work/charset.json" --content-type "application/json; charset=iso-8859-1"
+start BIG --reply "$work/big.txt"
+start BIG_NOLENGTH --reply "$work/big.txt" --no-length
+start ATCAP --reply "$work/atcap.txt"
+start SLOW --delay-ms 60000 --log "$work/slow.log"
+export ORVANE_HTTP_MAIN_LOG="$(wine_path "$work/main.log")"
+export ORVANE_HTTP_SLOW_LOG="$(wine_path "$work/slow.log")"
+
+# A port that was free a moment ago and that nobody listens on now.
+closed_port="$(python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')"
+export ORVANE_HTTP_CLOSED="http://127.0.0.1:$closed_port/api.init.php"
+
+set +e
+"$@"
+rc=$?
+set -e
+exit "$rc"
