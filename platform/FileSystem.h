@@ -37,12 +37,7 @@ class IFileSystem {
   // Creates or replaces the file with exactly these bytes (CreateFileW with
   // CREATE_ALWAYS, then WriteFileW); FALSE with the GetLastError code in *error.
   [[nodiscard]] virtual BOOL WriteWholeFile(const wchar_t* path, const std::string& bytes,
-                                            DWORD* error) {
-    (void)path;
-    (void)bytes;
-    *error = ERROR_INVALID_FUNCTION;
-    return FALSE;
-  }
+                                            DWORD* error) = 0;
   // GetFileAttributesW: INVALID_FILE_ATTRIBUTES with the GetLastError code in *error
   // (ERROR_FILE_NOT_FOUND, ERROR_PATH_NOT_FOUND, ...) when nothing is there.
   [[nodiscard]] virtual DWORD GetFileAttributesW(const wchar_t* path, DWORD* error) = 0;

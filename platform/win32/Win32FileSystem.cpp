@@ -1,5 +1,7 @@
 #include "platform/win32/Win32FileSystem.h"
 
+#include <algorithm>
+
 #include "platform/win32/Win32Handles.h"
 
 namespace {
@@ -47,6 +49,32 @@ BOOL Win32FileSystem::DeleteFileW(const wchar_t* path, DWORD* error) {
   if (::DeleteFileW(path)) return TRUE;
   *error = ::GetLastError();
   return FALSE;
+}
+
+BOOL Win32FileSystem::WriteWholeFile(const wchar_t* path, const std::string& bytes, DWORD* error) {
+  UniqueFileHandle file(::CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) {
+    *error = ::GetLastError();
+    return FALSE;
+  }
+  // One WriteFile call writes at most 4 GiB; lists are far smaller, but write in
+  // chunks so a short write is noticed rather than assumed away.
+  size_t offset = 0;
+  while (offset < bytes.size()) {
+    const DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size() - offset, 1u << 20));
+    DWORD written = 0;
+    if (!::WriteFile(file.get(), bytes.data() + offset, chunk, &written, nullptr)) {
+      *error = ::GetLastError();
+      return FALSE;
+    }
+    if (written == 0) {
+      *error = ERROR_WRITE_FAULT;
+      return FALSE;
+    }
+    offset += written;
+  }
+  return TRUE;
 }
 
 DWORD Win32FileSystem::GetFileAttributesW(const wchar_t* path, DWORD* error) {

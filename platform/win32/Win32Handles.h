@@ -22,6 +22,7 @@ using UniqueFindHandle = UniqueAny<Win32HandleTraits<HANDLE, ::FindClose, -1>>;
 using UniqueBstr = UniqueAny<Win32HandleTraits<BSTR, ::SysFreeString>>;
 using UniqueLocalMemory = UniqueAny<Win32HandleTraits<HLOCAL, ::LocalFree>>;
 using UniqueHandle = UniqueAny<Win32HandleTraits<HANDLE, ::CloseHandle>>;
+using UniqueFileHandle = UniqueAny<Win32HandleTraits<HANDLE, ::CloseHandle, -1>>;
 using UniqueWin32ScHandle = UniqueAny<Win32HandleTraits<SC_HANDLE, ::CloseServiceHandle>>;
 
 // One reference to a COM object, released when the owner goes.

@@ -2,6 +2,7 @@
 #include <set>
 
 #include "WineTest.h"
+#include "platform/win32/Win32Handles.h"
 
 namespace {
 
@@ -141,6 +142,30 @@ TEST_F(AnyFileSystem, DeleteFileErrors) {
     EXPECT_EQ(files().DeleteFileW(c.path.c_str(), &error), c.result);
     EXPECT_EQ(error, c.error);
   }
+}
+
+TEST_F(AnyFileSystem, WriteWholeFileCreatesOrReplacesWithExactlyTheBytes) {
+  const std::wstring path = folder_ + L"\\list.txt";
+  auto read = [&path] {
+    std::string bytes(64, '\0');
+    DWORD got = 0;
+    UniqueFileHandle file(::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    EXPECT_TRUE(file);
+    EXPECT_TRUE(::ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &got, nullptr));
+    bytes.resize(got);
+    return bytes;
+  };
+  DWORD error = 0;
+  ASSERT_TRUE(PlatformFiles().WriteWholeFile(path.c_str(), "\xEF\xBB\xBFlong first text\r\n", &error));
+  EXPECT_EQ(read(), "\xEF\xBB\xBFlong first text\r\n");
+  ASSERT_TRUE(PlatformFiles().WriteWholeFile(path.c_str(), "short", &error));
+  EXPECT_EQ(read(), "short") << "a replaced file keeps nothing of the old one";
+  ASSERT_TRUE(PlatformFiles().WriteWholeFile(path.c_str(), "", &error));
+  EXPECT_EQ(read(), "");
+
+  EXPECT_FALSE(PlatformFiles().WriteWholeFile((folder_ + L"\\missing\\x.txt").c_str(), "x", &error));
+  EXPECT_EQ(error, static_cast<DWORD>(ERROR_PATH_NOT_FOUND));
 }
 
 TEST_F(AnyFileSystem, SystemMessagesHaveNoTrailingLineBreak) {
