@@ -11,6 +11,7 @@ import json
 import os
 import shutil
 import subprocess
+import sys
 import tempfile
 from dataclasses import dataclass
 from pathlib import Path
@@ -172,6 +173,22 @@ class Prefix:
         if result.code != 0:
             raise RuntimeError(f"preparing the prefix failed at step {result.code}: "
                                f"{result.describe()}")
+
+    def prepare_fresh(self, *args, attempts=2):
+        """prepare() on a fresh copy of the pristine prefix, once more on a new copy when
+        Wine's cmd.exe fails to start one of the tools, as it now and then does on a
+        loaded machine ("Can't recognize 'sc create ...'"). The batch is not idempotent
+        (a service cannot be created twice), so a retry starts from the pristine copy."""
+        for attempt in range(1, attempts + 1):
+            try:
+                self.prepare(*args)
+                return
+            except RuntimeError as error:
+                if attempt == attempts:
+                    raise
+                print(f"note: {error}; preparing a fresh copy again", file=sys.stderr)
+                self.remove_work()
+                self.create()
 
 
 def reg_file(values):

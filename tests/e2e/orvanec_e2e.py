@@ -272,7 +272,7 @@ class Fixture:
         return contents
 
     def prepare(self, prefix):
-        prefix.prepare(self.registry_values(), self.file_contents(),
+        prefix.prepare_fresh(self.registry_values(), self.file_contents(),
                        [self.folders["commonStartup"], self.folders["startup"]],
                        [service[:5] for service in self.services], self.tasks)
 
