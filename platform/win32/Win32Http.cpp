@@ -6,10 +6,10 @@
 #include "platform/win32/Win32Handles.h"
 
 // WinHTTP in asynchronous mode: every step is started, then the calling thread waits
-// for either its completion or the abort event. A synchronous WinHTTP call cannot be
-// interrupted everywhere (Wine keeps a blocked receive running until its time-out even
-// when the handle is closed from another thread), and closing the program must not
-// wait a minute for that.
+// for either its completion or the abort event. A synchronous call can only be ended by
+// closing its handle from another thread and hoping the call notices; here the waiting
+// thread is ours, so an abort sends it away at once whatever WinHTTP is still doing,
+// and closing the program never waits out a sixty-second time-out.
 
 namespace {
 
