@@ -1,0 +1,162 @@
+// The rows of the autorun list kept in line with the catalogue: first filling, the
+// "All Programs" rebuild, white lists by kind, display names and icons, and removal.
+#include <gtest/gtest.h>
+
+#include "platform/fake/FakePlatform.h"
+#include "tests/support/Bytes.h"
+#include "ui/AutorunRows.h"
+
+namespace {
+
+constexpr wchar_t kApp[] = L"C:\\Program Files\\Vendor\\app.exe";
+constexpr wchar_t kPlain[] = L"C:\\Tools\\plain.exe";
+constexpr wchar_t kStartup[] = L"C:\\Users\\u\\Start Menu\\Programs\\Startup";
+
+TAutorunInfo Entry(std::wstring from, std::wstring target, std::wstring caption, bool enabled,
+                   std::wstring fileName = L"") {
+  TAutorunInfo entry;
+  entry.From = std::move(from);
+  entry.Target = std::move(target);
+  entry.Caption = std::move(caption);
+  entry.Enabled = enabled;
+  entry.FileName = std::move(fileName);
+  return entry;
+}
+
+std::wstring RunTarget(const std::wstring& name) {
+  return L"HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Run\\" + name;
+}
+
+class AutorunRowsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    fake.files.AddFile(L"C:\\Program Files\\Vendor", L"app.exe");
+    fake.files.AddFile(L"C:\\Tools", L"plain.exe");
+    fake.versions.SetVersionResource(kApp, FakeVersionResource::English({{L"ProductName", L"Vendor App"}}));
+    fake.versions.SetVersionResource(kPlain, FakeVersionResource::English({{L"ProductName", L""}}));
+    fake.icons.SetIcons(kApp, 1);
+    sources = {&fileWhite, &nameWhite, &images, &iconCache, false};
+  }
+
+  std::vector<std::wstring> Shown() const {
+    std::vector<std::wstring> shown;
+    for (const TAutorunItem& row : rows.Rows())
+      shown.push_back(row.From + L":" + row.FileName + L":" + std::to_wstring(row.Icon) +
+                      (row.Enabled ? L"" : L":off"));
+    return shown;
+  }
+
+  FakePlatform fake;
+  FilterList fileWhite, nameWhite;
+  TImageCollection images;
+  TIconCache iconCache;
+  TRowSources sources;
+  TAutorunRows rows;
+};
+
+TEST_F(AutorunRowsTest, FirstFillingNamesAndIconsEachKind) {
+  const TAutorunList catalogue = {
+      Entry(L"FILE", std::wstring(kStartup) + L"\\Missing.lnk", L"Missing", true,
+            std::wstring(kStartup) + L"\\Missing.lnk"),
+      Entry(L"HKCU", RunTarget(L"App"), L"App", true, kApp),
+      Entry(L"HKLM", RunTarget(L"Plain"), L"Plain", true, kPlain),
+      Entry(L"HKCU", RunTarget(L"NoFile"), L"NoFile", true, L""),
+      Entry(L"HKCU", RunTarget(L"Unnamed"), L"", true, kApp),
+      Entry(L"SCHE", L"\\Nightly", L"Nightly", true),
+      Entry(L"SERV", L"Svc", L"A service", true),
+      Entry(L"SERV", L"Off", L"Disabled service", false),
+  };
+  rows.Merge(catalogue, sources);
+  EXPECT_EQ(Shown(), (std::vector<std::wstring>{
+                         L"FILE:Missing:0",         // no such file: the blank page
+                         L"HKCU:Vendor App:4",      // product name, the first extracted icon
+                         L"HKLM:Plain:0",           // an empty product name counts as none
+                         L"HKCU:NoFile:1",          // no file text: the cubes
+                         L"SCHE:Nightly:2", L"SERV:A service:3"}));
+  EXPECT_EQ(images.Count(), 5);
+
+  // All Programs: the rows are rebuilt and the disabled service shows, grey.
+  sources.showAll = true;
+  rows.Clear();
+  rows.Merge(catalogue, sources);
+  EXPECT_EQ(rows.Count(), 7);
+  EXPECT_EQ(Shown().back(), L"SERV:Disabled service:3:off");
+  EXPECT_EQ(images.Count(), 5) << "the icon came from the cache";
+}
+
+TEST_F(AutorunRowsTest, WhiteListsHideByKindWhenARowIsAdded) {
+  for (const wchar_t* row : {L"Orvane", L"CreateExplorerShellUnelevatedTask", L"cbdhsvc_", L"Dhcp"})
+    nameWhite.Add(row);
+  fileWhite.Add(L"Discord.exe*");
+  const TAutorunList catalogue = {
+      Entry(L"HKCU", RunTarget(L"OrvaneTray"), L"OrvaneTray", true),
+      Entry(L"HKLM", RunTarget(L"Helper"), L"Helper", true),
+      Entry(L"FILE", std::wstring(kStartup) + L"\\Orvane.lnk", L"Orvane", true),
+      Entry(L"FILE", L"C:\\Users\\u\\AppData\\Local\\Discord\\app\\Discord.exe", L"Discord", true),
+      Entry(L"SCHE", L"\\CreateExplorerShellUnelevatedTask", L"CreateExplorerShellUnelevatedTask", true),
+      Entry(L"SCHE", L"\\Orvane Update", L"Orvane Update", true),
+      Entry(L"SERV", L"cbdhsvc_4f2a1", L"Clipboard", true),
+      Entry(L"SERV", L"CBDHSVC_", L"Clipboard caps", true),
+      Entry(L"SERV", L"cbdhsv", L"Almost", true),
+      Entry(L"SERV", L"MyDhcp", L"Inside", true),
+  };
+  rows.Merge(catalogue, sources);
+  std::vector<std::wstring> targets;
+  for (const TAutorunItem& row : rows.Rows()) targets.push_back(row.Target);
+  EXPECT_EQ(targets, (std::vector<std::wstring>{RunTarget(L"Helper"), std::wstring(kStartup) + L"\\Orvane.lnk",
+                                                L"cbdhsv", L"MyDhcp"}));
+}
+
+TEST_F(AutorunRowsTest, ExistingRowsFollowOnlyTheEnabledStateUntilRebuilt) {
+  TAutorunList catalogue = {Entry(L"HKCU", RunTarget(L"App"), L"App", true, kApp),
+                            Entry(L"SERV", L"Svc", L"A service", true)};
+  rows.Merge(catalogue, sources);
+  ASSERT_EQ(rows.Count(), 2);
+
+  // Disabled by the user: the row stays, grey, with its name, icon and place.
+  catalogue[0].Enabled = false;
+  catalogue[0].Caption = L"Renamed";
+  fake.versions.RemoveVersionResource(kApp);
+  rows.Merge(catalogue, sources);
+  EXPECT_EQ(Shown(), (std::vector<std::wstring>{L"HKCU:Vendor App:4:off", L"SERV:A service:3"}));
+
+  // A rebuild (F5) applies the box: the disabled entry goes.
+  rows.Clear();
+  rows.Merge(catalogue, sources);
+  EXPECT_EQ(Shown(), (std::vector<std::wstring>{L"SERV:A service:3"}));
+}
+
+TEST_F(AutorunRowsTest, EntriesAppearAtTheEndAndVanishWithTheirEntries) {
+  rows.Merge({Entry(L"SERV", L"A", L"A", true), Entry(L"SERV", L"B", L"B", true),
+              Entry(L"SERV", L"C", L"C", true)},
+             sources);
+  rows.Merge({Entry(L"SERV", L"New", L"New", true), Entry(L"SERV", L"C", L"C", true),
+              Entry(L"SERV", L"A", L"A", true)},
+             sources);
+  EXPECT_EQ(Shown(), (std::vector<std::wstring>{L"SERV:A:3", L"SERV:C:3", L"SERV:New:3"}));
+  EXPECT_EQ(rows.FindRow(L"New", L"serv"), 2);
+  EXPECT_EQ(rows.FindRow(L"B", L"SERV"), -1);
+  rows.Merge({}, sources);
+  EXPECT_EQ(rows.Count(), 0);
+}
+
+TEST_F(AutorunRowsTest, RowsAreFoundIgnoringCaseButRemovedUnlessTheKeyIsExact) {
+  rows.Merge({Entry(L"HKCU", RunTarget(L"Foo"), L"Foo", true)}, sources);
+  ASSERT_EQ(rows.FindRow(RunTarget(L"FOO"), L"hkcu"), 0);
+  // The value now reads FOO: the row is found and updated, then dropped by the exact
+  // removal pass; the entry comes back as a row on the next refresh.
+  rows.Merge({Entry(L"HKCU", RunTarget(L"FOO"), L"FOO", false)}, sources);
+  EXPECT_EQ(rows.Count(), 0);
+  sources.showAll = true;
+  rows.Merge({Entry(L"HKCU", RunTarget(L"FOO"), L"FOO", false)}, sources);
+  EXPECT_EQ(rows.Count(), 1);
+}
+
+TEST(EntryLookupPathTest, LowerCasesAToZOnly) {
+  EXPECT_EQ(EntryLookupPath(L"SERV", L"wuauserv"), L"/entry/serv/wuauserv");
+  EXPECT_EQ(EntryLookupPath(L"HKCU", RunTarget(L"OneDrive")), L"/entry/hkcu/onedrive");
+  EXPECT_EQ(EntryLookupPath(L"FILE", L"C:\\S\\My App.LNK"), L"/entry/file/my app.lnk");
+  EXPECT_EQ(EntryLookupPath(L"SCHE", L"\\Ünï ТЕСТ"), L"/entry/sche/Ünï ТЕСТ");
+}
+
+}  // namespace

@@ -1,0 +1,92 @@
+#include "ui/AutorunRows.h"
+
+#include <unordered_set>
+
+#include "Tavin/Text.h"
+
+namespace {
+
+// The text after the last backslash or colon: a Run value's or a task's name.
+std::wstring FileNamePart(const std::wstring& text) { return ExtractFileName(text); }
+
+std::wstring ProductNameOr(const TAutorunInfo& entry) {
+  TVersionStrings strings;
+  GetVersionStrings(entry.FileName, {L"ProductName"}, strings);
+  const auto found = strings.find(L"ProductName");
+  return (found != strings.end() && !found->second.empty()) ? found->second : entry.Caption;
+}
+
+}  // namespace
+
+void TAutorunRows::Clear() {
+  rows_.clear();
+  index_.clear();
+}
+
+std::wstring TAutorunRows::FoldedKey(const std::wstring& from, const std::wstring& target) {
+  return LowerCaseAscii(from) + L"|" + LowerCaseAscii(target);
+}
+
+void TAutorunRows::Reindex() {
+  index_.clear();
+  for (size_t i = 0; i < rows_.size(); ++i) index_.emplace(FoldedKey(rows_[i].From, rows_[i].Target), i);
+}
+
+int TAutorunRows::FindRow(const std::wstring& target, const std::wstring& from) const {
+  const auto found = index_.find(FoldedKey(from, target));
+  return found == index_.end() ? -1 : static_cast<int>(found->second);
+}
+
+bool DescribeNewRow(const TAutorunInfo& entry, const TRowSources& sources, TAutorunItem& row) {
+  row.Target = entry.Target;
+  row.From = entry.From;
+  row.Enabled = entry.Enabled;
+  if (SameTextAscii(entry.From, kFromTask)) {
+    if (sources.nameWhite && MatchesList(*sources.nameWhite, FileNamePart(entry.Target), false))
+      return false;
+    row.FileName = entry.Caption;
+    row.Icon = kImageClock;
+  } else if (SameTextAscii(entry.From, kFromService)) {
+    if (sources.nameWhite && MatchesList(*sources.nameWhite, entry.Target, false)) return false;
+    row.FileName = entry.Caption;
+    row.Icon = kImageGears;
+  } else {
+    // Startup files by their path in the file list; Run values by their name.
+    const bool file = SameTextAscii(entry.From, kFromFile);
+    if (file ? (sources.fileWhite && MatchesList(*sources.fileWhite, entry.Target, true))
+             : (sources.nameWhite && MatchesList(*sources.nameWhite, FileNamePart(entry.Target), false)))
+      return false;
+    row.FileName = ProductNameOr(entry);
+    row.Icon = (sources.iconCache && sources.images)
+                   ? GetFileIconIndex(*sources.iconCache, *sources.images, entry.FileName, kImageCubes)
+                   : kImageCubes;
+  }
+  return true;
+}
+
+void TAutorunRows::Merge(const TAutorunList& catalogue, const TRowSources& sources) {
+  std::unordered_set<std::wstring> seen;
+  seen.reserve(catalogue.size());
+  for (const TAutorunInfo& entry : catalogue) {
+    seen.insert(entry.From + L"|" + entry.Target);
+    if (const int row = FindRow(entry.Target, entry.From); row >= 0) {
+      rows_[static_cast<size_t>(row)].Enabled = entry.Enabled;
+      continue;
+    }
+    if (entry.Caption.empty()) continue;
+    if (!entry.Enabled && !sources.showAll) continue;
+    TAutorunItem item;
+    if (!DescribeNewRow(entry, sources, item)) continue;
+    index_.emplace(FoldedKey(item.From, item.Target), rows_.size());
+    rows_.push_back(std::move(item));
+  }
+  // The removal compares keys exactly: a row survives only while the catalogue holds an
+  // entry with exactly its From and Target.
+  const size_t before = rows_.size();
+  std::erase_if(rows_, [&seen](const TAutorunItem& row) { return !seen.contains(row.From + L"|" + row.Target); });
+  if (rows_.size() != before) Reindex();
+}
+
+std::wstring EntryLookupPath(const std::wstring& from, const std::wstring& target) {
+  return L"/entry/" + LowerCaseAscii(from + L"/" + FileNamePart(target));
+}

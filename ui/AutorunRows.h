@@ -1,0 +1,69 @@
+// The rows of the autorun list: one record per shown entry, kept in line with the
+// catalogue by Merge. The Win32 list control is a thin view over these records.
+#pragma once
+
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "Lib/Autorun.h"
+#include "Lib/Common.h"
+#include "Tavin/FileMetadata.h"
+
+struct TAutorunItem {
+  std::wstring FileName;  // the display name of column 0, not a file name
+  std::wstring Target;
+  std::wstring From;
+  int Icon = 0;
+  bool Enabled = false;
+};
+
+// Images of the list: the blank page, the blue cubes, the clock and the gears.
+inline constexpr int kImageBlankPage = 0;
+inline constexpr int kImageCubes = 1;
+inline constexpr int kImageClock = 2;
+inline constexpr int kImageGears = 3;
+
+// What deciding and describing a new row needs: the lent white lists, the images and
+// the icon cache the list view owns, and the "All Programs" box.
+struct TRowSources {
+  const FilterList* fileWhite = nullptr;
+  const FilterList* nameWhite = nullptr;
+  TImageCollection* images = nullptr;
+  TIconCache* iconCache = nullptr;
+  bool showAll = false;
+};
+
+class TAutorunRows {
+ public:
+  const std::vector<TAutorunItem>& Rows() const { return rows_; }
+  int Count() const { return static_cast<int>(rows_.size()); }
+  const TAutorunItem& Row(int index) const { return rows_.at(static_cast<size_t>(index)); }
+  void Clear();
+
+  // The first row from the top whose Target and From equal these, ignoring the case of
+  // a-z; -1 when there is none.
+  int FindRow(const std::wstring& target, const std::wstring& from) const;
+
+  // Existing rows take the entry's enabled state and nothing else; new entries become
+  // rows at the end unless unnamed, disabled while not all are shown, or white-listed;
+  // rows whose exact From and Target the catalogue no longer holds are removed.
+  void Merge(const TAutorunList& catalogue, const TRowSources& sources);
+
+ private:
+  static std::wstring FoldedKey(const std::wstring& from, const std::wstring& target);
+  void Reindex();
+
+  std::vector<TAutorunItem> rows_;
+  // Folded key -> row: rows never share a folded key, since an entry that finds a row
+  // updates it instead of adding another.
+  std::unordered_map<std::wstring, size_t> index_;
+};
+
+// Whether a new entry is shown, and how (its kind's white list, display name and icon);
+// false when its white list hides it.
+bool DescribeNewRow(const TAutorunInfo& entry, const TRowSources& sources, TAutorunItem& row);
+
+// The entry lookup page's path for a row: "/entry/" + from + "/" + the file-name part of
+// target, with A-Z lower-cased and nothing else changed.
+std::wstring EntryLookupPath(const std::wstring& from, const std::wstring& target);
