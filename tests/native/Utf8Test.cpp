@@ -40,7 +40,9 @@ TEST(Utf8Test, BadInputBecomesReplacementCharactersNeverAnError) {
   const std::wstring decoded = Utf16LeBytesToWide(lone.data(), lone.size());
   ASSERT_EQ(decoded.size(), 2u);
   EXPECT_EQ(decoded[1], L'a');
-  if (sizeof(wchar_t) == 4) EXPECT_EQ(decoded[0], static_cast<wchar_t>(0xFFFD));
+  if (sizeof(wchar_t) == 4) {
+    EXPECT_EQ(decoded[0], static_cast<wchar_t>(0xFFFD));
+  }
 }
 
 }  // namespace
