@@ -9,6 +9,18 @@ TComponent::~TComponent() {
   while (!owned_.empty()) owned_.pop_back();
 }
 
+bool TComponent::Free(TComponent* component) {
+  for (auto it = owned_.begin(); it != owned_.end(); ++it) {
+    if (it->get() != component) continue;
+    // Taken out of the list first, so a destructor that looks at its owner's components
+    // no longer finds itself there.
+    std::unique_ptr<TComponent> gone = std::move(*it);
+    owned_.erase(it);
+    return true;
+  }
+  return false;
+}
+
 void TCaptionedComponent::SetCaption(const std::wstring& caption) {
   caption_ = caption;
   CaptionChanged();

@@ -27,6 +27,9 @@ class TComponent {
     return raw;
   }
 
+  // Destroys an owned component before its owner goes; false when this does not own it.
+  bool Free(TComponent* component);
+
   TComponent* Owner() const { return owner_; }
   const std::wstring& Name() const { return name_; }
   int ComponentCount() const { return static_cast<int>(owned_.size()); }

@@ -129,3 +129,16 @@ TEST(ComponentTest, OwnershipKeepsCreationOrderAndFreesTheLastFirst) {
 }
 
 }  // namespace
+
+TEST(ComponentTest, FreeingAnOwnedComponentEarlyTakesItOutOfTheOrder) {
+  TComponent owner(nullptr, L"Owner");
+  TComponent* first = owner.Create<TComponent>(L"First");
+  TComponent* second = owner.Create<TComponent>(L"Second");
+  TComponent* third = owner.Create<TComponent>(L"Third");
+  TComponent stranger(nullptr, L"Stranger");
+  EXPECT_FALSE(owner.Free(&stranger));
+  EXPECT_TRUE(owner.Free(second));
+  ASSERT_EQ(owner.ComponentCount(), 2);
+  EXPECT_EQ(owner.Components(0), first);
+  EXPECT_EQ(owner.Components(1), third);
+}

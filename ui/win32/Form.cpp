@@ -1,0 +1,134 @@
+#include "ui/win32/Form.h"
+
+#include <algorithm>
+
+namespace {
+COLORREF Resolve(const TShape::TColor& color) {
+  return color.systemIndex ? ::GetSysColor(*color.systemIndex) : color.rgb;
+}
+}  // namespace
+
+TWin32Form::TWin32Form(TComponent* owner, std::wstring name, std::wstring caption, int width,
+                       int height, DWORD style)
+    : TForm(owner, std::move(name), std::move(caption)) {
+  windowProc_ = [this](UINT message, WPARAM wParam, LPARAM lParam) {
+    return FormMessage(message, wParam, lParam);
+  };
+  CreateOwnWindow(L"OrvaneForm", 0, style, CW_USEDEFAULT, CW_USEDEFAULT, width, height, nullptr,
+                  nullptr);
+  dpi_ = DpiOfWindow(Handle());
+  RECT frame{0, 0, Scale(width), Scale(height)};
+  ::SetWindowPos(Handle(), nullptr, 0, 0, frame.right, frame.bottom,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  CaptionChanged();
+}
+
+bool TWin32Form::HasBorder() const {
+  const auto style = static_cast<DWORD>(::GetWindowLongPtrW(Handle(), GWL_STYLE));
+  return (style & (WS_BORDER | WS_DLGFRAME | WS_THICKFRAME)) != 0;
+}
+
+void TWin32Form::CaptionChanged() {
+  if (Handle()) ::SetWindowTextW(Handle(), Caption().c_str());
+}
+
+void TWin32Form::AlignTop(TControl* control, bool first) {
+  topAligned_.insert(first ? topAligned_.begin() : topAligned_.end(), control);
+  Realign();
+}
+
+void TWin32Form::Realign() {
+  RECT client{};
+  ::GetClientRect(Handle(), &client);
+  int top = 0;
+  for (TControl* control : topAligned_) {
+    if (!control->Visible()) continue;
+    const int height = Scale(control->HeightAt96());
+    ::SetWindowPos(control->Handle(), nullptr, 0, top, client.right, height,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+    top += height;
+  }
+}
+
+LRESULT TWin32Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  // A copy: the handler may replace itself while it runs.
+  TWindowProc proc = windowProc_;
+  return proc(message, wParam, lParam);
+}
+
+LRESULT TWin32Form::FormMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_SIZE:
+      Realign();
+      break;
+    case WM_DPICHANGED: {
+      // Windows suggests the rectangle that keeps the window's size in physical terms on
+      // the new monitor; taking it avoids a jump back and forth between two monitors.
+      dpi_ = HIWORD(wParam);
+      const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+      ::SetWindowPos(Handle(), nullptr, suggested->left, suggested->top,
+                     suggested->right - suggested->left, suggested->bottom - suggested->top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+      Realign();
+      return 0;
+    }
+    default:
+      break;
+  }
+  return TWindow::HandleMessage(message, wParam, lParam);
+}
+
+void TControl::SetBounds(int x, int y, int width, int height) {
+  height96_ = height;
+  ::SetWindowPos(Handle(), nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void TControl::SetVisible(bool visible) { ::ShowWindow(Handle(), visible ? SW_SHOWNA : SW_HIDE); }
+
+bool TControl::Visible() const { return (::GetWindowLongPtrW(Handle(), GWL_STYLE) & WS_VISIBLE) != 0; }
+
+TShape::TShape(TComponent* owner, std::wstring name, HWND parent, int x, int y, int width,
+               int height)
+    : TControl(owner, std::move(name)) {
+  height96_ = height;
+  CreateOwnWindow(L"OrvaneShape", 0, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, x, y, width, height,
+                  parent, nullptr);
+}
+
+void TShape::SetBrushColor(TColor color) {
+  if (brush_ == color) return;
+  brush_ = color;
+  ::InvalidateRect(Handle(), nullptr, FALSE);
+}
+
+void TShape::SetPenColor(TColor color) {
+  if (pen_ == color) return;
+  pen_ = color;
+  ::InvalidateRect(Handle(), nullptr, FALSE);
+}
+
+LRESULT TShape::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_ERASEBKGND:
+      return 1;
+    case WM_PAINT: {
+      PAINTSTRUCT paint{};
+      HDC dc = ::BeginPaint(Handle(), &paint);
+      RECT client{};
+      ::GetClientRect(Handle(), &client);
+      HBRUSH brush = ::CreateSolidBrush(Resolve(brush_));
+      HPEN pen = ::CreatePen(PS_SOLID, 1, Resolve(pen_));
+      HGDIOBJ oldBrush = ::SelectObject(dc, brush);
+      HGDIOBJ oldPen = ::SelectObject(dc, pen);
+      ::Rectangle(dc, client.left, client.top, client.right, client.bottom);
+      ::SelectObject(dc, oldPen);
+      ::SelectObject(dc, oldBrush);
+      ::DeleteObject(pen);
+      ::DeleteObject(brush);
+      ::EndPaint(Handle(), &paint);
+      return 0;
+    }
+    default:
+      return TWindow::HandleMessage(message, wParam, lParam);
+  }
+}

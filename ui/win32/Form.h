@@ -1,0 +1,84 @@
+// A top-level window in the component model, and the rectangle shape control. The form
+// routes every message through a replaceable handler, so a helper such as the theme can
+// watch a window's messages and pass them on, then put the previous handler back.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include "ui/Component.h"
+#include "ui/win32/Window.h"
+
+using TWindowProc = std::function<LRESULT(UINT message, WPARAM wParam, LPARAM lParam)>;
+
+class TControl;
+
+class TWin32Form : public TForm, public TWindow {
+ public:
+  // Sizes at 96 dpi; the window is placed on the primary monitor and scaled to it.
+  TWin32Form(TComponent* owner, std::wstring name, std::wstring caption, int width, int height,
+             DWORD style = WS_OVERLAPPEDWINDOW);
+
+  // The handler every message passes through first; it starts as the form's own.
+  const TWindowProc& WindowProc() const { return windowProc_; }
+  void SetWindowProc(TWindowProc proc) { windowProc_ = std::move(proc); }
+  // Whether the window has a border of any kind (the frameless look has none).
+  bool HasBorder() const;
+  UINT Dpi() const { return dpi_; }
+  int Scale(int value) const { return ScaleForDpi(value, dpi_); }
+
+  // Controls aligned to the top of the client area stack downwards in this order and
+  // span the full width; Realign runs on every size change.
+  void AlignTop(TControl* control, bool first);
+  void Realign();
+
+ protected:
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  // The form's own handling, behind the replaceable handler.
+  virtual LRESULT FormMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  void CaptionChanged() override;
+
+ private:
+  TWindowProc windowProc_;
+  std::vector<TControl*> topAligned_;
+  UINT dpi_ = 96;
+};
+
+// A child window that is also a component of its form.
+class TControl : public TComponent, public TWindow {
+ public:
+  using TComponent::TComponent;
+  void SetBounds(int x, int y, int width, int height);
+  void SetVisible(bool visible);
+  bool Visible() const;
+  int HeightAt96() const { return height96_; }
+
+ protected:
+  int height96_ = 0;
+};
+
+// A filled rectangle with an outline, in a fixed colour or a system colour resolved when
+// it paints.
+class TShape : public TControl {
+ public:
+  TShape(TComponent* owner, std::wstring name, HWND parent, int x, int y, int width, int height);
+  struct TColor {
+    COLORREF rgb = RGB(0, 0, 0);
+    std::optional<int> systemIndex;  // COLOR_* resolved at paint time
+    bool operator==(const TColor&) const = default;
+  };
+  void SetBrushColor(TColor color);
+  void SetPenColor(TColor color);
+  TColor BrushColor() const { return brush_; }
+  TColor PenColor() const { return pen_; }
+
+ protected:
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  TColor brush_;
+  TColor pen_;
+};

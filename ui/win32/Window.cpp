@@ -1,0 +1,194 @@
+#include "ui/win32/Window.h"
+
+#include <commctrl.h>
+
+#include <exception>
+#include <stdexcept>
+#include <utility>
+
+#include "platform/Utf8.h"
+
+namespace {
+
+constexpr wchar_t kObjectProperty[] = L"Orvane.Window";
+
+TErrorReporter& Reporter() {
+  static TErrorReporter reporter;
+  return reporter;
+}
+
+}  // namespace
+
+TErrorReporter SetErrorReporter(TErrorReporter reporter) {
+  return std::exchange(Reporter(), std::move(reporter));
+}
+
+void ReportError(HWND owner, const std::wstring& text) {
+  if (Reporter()) {
+    Reporter()(owner, text);
+    return;
+  }
+  ::MessageBoxW(owner, text.c_str(), L"Error", MB_OK | MB_ICONERROR);
+}
+
+std::wstring CurrentErrorText() {
+  try {
+    throw;
+  } catch (const std::exception& error) {
+    return Utf8ToWide(error.what());
+  } catch (...) {
+    return L"Unknown error";
+  }
+}
+
+int ScaleForDpi(int value, UINT dpi) { return ::MulDiv(value, static_cast<int>(dpi), 96); }
+
+UINT DpiOfWindow(HWND window) {
+  // GetDpiForWindow answers per monitor once the manifest declares per-monitor
+  // awareness; systems before Windows 10 1607 lack it and use the screen's dpi.
+  using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
+  static const auto getDpiForWindow = reinterpret_cast<GetDpiForWindowFn>(
+      reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+  if (getDpiForWindow && window) {
+    if (UINT dpi = getDpiForWindow(window); dpi != 0) return dpi;
+  }
+  HDC screen = ::GetDC(nullptr);
+  const int dpi = ::GetDeviceCaps(screen, LOGPIXELSY);
+  ::ReleaseDC(nullptr, screen);
+  return dpi > 0 ? static_cast<UINT>(dpi) : 96;
+}
+
+TWindow::~TWindow() {
+  if (handle_) {
+    HWND window = handle_;
+    ::DestroyWindow(window);
+    // DestroyWindow fails from another thread; the object must not be found again anyway.
+    if (handle_) {
+      ::RemovePropW(window, kObjectProperty);
+      if (subclassed_) ::RemoveWindowSubclass(window, &TWindow::ControlProc, 0);
+      handle_ = nullptr;
+    }
+  }
+}
+
+TWindow* TWindow::FromHandle(HWND window) {
+  return window ? static_cast<TWindow*>(::GetPropW(window, kObjectProperty)) : nullptr;
+}
+
+void TWindow::CreateOwnWindow(const wchar_t* className, DWORD exStyle, DWORD style, int x, int y,
+                              int width, int height, HWND parent, HMENU id) {
+  HINSTANCE instance = ::GetModuleHandleW(nullptr);
+  WNDCLASSEXW known{};
+  known.cbSize = sizeof known;
+  if (!::GetClassInfoExW(instance, className, &known)) {
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    wc.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;
+    wc.lpfnWndProc = &TWindow::OwnProc;
+    wc.hInstance = instance;
+    wc.hCursor = ::LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+    wc.lpszClassName = className;
+    if (!::RegisterClassExW(&wc)) throw std::runtime_error("RegisterClassExW failed");
+  }
+  if (!::CreateWindowExW(exStyle, className, L"", style, x, y, width, height, parent, id,
+                         instance, this)) {
+    throw std::runtime_error("CreateWindowExW failed");
+  }
+}
+
+void TWindow::CreateControl(const wchar_t* className, const wchar_t* text, DWORD exStyle,
+                            DWORD style, int x, int y, int width, int height, HWND parent) {
+  HWND window = ::CreateWindowExW(exStyle, className, text, style, x, y, width, height, parent,
+                                  nullptr, ::GetModuleHandleW(nullptr), nullptr);
+  if (!window) throw std::runtime_error("CreateWindowExW failed for a control");
+  handle_ = window;
+  ::SetPropW(window, kObjectProperty, this);
+  subclassed_ = ::SetWindowSubclass(window, &TWindow::ControlProc, 0,
+                                    reinterpret_cast<DWORD_PTR>(this)) != FALSE;
+}
+
+LRESULT CALLBACK TWindow::OwnProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
+    auto* self = static_cast<TWindow*>(create->lpCreateParams);
+    self->handle_ = window;
+    ::SetPropW(window, kObjectProperty, self);
+  }
+  TWindow* self = FromHandle(window);
+  if (!self) return ::DefWindowProcW(window, message, wParam, lParam);
+  return self->Dispatch(message, wParam, lParam);
+}
+
+LRESULT CALLBACK TWindow::ControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                      UINT_PTR, DWORD_PTR data) {
+  auto* self = reinterpret_cast<TWindow*>(data);
+  if (!self || self->handle_ != window) return ::DefSubclassProc(window, message, wParam, lParam);
+  return self->Dispatch(message, wParam, lParam);
+}
+
+LRESULT TWindow::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
+  HWND window = handle_;
+  LRESULT result = 0;
+  try {
+    result = HandleMessage(message, wParam, lParam);
+  } catch (...) {
+    // The window may be gone by now; the box then has no owner.
+    ReportError(::IsWindow(window) ? window : nullptr, CurrentErrorText());
+    result = 0;
+  }
+  if (message == WM_NCDESTROY) {
+    ::RemovePropW(window, kObjectProperty);
+    if (subclassed_) ::RemoveWindowSubclass(window, &TWindow::ControlProc, 0);
+    subclassed_ = false;
+    handle_ = nullptr;
+    try {
+      Destroyed();
+    } catch (...) {
+      ReportError(nullptr, CurrentErrorText());
+    }
+  }
+  return result;
+}
+
+LRESULT TWindow::DefaultMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (subclassed_) return ::DefSubclassProc(handle_, message, wParam, lParam);
+  return ::DefWindowProcW(handle_, message, wParam, lParam);
+}
+
+bool TWindow::HandleReflected(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
+
+bool TWindow::ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  HWND child = nullptr;
+  switch (message) {
+    case WM_NOTIFY:
+      child = reinterpret_cast<NMHDR*>(lParam)->hwndFrom;
+      break;
+    case WM_DRAWITEM:
+      // Menus are drawn by their owner window, not by a child.
+      if (wParam == 0) return false;
+      child = reinterpret_cast<DRAWITEMSTRUCT*>(lParam)->hwndItem;
+      break;
+    case WM_COMMAND:
+      child = reinterpret_cast<HWND>(lParam);
+      break;
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORSCROLLBAR:
+    case WM_CTLCOLORDLG:
+      child = reinterpret_cast<HWND>(lParam);
+      break;
+    default:
+      return false;
+  }
+  TWindow* object = FromHandle(child);
+  return object && object->HandleReflected(message, wParam, lParam, result);
+}
+
+LRESULT TWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  LRESULT result = 0;
+  if (ReflectToChild(message, wParam, lParam, result)) return result;
+  return DefaultMessage(message, wParam, lParam);
+}

@@ -1,0 +1,68 @@
+// The Win32 half of the windowing layer: a window object behind every HWND, found again
+// from the handle; messages that Windows sends to a parent about a child (notifications,
+// owner drawing, colours) reflected to the child's own object; and one boundary where an
+// exception thrown by an event handler is turned into an error message box, because an
+// exception unwinding through user32's frames is undefined behaviour.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+// Shows an error that an event handler let escape. The default is a modal message box;
+// a test puts a recorder in its place, since nobody is there to close the box.
+using TErrorReporter = std::function<void(HWND owner, const std::wstring& text)>;
+// Returns the reporter that was in place; an empty one restores the message box.
+TErrorReporter SetErrorReporter(TErrorReporter reporter);
+void ReportError(HWND owner, const std::wstring& text);
+// The text of the exception being handled, for the message box.
+std::wstring CurrentErrorText();
+
+// Sizes are written for 96 dpi and scaled to the monitor the window is on.
+int ScaleForDpi(int value, UINT dpi);
+UINT DpiOfWindow(HWND window);
+
+class TWindow {
+ public:
+  TWindow() = default;
+  virtual ~TWindow();
+  TWindow(const TWindow&) = delete;
+  TWindow& operator=(const TWindow&) = delete;
+
+  HWND Handle() const { return handle_; }
+  static TWindow* FromHandle(HWND window);
+
+  // What a parent does with a message about a child: hand it to the child's object.
+  // True when the child answered, with its answer in result.
+  virtual bool HandleReflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+
+ protected:
+  // A window of one of our own classes: `this` is stored at WM_NCCREATE, so even the
+  // first messages reach the object.
+  void CreateOwnWindow(const wchar_t* className, DWORD exStyle, DWORD style, int x, int y,
+                       int width, int height, HWND parent, HMENU id);
+  // A system control (button, static, list view): created normally, then subclassed so
+  // its messages pass through Control() first.
+  void CreateControl(const wchar_t* className, const wchar_t* text, DWORD exStyle, DWORD style,
+                     int x, int y, int width, int height, HWND parent);
+
+  // Every message of the window. The base reflects children's messages and otherwise
+  // calls DefaultMessage.
+  virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  // The class's own procedure: DefWindowProc for own windows, the control's original
+  // procedure for subclassed controls.
+  LRESULT DefaultMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  // The window is being destroyed: the last message the object sees.
+  virtual void Destroyed() {}
+
+ private:
+  static LRESULT CALLBACK OwnProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  static LRESULT CALLBACK ControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                      UINT_PTR id, DWORD_PTR data);
+  LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
+  static bool ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+
+  HWND handle_ = nullptr;
+  bool subclassed_ = false;
+};
