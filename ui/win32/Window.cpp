@@ -6,6 +6,7 @@
 #include <stdexcept>
 #include <utility>
 
+#include "platform/PlatformError.h"
 #include "platform/Utf8.h"
 
 namespace {
@@ -31,9 +32,21 @@ void ReportError(HWND owner, const std::wstring& text) {
   ::MessageBoxW(owner, text.c_str(), L"Error", MB_OK | MB_ICONERROR);
 }
 
+void ReportWarning(const std::wstring& text) {
+  if (Reporter()) {
+    Reporter()(nullptr, text);
+    return;
+  }
+  // Without an owner the box is centred on the screen.
+  ::MessageBoxW(nullptr, text.c_str(), L"Orvane", MB_OK | MB_ICONWARNING);
+}
+
 std::wstring CurrentErrorText() {
   try {
     throw;
+  } catch (const PlatformError& error) {
+    // The system's own message, in the user's language, not its UTF-8 copy.
+    return error.message();
   } catch (const std::exception& error) {
     return Utf8ToWide(error.what());
   } catch (...) {
@@ -165,8 +178,9 @@ bool TWindow::ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
       child = reinterpret_cast<NMHDR*>(lParam)->hwndFrom;
       break;
     case WM_DRAWITEM:
-      // Menus are drawn by their owner window, not by a child.
-      if (wParam == 0) return false;
+      // Owner-drawn menu items belong to the window that owns the menu, not to a child.
+      // (wParam is 0 for menus, but also for a child created without an identifier.)
+      if (reinterpret_cast<DRAWITEMSTRUCT*>(lParam)->CtlType == ODT_MENU) return false;
       child = reinterpret_cast<DRAWITEMSTRUCT*>(lParam)->hwndItem;
       break;
     case WM_COMMAND:

@@ -1,0 +1,90 @@
+// A window hosting the autorun list over a small fake catalogue, for screenshots: it
+// stays up for the given number of seconds and ends by itself. With --set-dpi N it only
+// writes the screen resolution into the prefix's user settings, which Wine reads when a
+// process starts, and ends.
+#include <windows.h>
+
+#include <cwchar>
+#include <memory>
+#include <string>
+
+#include "Tavin/Path.h"
+#include "Tavin/Translate.h"
+#include "platform/fake/FakePlatform.h"
+#include "ui/TavikoraButtonStyles.h"
+#include "ui/win32/AutorunFrame.h"
+#include "ui/win32/Form.h"
+#include "ui/win32/Theme.h"
+
+namespace {
+
+constexpr wchar_t kRunKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+
+int SetDpi(DWORD dpi) {
+  HKEY key = nullptr;
+  if (::RegCreateKeyExW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", 0, nullptr, 0, KEY_SET_VALUE,
+                        nullptr, &key, nullptr) != ERROR_SUCCESS) {
+    return 1;
+  }
+  const LSTATUS status = ::RegSetValueExW(key, L"LogPixels", 0, REG_DWORD,
+                                          reinterpret_cast<const BYTE*>(&dpi), sizeof dpi);
+  ::RegCloseKey(key);
+  return status == ERROR_SUCCESS ? 0 : 1;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  if (argc >= 3 && std::wcscmp(argv[1], L"--set-dpi") == 0) {
+    return SetDpi(static_cast<DWORD>(std::wcstoul(argv[2], nullptr, 10)));
+  }
+  const int seconds = argc >= 2 ? std::max(1, _wtoi(argv[1])) : 10;
+  // The whole process is per-monitor aware through its manifest, as the program is.
+  ::SetProcessDPIAware();
+
+  FakePlatform fake;
+  InitializeFolderVariables();
+  InitializeTranslation();
+  RegisterTavikoraButtonStyles();
+  fake.registry.SetString(HKEY_CURRENT_USER, kRunKey, L"OneDrive", L"C:\\Tools\\OneDrive.exe");
+  fake.registry.SetString(HKEY_CURRENT_USER, kRunKey, L"메모 동기화", L"C:\\Tools\\memo.exe");
+  fake.registry.SetString(HKEY_LOCAL_MACHINE, kRunKey, L"SecurityHealth", L"C:\\Tools\\health.exe");
+  fake.registry.SetValue(HKEY_CURRENT_USER,
+                         L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\StartupApproved\\Run",
+                         L"OneDrive", REG_BINARY, std::vector<BYTE>{3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
+  FakeService service;
+  service.name = L"wuauserv";
+  service.displayName = L"Windows Update";
+  service.serviceType = SERVICE_WIN32_OWN_PROCESS;
+  service.startType = SERVICE_AUTO_START;
+  service.imagePath = L"C:\\Windows\\system32\\svchost.exe -k netsvcs";
+  fake.services.AddService(service);
+  fake.com.AddTask({L"\\", L"Nightly backup", true});
+
+  FilterList fileWhite, nameWhite;
+  auto form = std::make_unique<TWin32Form>(nullptr, L"Main", L"Orvane", 420, 320);
+  ApplyTheme(form.get());
+  RECT client{};
+  ::GetClientRect(form->Handle(), &client);
+  const int strip = form->Scale(2);
+  TFrmAutorun* frame = form->Create<TFrmAutorun>(form->Handle(), &fileWhite, &nameWhite);
+  frame->SetBounds(0, strip, client.right, client.bottom - strip);
+  ::SetWindowPos(form->Handle(), nullptr, 20, 20, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+  ::ShowWindow(form->Handle(), SW_SHOW);
+  // All entries, so the grey of a disabled one shows too.
+  ::SendMessageW(frame->AllListBox(), BM_CLICK, 0, 0);
+  ListView_SetItemState(frame->List(), 3, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+
+  const ULONGLONG end = ::GetTickCount64() + static_cast<ULONGLONG>(seconds) * 1000;
+  while (::GetTickCount64() < end) {
+    MSG message{};
+    while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+      ::TranslateMessage(&message);
+      ::DispatchMessageW(&message);
+    }
+    ::Sleep(20);
+  }
+  form.reset();
+  UnregisterButtonStyleFamilies();
+  return 0;
+}

@@ -1,0 +1,517 @@
+#include "ui/win32/AutorunFrame.h"
+
+#include <commdlg.h>
+#include <windowsx.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "Lib/CatalogueFormat.h"
+#include "ServerAddresses.h"
+#include "Tavin/Translate.h"
+#include "ui/TranslateComponent.h"
+
+namespace {
+
+constexpr int kBarHeight = 49;
+constexpr int kBarPadding = 8;
+constexpr int kButtonWidth = 84;
+constexpr int kRowHeight = 24;
+constexpr int kIconSize = 16;
+constexpr int kKindColumnWidth = 50;
+
+COLORREF ToColorRef(TColorRGB color) { return RGB(color.r, color.g, color.b); }
+
+// A 32-bit top-down DIB section holding the image centred in a cell of the row's height,
+// premultiplied as the image list's alpha blending expects.
+HBITMAP CellBitmap(const IcoImage& image, int width, int height) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  HBITMAP bitmap = ::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  if (!bitmap) return nullptr;
+  auto* out = static_cast<std::uint32_t*>(bits);
+  std::fill(out, out + width * height, 0u);
+  const int top = (height - image.height) / 2;
+  const int left = (width - image.width) / 2;
+  for (int y = 0; y < image.height; ++y) {
+    for (int x = 0; x < image.width; ++x) {
+      const int ty = top + y, tx = left + x;
+      if (ty < 0 || ty >= height || tx < 0 || tx >= width) continue;
+      const std::uint32_t p = image.pixels[static_cast<size_t>(y * image.width + x)];
+      const std::uint32_t a = p >> 24;
+      const std::uint32_t r = ((p >> 16) & 0xFF) * a / 255;
+      const std::uint32_t g = ((p >> 8) & 0xFF) * a / 255;
+      const std::uint32_t b = (p & 0xFF) * a / 255;
+      out[ty * width + tx] = (a << 24) | (r << 16) | (g << 8) | b;
+    }
+  }
+  return bitmap;
+}
+
+std::wstring WindowText(HWND window) {
+  std::wstring text(static_cast<size_t>(::GetWindowTextLengthW(window)) + 1, L'\0');
+  text.resize(static_cast<size_t>(::GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+  return text;
+}
+
+}  // namespace
+
+TCollectionImageList::TCollectionImageList(TImageCollection& collection, int iconSize,
+                                           int rowHeight)
+    : collection_(collection), iconSize_(iconSize), rowHeight_(rowHeight) {
+  // The list view takes its row height from the small images, so each cell is as high
+  // as a row and the icon sits in its middle.
+  list_ = ImageList_Create(iconSize_, rowHeight_, ILC_COLOR32, collection_.Count(), 8);
+  for (int index = 0; index < collection_.Count(); ++index) Append(index);
+  collection_.OnAdded([this](int index) { Append(index); });
+}
+
+TCollectionImageList::~TCollectionImageList() {
+  // The collection keeps its listener; it is only called while the frame lives, since
+  // the frame owns both.
+  if (list_) ImageList_Destroy(list_);
+  list_ = nullptr;
+}
+
+void TCollectionImageList::Append(int index) {
+  if (!list_) return;
+  HBITMAP bitmap = CellBitmap(collection_.Render(index, iconSize_), iconSize_, rowHeight_);
+  ImageList_Add(list_, bitmap, nullptr);
+  if (bitmap) ::DeleteObject(bitmap);
+}
+
+TCheckBox::TCheckBox(TComponent* owner, std::wstring name, HWND parent, const std::wstring& caption)
+    : TControl(owner, std::move(name)) {
+  CreateControl(L"BUTTON", caption.c_str(), 0, WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX,
+                0, 0, 0, 0, parent);
+}
+
+std::wstring TCheckBox::Caption() const { return WindowText(Handle()); }
+void TCheckBox::SetCaption(const std::wstring& caption) { ::SetWindowTextW(Handle(), caption.c_str()); }
+bool TCheckBox::Checked() const { return Button_GetCheck(Handle()) == BST_CHECKED; }
+
+bool TCheckBox::HandleReflected(UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
+  if (message == WM_CTLCOLORSTATIC) {
+    // The bar is in the window colour; the box's label follows it.
+    ::SetBkColor(reinterpret_cast<HDC>(wParam), ::GetSysColor(COLOR_WINDOW));
+    result = reinterpret_cast<LRESULT>(::GetSysColorBrush(COLOR_WINDOW));
+    return true;
+  }
+  if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED) {
+    if (OnClick) OnClick();
+    result = 0;
+    return true;
+  }
+  return false;
+}
+
+TPanel::TPanel(TComponent* owner, std::wstring name, HWND parent) : TControl(owner, std::move(name)) {
+  CreateOwnWindow(L"OrvanePanel", 0, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, 0, 0, parent,
+                  nullptr);
+}
+
+TStyledButton::TStyledButton(TComponent* owner, std::wstring name, HWND parent,
+                             const std::wstring& family, const std::wstring& appearance)
+    : TControl(owner, std::move(name)) {
+  if (auto styles = FindButtonStyleFamily(family)) {
+    styles->FillAttributes(family, L"Primary", appearance, normal_, pressed_, selected_, hot_,
+                           disabled_);
+  }
+  CreateControl(L"BUTTON", L"", 0, WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW, 0, 0, 0, 0,
+                parent);
+}
+
+std::wstring TStyledButton::Caption() const { return WindowText(Handle()); }
+
+void TStyledButton::SetCaption(const std::wstring& caption) {
+  ::SetWindowTextW(Handle(), caption.c_str());
+  ::InvalidateRect(Handle(), nullptr, TRUE);
+}
+
+void TStyledButton::SetDown(bool down) {
+  down_ = down;
+  ::InvalidateRect(Handle(), nullptr, TRUE);
+}
+
+LRESULT TStyledButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_MOUSEMOVE:
+      if (!hot_tracking_) {
+        // Windows says when the mouse leaves only when asked, once per entry.
+        TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, Handle(), 0};
+        ::TrackMouseEvent(&track);
+        hot_tracking_ = true;
+        ::InvalidateRect(Handle(), nullptr, FALSE);
+      }
+      break;
+    case WM_MOUSELEAVE:
+      hot_tracking_ = false;
+      ::InvalidateRect(Handle(), nullptr, FALSE);
+      break;
+    case WM_ERASEBKGND:
+      return 1;
+    default:
+      break;
+  }
+  return TControl::HandleMessage(message, wParam, lParam);
+}
+
+bool TStyledButton::HandleReflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  if (message == WM_DRAWITEM) {
+    Draw(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+    result = TRUE;
+    return true;
+  }
+  if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED) {
+    if (OnClick) OnClick();
+    result = 0;
+    return true;
+  }
+  return false;
+}
+
+void TStyledButton::Draw(const DRAWITEMSTRUCT& item) {
+  const TStyledButtonAttributes* look = &normal_;
+  if (item.itemState & ODS_DISABLED) {
+    look = &disabled_;
+  } else if ((item.itemState & ODS_SELECTED) || down_) {
+    look = &pressed_;
+  } else if (hot_tracking_) {
+    look = &hot_;
+  }
+  const RECT bounds = item.rcItem;
+  HDC dc = item.hDC;
+  // The parent's colour behind the rounded corners.
+  ::FillRect(dc, &bounds, ::GetSysColorBrush(COLOR_WINDOW));
+  const UINT dpi = DpiOfWindow(Handle());
+  const int penWidth = std::max(1, ScaleForDpi(look->BorderWidth, dpi));
+  const int radius = ScaleForDpi(look->Radius, dpi) * 2;
+  HPEN pen = look->BorderDrawStyle == TBorderDrawStyle::brdSolid
+                 ? ::CreatePen(PS_INSIDEFRAME, penWidth, ToColorRef(look->BorderColor))
+                 : static_cast<HPEN>(::GetStockObject(NULL_PEN));
+  HBRUSH brush = look->ButtonDrawStyle == TButtonDrawStyle::btnSolid
+                     ? ::CreateSolidBrush(ToColorRef(look->ButtonColor))
+                     : static_cast<HBRUSH>(::GetStockObject(NULL_BRUSH));
+  HGDIOBJ oldPen = ::SelectObject(dc, pen);
+  HGDIOBJ oldBrush = ::SelectObject(dc, brush);
+  ::RoundRect(dc, bounds.left, bounds.top, bounds.right, bounds.bottom, radius, radius);
+  ::SelectObject(dc, oldBrush);
+  ::SelectObject(dc, oldPen);
+  if (look->BorderDrawStyle == TBorderDrawStyle::brdSolid) ::DeleteObject(pen);
+  if (look->ButtonDrawStyle == TButtonDrawStyle::btnSolid) ::DeleteObject(brush);
+
+  HGDIOBJ oldFont = font_ ? ::SelectObject(dc, font_) : nullptr;
+  ::SetBkMode(dc, TRANSPARENT);
+  ::SetTextColor(dc, ToColorRef(look->FontColor));
+  RECT text = bounds;
+  const std::wstring caption = Caption();
+  ::DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text,
+              DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+  if (oldFont) ::SelectObject(dc, oldFont);
+}
+
+TFrmAutorun::TFrmAutorun(TComponent* owner, HWND parent, const FilterList* fileWhite,
+                         const FilterList* nameWhite)
+    : TComponent(owner, L"FrmAutorun"), fileWhite_(fileWhite), nameWhite_(nameWhite) {
+  AskSavePath = []() -> std::optional<std::wstring> {
+    std::wstring title = TranslateText(L"파일 저장");
+    // The filter pairs are separated by NULs and the list ends with two.
+    std::wstring filter = TranslateText(L"텍스트 파일") + L" (*.txt)";
+    filter.push_back(L'\0');
+    filter += L"*.txt";
+    filter.push_back(L'\0');
+    filter += TranslateText(L"모든 파일") + L" (*.*)";
+    filter.push_back(L'\0');
+    filter += L"*.*";
+    filter.push_back(L'\0');
+    std::vector<wchar_t> file(MAX_PATH * 4, L'\0');
+    OPENFILENAMEW dialog{};
+    dialog.lStructSize = sizeof dialog;
+    dialog.lpstrFilter = filter.c_str();
+    dialog.nFilterIndex = 1;
+    dialog.lpstrFile = file.data();
+    dialog.nMaxFile = static_cast<DWORD>(file.size());
+    dialog.lpstrTitle = title.c_str();
+    dialog.lpstrDefExt = L"txt";
+    dialog.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_EXPLORER | OFN_NOCHANGEDIR;
+    if (!::GetSaveFileNameW(&dialog)) return std::nullopt;
+    return std::wstring(file.data());
+  };
+  Build(parent);
+}
+
+TFrmAutorun::~TFrmAutorun() {
+  imageList_.reset();
+  if (font_) ::DeleteObject(font_);
+  if (consolas_) ::DeleteObject(consolas_);
+}
+
+void TFrmAutorun::Build(HWND parent) {
+  CreateOwnWindow(L"OrvaneFrame", WS_EX_CONTROLPARENT, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0,
+                  0, 0, 0, parent, nullptr);
+  dpi_ = DpiOfWindow(Handle());
+  panel_ = Create<TPanel>(L"PnlAutorun", Handle());
+  check_ = Create<TCheckBox>(L"ChkAllList", panel_->Handle(), L"전체목록");
+  check_->OnClick = [this] { ChkAllListClick(); };
+  button_ = Create<TStyledButton>(L"BtnAutorun", panel_->Handle(), L"Tavikora", L"Outline");
+  button_->SetCaption(L"사용안함");
+  button_->OnClick = [this] { BtnAutorunClick(); };
+  menu_ = Create<TPopupMenu>(L"Menu");
+  saveItem_ = Create<TMenuItem>(L"BtnSave", L"목록 저장");
+  menu_->Items()->Add(saveItem_);
+
+  TranslateComponent(this, L"");
+
+  list_ = ::CreateWindowExW(0, WC_LISTVIEWW, L"",
+                            WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_OWNERDATA |
+                                LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_NOSORTHEADER,
+                            0, 0, 0, 0, Handle(), nullptr, ::GetModuleHandleW(nullptr), nullptr);
+  ListView_SetExtendedListViewStyle(list_, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER |
+                                               LVS_EX_TRACKSELECT | LVS_EX_ONECLICKACTIVATE);
+  // Hover selection would select under the mouse; only the hot highlight is wanted.
+  ListView_SetHoverTime(list_, 0x7FFFFFFF);
+  const std::wstring titles[2] = {TranslateText(L"프로그램 이름"), TranslateText(L"출처")};
+  for (int column = 0; column < 2; ++column) {
+    LVCOLUMNW info{};
+    info.mask = LVCF_TEXT | LVCF_WIDTH;
+    info.pszText = const_cast<wchar_t*>(titles[column].c_str());
+    info.cx = ScaleForDpi(column == 0 ? 200 : kKindColumnWidth, dpi_);
+    ListView_InsertColumn(list_, column, &info);
+  }
+  RebuildFonts();
+}
+
+void TFrmAutorun::RebuildFonts() {
+  if (font_) ::DeleteObject(font_);
+  if (consolas_) ::DeleteObject(consolas_);
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof metrics;
+  ::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+  LOGFONTW face = metrics.lfMessageFont;
+  face.lfHeight = -ScaleForDpi(12, dpi_);
+  font_ = ::CreateFontIndirectW(&face);
+  // Only the face changes for the kind column; size and colour stay the list's.
+  wcscpy_s(face.lfFaceName, L"Consolas");
+  consolas_ = ::CreateFontIndirectW(&face);
+  for (HWND window : {list_, check_->Handle(), button_->Handle()}) {
+    ::SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
+  }
+  button_->SetFont(font_);
+  imageList_ = std::make_unique<TCollectionImageList>(images_, ScaleForDpi(kIconSize, dpi_),
+                                                      ScaleForDpi(kRowHeight, dpi_));
+  ListView_SetImageList(list_, imageList_->Handle(), LVSIL_SMALL);
+  Layout();
+}
+
+void TFrmAutorun::SetBounds(int x, int y, int width, int height) {
+  ::SetWindowPos(Handle(), nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+  Layout();
+}
+
+void TFrmAutorun::Layout() {
+  RECT client{};
+  ::GetClientRect(Handle(), &client);
+  const int bar = ScaleForDpi(kBarHeight, dpi_);
+  const int pad = ScaleForDpi(kBarPadding, dpi_);
+  const int listHeight = std::max(0, static_cast<int>(client.bottom) - bar);
+  ::MoveWindow(list_, 0, 0, client.right, listHeight, TRUE);
+  ::MoveWindow(panel_->Handle(), 0, listHeight, client.right, bar, TRUE);
+  ::MoveWindow(check_->Handle(), ScaleForDpi(2, dpi_), ScaleForDpi(16, dpi_), ScaleForDpi(135, dpi_),
+               ScaleForDpi(17, dpi_), TRUE);
+  const int buttonWidth = ScaleForDpi(kButtonWidth, dpi_);
+  ::MoveWindow(button_->Handle(), client.right - buttonWidth, pad, buttonWidth, bar - 2 * pad, TRUE);
+  // Column 0 takes what the kind column leaves, inside the list's client area.
+  RECT inner{};
+  ::GetClientRect(list_, &inner);
+  const int kindWidth = ListView_GetColumnWidth(list_, 1);
+  ListView_SetColumnWidth(list_, 0, std::max(0, static_cast<int>(inner.right) - kindWidth));
+}
+
+void TFrmAutorun::ShowRows() {
+  ListView_SetItemCountEx(list_, rows_.Count(), LVSICF_NOSCROLL);
+  ::InvalidateRect(list_, nullptr, TRUE);
+}
+
+void TFrmAutorun::LoadAutorun() {
+  // Repaint before the refresh, which can take a while on a busy service manager.
+  MSG message{};
+  while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    if (message.message == WM_QUIT) {
+      ::PostQuitMessage(static_cast<int>(message.wParam));
+      break;
+    }
+    ::TranslateMessage(&message);
+    ::DispatchMessageW(&message);
+  }
+  CollectAutorun(catalogue_);
+  TRowSources sources;
+  sources.fileWhite = fileWhite_;
+  sources.nameWhite = nameWhite_;
+  sources.images = &images_;
+  sources.iconCache = &iconCache_;
+  sources.showAll = check_->Checked();
+  rows_.Merge(catalogue_, sources);
+  ShowRows();
+}
+
+int TFrmAutorun::FocusedRow() const {
+  const int row = ListView_GetNextItem(list_, -1, LVNI_FOCUSED);
+  return row >= 0 && row < rows_.Count() ? row : -1;
+}
+
+void TFrmAutorun::ListAutorunClick() {
+  const int row = FocusedRow();
+  if (row < 0) return;
+  const bool enabled = rows_.Row(row).Enabled;
+  button_->SetDown(!enabled);
+  button_->SetCaption(TranslateText(enabled ? L"사용안함" : L"사용함"));
+}
+
+void TFrmAutorun::ListAutorunDblClick() {
+  const int row = FocusedRow();
+  if (row < 0) return;
+  const TAutorunItem& item = rows_.Row(row);
+  ShellOpen(std::wstring(kLookupServer) + EntryLookupPath(item.From, item.Target));
+}
+
+void TFrmAutorun::ListAutorunKeyDown(WORD key) {
+  if (key != VK_F5) return;
+  rows_.Clear();
+  ShowRows();
+  LoadAutorun();
+}
+
+void TFrmAutorun::ChkAllListClick() {
+  rows_.Clear();
+  ShowRows();
+  LoadAutorun();
+}
+
+void TFrmAutorun::BtnAutorunClick() {
+  button_->SetEnabled(false);
+  // The button comes back and the list shows the true state on every path, also when
+  // the switch raises; the error then goes on to the error box.
+  struct Reenable {
+    TFrmAutorun* frame;
+    ~Reenable() { frame->button_->SetEnabled(true); }
+  } reenable{this};
+  std::exception_ptr failure;
+  const int row = ListView_GetNextItem(list_, -1, LVNI_SELECTED);
+  if (row >= 0 && row < rows_.Count()) {
+    const TAutorunItem item = rows_.Row(row);
+    try {
+      SetAutorunEnabled(item.Target, item.From, !item.Enabled);
+    } catch (...) {
+      failure = std::current_exception();
+    }
+    button_->SetDown(item.Enabled);
+    button_->SetCaption(TranslateText(item.Enabled ? L"사용함" : L"사용안함"));
+  }
+  LoadAutorun();
+  if (failure) std::rethrow_exception(failure);
+}
+
+void TFrmAutorun::BtnSaveClick() {
+  const std::optional<std::wstring> path = AskSavePath();
+  if (!path) return;
+  try {
+    SaveCatalogue(*path, catalogue_);
+  } catch (...) {
+    ReportWarning(TranslateText(L"오류가 발생했습니다.") + L"\r\n" + CurrentErrorText());
+  }
+}
+
+LRESULT TFrmAutorun::CustomDraw(NMLVCUSTOMDRAW* draw) {
+  switch (draw->nmcd.dwDrawStage) {
+    case CDDS_PREPAINT:
+      return CDRF_NOTIFYITEMDRAW;
+    case CDDS_ITEMPREPAINT:
+      return CDRF_NOTIFYSUBITEMDRAW;
+    case CDDS_ITEMPREPAINT | CDDS_SUBITEM: {
+      const auto row = static_cast<int>(draw->nmcd.dwItemSpec);
+      if (row >= 0 && row < rows_.Count() && !rows_.Row(row).Enabled) {
+        draw->clrText = ::GetSysColor(COLOR_GRAYTEXT);
+      } else {
+        draw->clrText = ::GetSysColor(COLOR_WINDOWTEXT);
+      }
+      ::SelectObject(draw->nmcd.hdc, draw->iSubItem == 1 ? consolas_ : font_);
+      return CDRF_NEWFONT;
+    }
+    default:
+      return CDRF_DODEFAULT;
+  }
+}
+
+LRESULT TFrmAutorun::ListNotify(NMHDR* header) {
+  switch (header->code) {
+    case LVN_GETDISPINFOW: {
+      auto* info = reinterpret_cast<NMLVDISPINFOW*>(header);
+      const int row = info->item.iItem;
+      if (row < 0 || row >= rows_.Count()) return 0;
+      const TAutorunItem& item = rows_.Row(row);
+      if ((info->item.mask & LVIF_TEXT) && info->item.pszText && info->item.cchTextMax > 0) {
+        const std::wstring& text = info->item.iSubItem == 0 ? item.FileName : item.From;
+        // The list's buffer holds cchTextMax characters, the terminating NUL included.
+        const size_t count = std::min(text.size(), static_cast<size_t>(info->item.cchTextMax - 1));
+        std::copy_n(text.begin(), count, info->item.pszText);
+        info->item.pszText[count] = L'\0';
+      }
+      if (info->item.mask & LVIF_IMAGE) info->item.iImage = info->item.iSubItem == 0 ? item.Icon : -1;
+      return 0;
+    }
+    case NM_CUSTOMDRAW:
+      return CustomDraw(reinterpret_cast<NMLVCUSTOMDRAW*>(header));
+    case NM_CLICK:
+      ListAutorunClick();
+      return 0;
+    case NM_DBLCLK:
+      ListAutorunDblClick();
+      return 0;
+    case LVN_KEYDOWN:
+      ListAutorunKeyDown(reinterpret_cast<NMLVKEYDOWN*>(header)->wVKey);
+      return 0;
+    case NM_RCLICK: {
+      HMENU popup = ::CreatePopupMenu();
+      for (int index = 0; index < menu_->Items()->Count(); ++index) {
+        ::AppendMenuW(popup, MF_STRING, static_cast<UINT_PTR>(index + 1),
+                      menu_->Items()->Items(index)->Caption().c_str());
+      }
+      POINT at{};
+      ::GetCursorPos(&at);
+      const int chosen = ::TrackPopupMenu(popup, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0,
+                                          Handle(), nullptr);
+      ::DestroyMenu(popup);
+      if (chosen > 0 && menu_->Items()->Items(chosen - 1) == saveItem_) BtnSaveClick();
+      return 0;
+    }
+    default:
+      return 0;
+  }
+}
+
+LRESULT TFrmAutorun::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_NOTIFY: {
+      auto* header = reinterpret_cast<NMHDR*>(lParam);
+      if (header->hwndFrom == list_) return ListNotify(header);
+      break;
+    }
+    case WM_SIZE:
+      Layout();
+      return 0;
+    case WM_DPICHANGED_AFTERPARENT:
+    case WM_DPICHANGED:
+      dpi_ = DpiOfWindow(Handle());
+      RebuildFonts();
+      return 0;
+    default:
+      break;
+  }
+  return TWindow::HandleMessage(message, wParam, lParam);
+}
