@@ -16,6 +16,7 @@
 #include "ui/TavikoraButtonStyles.h"
 #include "ui/win32/AutorunFrame.h"
 #include "ui/win32/Form.h"
+#include "tests/windows/WineTest.h"
 
 namespace {
 
@@ -103,6 +104,21 @@ TEST_F(AnyAutorunFrame, RowsCheckBoxAndF5AsTheListControlShowsThem) {
             (std::vector<std::wstring>{L"Alpha|HKCU", L"Beta|HKCU", L"Delta|HKCU"}));
 }
 
+TEST_F(AnyAutorunFrame, TheListGetsNoMoreCharactersThanItsBufferHolds) {
+  frame_->LoadAutorun();
+  for (int size : {1, 2, 4, 6}) {
+    wchar_t text[8];
+    std::fill(std::begin(text), std::end(text), L'#');
+    LVITEMW item{};
+    item.pszText = text;
+    item.cchTextMax = size;
+    ::SendMessageW(frame_->List(), LVM_GETITEMTEXTW, 0, reinterpret_cast<LPARAM>(&item));
+    EXPECT_EQ(std::wstring(text), std::wstring(L"Alpha").substr(0, static_cast<size_t>(size - 1)))
+        << size;
+    EXPECT_EQ(text[size], L'#') << "written past the buffer of " << size;
+  }
+}
+
 TEST_F(AnyAutorunFrame, ASwitchRoundTripKeepsTheRowGreyUntilF5) {
   frame_->LoadAutorun();
   TStyledButton* button = frame_->SwitchButton();
@@ -172,6 +188,64 @@ TEST_F(AnyAutorunFrame, DoubleClickOpensTheLookupPageAndSaveWritesTheWholeCatalo
   SetErrorReporter(previous);
   ASSERT_EQ(warnings.size(), 1u);
   EXPECT_EQ(warnings[0], TranslateText(L"오류가 발생했습니다.") + L"\r\nAccess is denied.");
+}
+
+// The same frame over Wine's own registry: a Run value of this run's own name.
+class Win10AutorunFrameReal : public WineTest {
+ protected:
+  void SetUp() override {
+    name_ = RunUniqueName(L"OrvaneFrameProbe");
+    InitializeFolderVariables();
+    RegisterTavikoraButtonStyles();
+    RemoveValues();
+    const std::wstring command = L"C:\\nowhere\\probe.exe";
+    ASSERT_EQ(::RegSetKeyValueW(HKEY_CURRENT_USER, kRunKey, name_.c_str(), REG_SZ, command.c_str(),
+                                static_cast<DWORD>((command.size() + 1) * sizeof(wchar_t))),
+              ERROR_SUCCESS);
+    form_ = std::make_unique<TWin32Form>(nullptr, L"Host", L"Host", 520, 400);
+    frame_ = form_->Create<TFrmAutorun>(form_->Handle(), &fileWhite_, &nameWhite_);
+    frame_->SetBounds(0, 0, 500, 360);
+  }
+  void TearDown() override {
+    form_.reset();
+    UnregisterButtonStyleFamilies();
+    RemoveValues();
+  }
+  void RemoveValues() {
+    ::RegDeleteKeyValueW(HKEY_CURRENT_USER, kRunKey, name_.c_str());
+    ::RegDeleteKeyValueW(HKEY_CURRENT_USER, kApprovedRun, name_.c_str());
+  }
+  int RowOf(const std::wstring& shown) {
+    const std::vector<std::wstring> rows = Shown(frame_->List());
+    for (size_t i = 0; i < rows.size(); ++i)
+      if (rows[i] == shown) return static_cast<int>(i);
+    return -1;
+  }
+  std::wstring name_;
+  FilterList fileWhite_;
+  FilterList nameWhite_;
+  std::unique_ptr<TWin32Form> form_;
+  TFrmAutorun* frame_ = nullptr;
+};
+
+TEST_F(Win10AutorunFrameReal, ARunValueIsShownAndSwitchedThroughTheApprovalRecord) {
+  frame_->LoadAutorun();
+  const int row = RowOf(name_ + L"|HKCU");
+  ASSERT_GE(row, 0);
+  EXPECT_EQ(frame_->Rows().Row(row).Icon, kImageBlankPage) << "the file is missing";
+  ListView_SetItemState(frame_->List(), row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+  ::SendMessageW(frame_->SwitchButton()->Handle(), BM_CLICK, 0, 0);
+  EXPECT_FALSE(frame_->Rows().Row(row).Enabled);
+  BYTE record[12]{};
+  DWORD size = sizeof record;
+  EXPECT_EQ(::RegGetValueW(HKEY_CURRENT_USER, kApprovedRun, name_.c_str(), RRF_RT_REG_BINARY, nullptr,
+                           record, &size),
+            ERROR_SUCCESS);
+  EXPECT_EQ(record[0] & 1, 1) << "odd first byte: disabled";
+  ::SendMessageW(frame_->SwitchButton()->Handle(), BM_CLICK, 0, 0);
+  EXPECT_TRUE(frame_->Rows().Row(row).Enabled);
+  ::SendMessageW(frame_->List(), WM_KEYDOWN, VK_F5, 0);
+  EXPECT_GE(RowOf(name_ + L"|HKCU"), 0);
 }
 
 }  // namespace

@@ -39,7 +39,8 @@ int wmain(int argc, wchar_t** argv) {
     return SetDpi(static_cast<DWORD>(std::wcstoul(argv[2], nullptr, 10)));
   }
   const int seconds = argc >= 2 ? std::max(1, _wtoi(argv[1])) : 10;
-  // The whole process is per-monitor aware through its manifest, as the program is.
+  // Without a manifest of its own the preview says it draws for the screen's dpi itself,
+  // or Windows would stretch a 96-dpi bitmap of it.
   ::SetProcessDPIAware();
 
   FakePlatform fake;
