@@ -119,6 +119,23 @@ TEST_F(AnyAutorunFrame, TheListGetsNoMoreCharactersThanItsBufferHolds) {
   }
 }
 
+TEST_F(AnyAutorunFrame, MovingToA150PercentMonitorTakesTheSuggestedRectangleAndScalesTheRows) {
+  frame_->LoadAutorun();
+  RECT row{};
+  ListView_GetItemRect(frame_->List(), 0, &row, LVIR_BOUNDS);
+  EXPECT_EQ(row.bottom - row.top, 24);
+  RECT suggested{40, 30, 40 + 780, 30 + 600};
+  ::SendMessageW(form_->Handle(), WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+  RECT now{};
+  ::GetWindowRect(form_->Handle(), &now);
+  EXPECT_TRUE(::EqualRect(&now, &suggested));
+  EXPECT_EQ(form_->Dpi(), 144u);
+  ListView_GetItemRect(frame_->List(), 0, &row, LVIR_BOUNDS);
+  EXPECT_EQ(row.bottom - row.top, 36);
+  EXPECT_EQ(ListView_GetColumnWidth(frame_->List(), 1), 75);
+  EXPECT_EQ(Shown(frame_->List()).size(), 2u);
+}
+
 TEST_F(AnyAutorunFrame, ASwitchRoundTripKeepsTheRowGreyUntilF5) {
   frame_->LoadAutorun();
   TStyledButton* button = frame_->SwitchButton();

@@ -67,7 +67,9 @@ TCollectionImageList::TCollectionImageList(TImageCollection& collection, int ico
     : collection_(collection), iconSize_(iconSize), rowHeight_(rowHeight) {
   // The list view takes its row height from the small images, so each cell is as high
   // as a row and the icon sits in its middle.
-  list_ = ImageList_Create(iconSize_, rowHeight_, ILC_COLOR32, collection_.Count(), 8);
+  // Two pixels (scaled) either side of the icon keep it off the row's edge and its text.
+  cellWidth_ = iconSize_ + (iconSize_ + 7) / 8 * 2;
+  list_ = ImageList_Create(cellWidth_, rowHeight_, ILC_COLOR32, collection_.Count(), 8);
   for (int index = 0; index < collection_.Count(); ++index) Append(index);
   collection_.OnAdded([this](int index) { Append(index); });
 }
@@ -81,7 +83,7 @@ TCollectionImageList::~TCollectionImageList() {
 
 void TCollectionImageList::Append(int index) {
   if (!list_) return;
-  HBITMAP bitmap = CellBitmap(collection_.Render(index, iconSize_), iconSize_, rowHeight_);
+  HBITMAP bitmap = CellBitmap(collection_.Render(index, iconSize_), cellWidth_, rowHeight_);
   ImageList_Add(list_, bitmap, nullptr);
   if (bitmap) ::DeleteObject(bitmap);
 }
@@ -303,10 +305,20 @@ void TFrmAutorun::RebuildFonts() {
     ::SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
   }
   button_->SetFont(font_);
+  // The list view makes a row one pixel higher than its small images (the padding under
+  // the text), so the cells are one short of the row height.
   imageList_ = std::make_unique<TCollectionImageList>(images_, ScaleForDpi(kIconSize, dpi_),
-                                                      ScaleForDpi(kRowHeight, dpi_));
+                                                      ScaleForDpi(kRowHeight, dpi_) - 1);
   ListView_SetImageList(list_, imageList_->Handle(), LVSIL_SMALL);
   Layout();
+}
+
+void TFrmAutorun::DpiChanged(UINT dpi) {
+  dpi_ = dpi;
+  // The kind column keeps its 96-dpi width on the new scale.
+  ListView_SetColumnWidth(list_, 1, ScaleForDpi(kKindColumnWidth, dpi_));
+  RebuildFonts();
+  ShowRows();
 }
 
 void TFrmAutorun::SetBounds(int x, int y, int width, int height) {
@@ -504,11 +516,6 @@ LRESULT TFrmAutorun::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_SIZE:
       Layout();
-      return 0;
-    case WM_DPICHANGED_AFTERPARENT:
-    case WM_DPICHANGED:
-      dpi_ = DpiOfWindow(Handle());
-      RebuildFonts();
       return 0;
     default:
       break;

@@ -32,6 +32,7 @@ class TCollectionImageList {
   TImageCollection& collection_;
   HIMAGELIST list_ = nullptr;
   int iconSize_;
+  int cellWidth_ = 0;
   int rowHeight_;
 };
 
@@ -89,6 +90,7 @@ class TFrmAutorun : public TComponent, public TWindow {
 
   void LoadAutorun();
   void SetBounds(int x, int y, int width, int height);
+  void DpiChanged(UINT dpi) override;
 
   // What the tests and the main window reach.
   HWND List() const { return list_; }

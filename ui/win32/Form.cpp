@@ -70,6 +70,11 @@ LRESULT TWin32Form::FormMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                      suggested->right - suggested->left, suggested->bottom - suggested->top,
                      SWP_NOZORDER | SWP_NOACTIVATE);
       Realign();
+      // Children learn the new resolution from the form: only per-monitor v2 systems tell
+      // them on their own, and a child's GetDpiForWindow may still answer the old value.
+      for (HWND child = ::GetWindow(Handle(), GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+        if (TWindow* object = TWindow::FromHandle(child)) object->DpiChanged(dpi_);
+      }
       return 0;
     }
     default:

@@ -38,6 +38,9 @@ class TWindow {
   // What a parent does with a message about a child: hand it to the child's object.
   // True when the child answered, with its answer in result.
   virtual bool HandleReflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+  // The top-level window moved to a monitor of another resolution: sizes and fonts are
+  // made again for it.
+  virtual void DpiChanged(UINT dpi) { (void)dpi; }
 
  protected:
   // A window of one of our own classes: `this` is stored at WM_NCCREATE, so even the
