@@ -1,6 +1,6 @@
 #include "ui/TavikoraButtonStyles.h"
 
-#include <algorithm>
+#include "Tavin/Text.h"
 
 namespace {
 
@@ -10,15 +10,9 @@ constexpr TColorRGB kSilver = TColorRGB::FromHex(0xC0C0C0);
 
 enum class Look { Normal, Header, Outline };
 
-bool SameTextAZ(const std::wstring& a, const std::wstring& b) {
-  auto upper = [](wchar_t c) { return (c >= L'a' && c <= L'z') ? static_cast<wchar_t>(c - 32) : c; };
-  return a.size() == b.size() &&
-         std::equal(a.begin(), a.end(), b.begin(), [&](wchar_t x, wchar_t y) { return upper(x) == upper(y); });
-}
-
 Look LookOf(const std::wstring& appearance) {
-  if (SameTextAZ(appearance, L"Outline")) return Look::Outline;
-  if (SameTextAZ(appearance, L"Header")) return Look::Header;
+  if (SameTextAscii(appearance, L"Outline")) return Look::Outline;
+  if (SameTextAscii(appearance, L"Header")) return Look::Header;
   return Look::Normal;
 }
 

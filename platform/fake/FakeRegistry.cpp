@@ -37,6 +37,13 @@ std::vector<std::wstring> SplitParts(std::wstring_view path) {
   return parts;
 }
 
+// A path below the root: the parent key's own path, then the relative subkey path.
+std::vector<std::wstring> PathBelowRoot(const std::wstring& base, std::wstring_view relative) {
+  std::vector<std::wstring> parts = SplitParts(base);
+  for (std::wstring& part : SplitParts(relative)) parts.push_back(std::move(part));
+  return parts;
+}
+
 std::wstring JoinParts(const std::vector<std::wstring>& parts) {
   std::wstring path;
   for (const std::wstring& part : parts) {
@@ -218,8 +225,7 @@ LSTATUS FakeRegistry::RegOpenKeyExW(HKEY key, const wchar_t* subKey, DWORD optio
   const std::wstring_view relative = subKey == nullptr ? L"" : subKey;
   if (!relative.empty() && relative.front() == L'\\') return ERROR_BAD_PATHNAME;
 
-  Parts parts = SplitParts(parent.key->path);
-  for (std::wstring& part : SplitParts(relative)) parts.push_back(std::move(part));
+  Parts parts = PathBelowRoot(parent.key->path, relative);
   const HKEY root = parent.key->root;
   std::shared_ptr<Key> target = Find(root, InView(root, parts, samDesired));
   if (!target) return ERROR_FILE_NOT_FOUND;
@@ -242,8 +248,7 @@ LSTATUS FakeRegistry::RegCreateKeyExW(HKEY key, const wchar_t* subKey, DWORD opt
   const std::wstring_view relative = subKey;
   if (!relative.empty() && relative.front() == L'\\') return ERROR_BAD_PATHNAME;
 
-  Parts parts = SplitParts(parent.key->path);
-  for (std::wstring& part : SplitParts(relative)) parts.push_back(std::move(part));
+  Parts parts = PathBelowRoot(parent.key->path, relative);
   const HKEY root = parent.key->root;
   parts = InView(root, std::move(parts), samDesired);
   std::shared_ptr<Key> target = Find(root, parts);
@@ -372,8 +377,7 @@ LSTATUS FakeRegistry::RegDeleteKeyExW(HKEY key, const wchar_t* subKey, REGSAM sa
   const std::wstring_view relative = subKey;
   if (!relative.empty() && relative.front() == L'\\') return ERROR_BAD_PATHNAME;
 
-  Parts parts = SplitParts(parent.key->path);
-  for (std::wstring& part : SplitParts(relative)) parts.push_back(std::move(part));
+  Parts parts = PathBelowRoot(parent.key->path, relative);
   const HKEY root = parent.key->root;
   parts = InView(root, std::move(parts), samDesired);
   // An empty subkey names the key itself; a hive's root cannot be deleted.
