@@ -21,6 +21,14 @@ bool TComponent::Free(TComponent* component) {
   return false;
 }
 
+TComponent* TComponent::FindComponent(const std::wstring& name) const {
+  if (name.empty()) return nullptr;
+  for (const auto& component : owned_) {
+    if (component->Name() == name) return component.get();
+  }
+  return nullptr;
+}
+
 void TCaptionedComponent::SetCaption(const std::wstring& caption) {
   caption_ = caption;
   CaptionChanged();

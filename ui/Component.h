@@ -34,6 +34,9 @@ class TComponent {
   const std::wstring& Name() const { return name_; }
   int ComponentCount() const { return static_cast<int>(owned_.size()); }
   TComponent* Components(int index) const { return owned_.at(static_cast<size_t>(index)).get(); }
+  // The first directly owned component of that name (exact, as names are identifiers);
+  // nothing for an empty name, which many components share.
+  TComponent* FindComponent(const std::wstring& name) const;
 
   // A component with a caption answers true and reads and writes it.
   virtual bool HasCaption() const { return false; }

@@ -142,3 +142,15 @@ TEST(ComponentTest, FreeingAnOwnedComponentEarlyTakesItOutOfTheOrder) {
   EXPECT_EQ(owner.Components(0), first);
   EXPECT_EQ(owner.Components(1), third);
 }
+
+TEST(ComponentTest, FindComponentTakesTheFirstDirectlyOwnedOfExactlyThatName) {
+  TComponent owner(nullptr, L"Owner");
+  TComponent* unnamed = owner.Create<TComponent>(L"");
+  TComponent* first = owner.Create<TComponent>(L"StatusBar");
+  TComponent* nested = first->Create<TComponent>(L"Inner");
+  owner.Create<TComponent>(L"StatusBar");
+  EXPECT_EQ(owner.FindComponent(L"StatusBar"), first);
+  EXPECT_EQ(owner.FindComponent(L"statusbar"), nullptr);
+  EXPECT_EQ(owner.FindComponent(L"Inner"), nullptr) << nested->Name();
+  EXPECT_EQ(owner.FindComponent(L""), nullptr) << unnamed->Name();
+}

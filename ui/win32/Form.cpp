@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "ui/win32/Application.h"
+
 namespace {
 COLORREF Resolve(const TShape::TColor& color) {
   return color.systemIndex ? ::GetSysColor(*color.systemIndex) : color.rgb;
@@ -37,6 +39,16 @@ void TWin32Form::AlignTop(TControl* control, bool first) {
   Realign();
 }
 
+void TWin32Form::AlignBottom(TControl* control) {
+  bottomAligned_.push_back(control);
+  Realign();
+}
+
+void TWin32Form::AlignClient(TControl* control) {
+  clientAligned_ = control;
+  Realign();
+}
+
 void TWin32Form::Realign() {
   RECT client{};
   ::GetClientRect(Handle(), &client);
@@ -48,6 +60,50 @@ void TWin32Form::Realign() {
                    SWP_NOZORDER | SWP_NOACTIVATE);
     top += height;
   }
+  int bottom = client.bottom;
+  for (TControl* control : bottomAligned_) {
+    if (!control->Visible()) continue;
+    const int height = control->FixedHeight() ? control->HeightAt96() : Scale(control->HeightAt96());
+    bottom -= height;
+    ::SetWindowPos(control->Handle(), nullptr, 0, bottom, client.right, height,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  if (clientAligned_ && clientAligned_->Visible()) {
+    ::SetWindowPos(clientAligned_->Handle(), nullptr, 0, top, client.right,
+                   std::max(0, bottom - top), SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+}
+
+void TWin32Form::SetClientSize(int width, int height) {
+  RECT frame{0, 0, Scale(width), Scale(height)};
+  const auto style = static_cast<DWORD>(::GetWindowLongPtrW(Handle(), GWL_STYLE));
+  const auto exStyle = static_cast<DWORD>(::GetWindowLongPtrW(Handle(), GWL_EXSTYLE));
+  AdjustFrameForDpi(frame, style, exStyle, dpi_);
+  ::SetWindowPos(Handle(), nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void TWin32Form::GrowClientHeight(int pixels) {
+  RECT window{};
+  ::GetWindowRect(Handle(), &window);
+  ::SetWindowPos(Handle(), nullptr, 0, 0, window.right - window.left,
+                 window.bottom - window.top + pixels, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  Realign();
+}
+
+void TWin32Form::CenterOnScreen() {
+  RECT window{};
+  ::GetWindowRect(Handle(), &window);
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  ::GetMonitorInfoW(::MonitorFromWindow(Handle(), MONITOR_DEFAULTTOPRIMARY), &monitor);
+  const RECT& area = monitor.rcWork;
+  const int width = window.right - window.left;
+  const int height = window.bottom - window.top;
+  const int x = area.left + (area.right - area.left - width) / 2;
+  const int y = area.top + (area.bottom - area.top - height) / 2;
+  ::SetWindowPos(Handle(), nullptr, std::max<int>(area.left, x), std::max<int>(area.top, y), 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 LRESULT TWin32Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -60,6 +116,9 @@ LRESULT TWin32Form::FormMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_SIZE:
       Realign();
+      break;
+    case WM_DESTROY:
+      Application().MainFormDestroyed(this);
       break;
     case WM_DPICHANGED: {
       // Windows suggests the rectangle that keeps the window's size in physical terms on

@@ -30,10 +30,21 @@ class TWin32Form : public TForm, public TWindow {
   UINT Dpi() const { return dpi_; }
   int Scale(int value) const { return ScaleForDpi(value, dpi_); }
 
-  // Controls aligned to the top of the client area stack downwards in this order and
-  // span the full width; Realign runs on every size change.
+  // Controls aligned to the top of the client area stack downwards in this order, those
+  // aligned to the bottom stack upwards from the lower edge, each spanning the full
+  // width; the one client control fills what is left. Realign runs on every size change.
   void AlignTop(TControl* control, bool first);
+  void AlignBottom(TControl* control);
+  void AlignClient(TControl* control);
   void Realign();
+
+  // The client area's size at 96 dpi, scaled to the window's monitor; the frame around it
+  // follows the window's style.
+  void SetClientSize(int width, int height);
+  // Grows the client area by pixels already scaled (the status bar adds its height so
+  // the content above keeps its size).
+  void GrowClientHeight(int pixels);
+  void CenterOnScreen();
 
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -44,6 +55,8 @@ class TWin32Form : public TForm, public TWindow {
  private:
   TWindowProc windowProc_;
   std::vector<TControl*> topAligned_;
+  std::vector<TControl*> bottomAligned_;
+  TControl* clientAligned_ = nullptr;
   UINT dpi_ = 96;
 };
 
@@ -55,9 +68,12 @@ class TControl : public TComponent, public TWindow {
   void SetVisible(bool visible);
   bool Visible() const;
   int HeightAt96() const { return height96_; }
+  // A height in device pixels that does not scale with the monitor (the status bar).
+  bool FixedHeight() const { return fixedHeight_; }
 
  protected:
   int height96_ = 0;
+  bool fixedHeight_ = false;
 };
 
 // A filled rectangle with an outline, in a fixed colour or a system colour resolved when

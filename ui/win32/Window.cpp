@@ -71,6 +71,16 @@ UINT DpiOfWindow(HWND window) {
   return dpi > 0 ? static_cast<UINT>(dpi) : 96;
 }
 
+void AdjustFrameForDpi(RECT& rect, DWORD style, DWORD exStyle, UINT dpi) {
+  // The frame's metrics differ per monitor; the dpi-aware variant exists from Windows 10
+  // 1607, older systems have one resolution for every monitor anyway.
+  using AdjustFn = BOOL(WINAPI*)(LPRECT, DWORD, BOOL, DWORD, UINT);
+  static const auto adjustForDpi = reinterpret_cast<AdjustFn>(reinterpret_cast<void*>(
+      ::GetProcAddress(::GetModuleHandleW(L"user32.dll"), "AdjustWindowRectExForDpi")));
+  if (adjustForDpi && adjustForDpi(&rect, style, FALSE, exStyle, dpi)) return;
+  ::AdjustWindowRectEx(&rect, style, FALSE, exStyle);
+}
+
 TWindow::~TWindow() {
   if (handle_) {
     HWND window = handle_;

@@ -24,6 +24,8 @@ std::wstring CurrentErrorText();
 // Sizes are written for 96 dpi and scaled to the monitor the window is on.
 int ScaleForDpi(int value, UINT dpi);
 UINT DpiOfWindow(HWND window);
+// Grows a client rectangle to the window rectangle for a frame of these styles.
+void AdjustFrameForDpi(RECT& rect, DWORD style, DWORD exStyle, UINT dpi);
 
 class TWindow {
  public:

@@ -1,0 +1,56 @@
+#include "ui/win32/Application.h"
+
+#include "ui/win32/Form.h"
+
+TApplication& Application() {
+  static TApplication application;
+  return application;
+}
+
+void TApplication::MainFormDestroyed(TWin32Form* form) {
+  if (form != mainForm_) return;
+  mainForm_ = nullptr;
+  ::PostQuitMessage(0);
+}
+
+HICON TApplication::Icon() const {
+  static const HICON icon = [] {
+    HICON own = static_cast<HICON>(::LoadImageW(::GetModuleHandleW(nullptr), L"MAINICON",
+                                                IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
+    return own ? own : ::LoadIconW(nullptr, IDI_APPLICATION);
+  }();
+  return icon;
+}
+
+bool TApplication::Dispatch(MSG& message) {
+  // Tab and the arrow keys move between a window's controls as in a dialog.
+  HWND root = message.hwnd ? ::GetAncestor(message.hwnd, GA_ROOT) : nullptr;
+  if (root && mainForm_ && root == mainForm_->Handle() && ::IsDialogMessageW(root, &message)) {
+    return true;
+  }
+  ::TranslateMessage(&message);
+  ::DispatchMessageW(&message);
+  return true;
+}
+
+int TApplication::Run() {
+  MSG message{};
+  while (true) {
+    const BOOL got = ::GetMessageW(&message, nullptr, 0, 0);
+    if (got == 0) return static_cast<int>(message.wParam);
+    if (got == -1) return 1;
+    Dispatch(message);
+  }
+}
+
+void TApplication::ProcessMessages() {
+  MSG message{};
+  while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    if (message.message == WM_QUIT) {
+      // Left for Run, which ends on it.
+      ::PostQuitMessage(static_cast<int>(message.wParam));
+      return;
+    }
+    Dispatch(message);
+  }
+}
