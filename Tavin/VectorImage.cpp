@@ -57,9 +57,13 @@ TVectorShape LineShape(TVectorPoint from, TVectorPoint to, double width, std::ui
 }
 
 IcoImage RenderVectorImage(const TVectorImage& image, int pixelSize) {
-  IcoImage out{pixelSize, pixelSize, {}};
   if (pixelSize <= 0 || image.size <= 0) return IcoImage{};
-  const size_t count = static_cast<size_t>(pixelSize) * pixelSize;
+  const int pixelHeight =
+      image.height > 0 ? std::max(1, static_cast<int>(std::lround(static_cast<double>(pixelSize) *
+                                                                   image.height / image.size)))
+                       : pixelSize;
+  IcoImage out{pixelSize, pixelHeight, {}};
+  const size_t count = static_cast<size_t>(pixelSize) * pixelHeight;
   std::vector<Premultiplied> canvas(count);
   std::vector<int> coverage(count);
   std::vector<double> crossings;
@@ -78,7 +82,7 @@ IcoImage RenderVectorImage(const TVectorImage& image, int pixelSize) {
           p.y = std::round(p.y);
         }
       }
-    for (int row = 0; row < pixelSize * kSamples; ++row) {
+    for (int row = 0; row < pixelHeight * kSamples; ++row) {
       const double y = (row + 0.5) / kSamples;
       crossings.clear();
       for (const auto& contour : contours)

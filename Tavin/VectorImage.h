@@ -22,7 +22,8 @@ struct TVectorShape {
 };
 
 struct TVectorImage {
-  int size = 16;  // the design grid, and the pixel size at 100 %
+  int size = 16;  // the design grid's width, and the pixel width at 100 %
+  int height = 0;  // the design grid's height when the drawing is not square
   std::vector<TVectorShape> shapes;
 };
 
@@ -33,5 +34,6 @@ TVectorShape LineShape(TVectorPoint from, TVectorPoint to, double width, std::ui
 // A circle contour (for holes and gear bodies), counter-clockwise.
 std::vector<TVectorPoint> CircleContour(double cx, double cy, double r, int segments = 48);
 
-// The drawing at pixelSize x pixelSize, antialiased, straight (not premultiplied) alpha.
+// The drawing pixelSize wide (and as high as its grid's proportions say), antialiased,
+// straight (not premultiplied) alpha.
 IcoImage RenderVectorImage(const TVectorImage& image, int pixelSize);

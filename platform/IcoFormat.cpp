@@ -27,29 +27,24 @@ size_t MaskStride(int width) { return ((static_cast<size_t>(width) + 31) / 32) *
 
 }  // namespace
 
-std::string EncodeIco(const IcoImage& image) {
+namespace {
+
+bool Encodable(const IcoImage& image) {
   const int w = image.width;
   const int h = image.height;
-  if (w <= 0 || h <= 0 || w > 256 || h > 256 ||
-      image.pixels.size() != static_cast<size_t>(w) * static_cast<size_t>(h))
-    return {};
+  return w > 0 && h > 0 && w <= 256 && h <= 256 &&
+         image.pixels.size() == static_cast<size_t>(w) * static_cast<size_t>(h);
+}
+
+size_t ImageBytes(const IcoImage& image) {
+  return kInfoHeaderSize + static_cast<size_t>(image.width) * image.height * 4 +
+         MaskStride(image.width) * image.height;
+}
+
+void PutImage(std::string& out, const IcoImage& image) {
+  const int w = image.width;
+  const int h = image.height;
   const size_t maskStride = MaskStride(w);
-  const size_t imageSize = kInfoHeaderSize + static_cast<size_t>(w) * h * 4 + maskStride * h;
-
-  std::string out;
-  out.reserve(kDirSize + kEntrySize + imageSize);
-  Put16(out, 0);  // reserved
-  Put16(out, 1);  // an icon, not a cursor
-  Put16(out, 1);  // one image
-  out.push_back(static_cast<char>(w == 256 ? 0 : w));  // 0 stands for 256
-  out.push_back(static_cast<char>(h == 256 ? 0 : h));
-  out.push_back(0);  // no palette
-  out.push_back(0);
-  Put16(out, 1);   // planes
-  Put16(out, 32);  // bits per pixel
-  Put32(out, static_cast<std::uint32_t>(imageSize));
-  Put32(out, static_cast<std::uint32_t>(kDirSize + kEntrySize));
-
   // BITMAPINFOHEADER: the height counts the colour rows and the mask rows together.
   Put32(out, kInfoHeaderSize);
   Put32(out, static_cast<std::uint32_t>(w));
@@ -73,6 +68,33 @@ std::string EncodeIco(const IcoImage& image) {
         row[static_cast<size_t>(x) / 8] = static_cast<char>(row[static_cast<size_t>(x) / 8] | (0x80 >> (x % 8)));
     out += row;
   }
+}
+
+}  // namespace
+
+std::string EncodeIco(const IcoImage& image) { return EncodeIcoSet({image}); }
+
+std::string EncodeIcoSet(const std::vector<IcoImage>& images) {
+  if (images.empty() || images.size() > 0xFFFF) return {};
+  for (const IcoImage& image : images)
+    if (!Encodable(image)) return {};
+  std::string out;
+  Put16(out, 0);  // reserved
+  Put16(out, 1);  // an icon, not a cursor
+  Put16(out, static_cast<std::uint32_t>(images.size()));
+  size_t offset = kDirSize + kEntrySize * images.size();
+  for (const IcoImage& image : images) {
+    out.push_back(static_cast<char>(image.width == 256 ? 0 : image.width));  // 0 stands for 256
+    out.push_back(static_cast<char>(image.height == 256 ? 0 : image.height));
+    out.push_back(0);  // no palette
+    out.push_back(0);
+    Put16(out, 1);   // planes
+    Put16(out, 32);  // bits per pixel
+    Put32(out, static_cast<std::uint32_t>(ImageBytes(image)));
+    Put32(out, static_cast<std::uint32_t>(offset));
+    offset += ImageBytes(image);
+  }
+  for (const IcoImage& image : images) PutImage(out, image);
   return out;
 }
 

@@ -17,5 +17,8 @@ struct IcoImage {
 
 // The bytes of an .ico file holding this one image; empty for a size of 0 or above 256.
 std::string EncodeIco(const IcoImage& image);
+// The bytes of an .ico file holding these images in this order (the sizes an application
+// icon offers); empty when there is none or any could not be encoded.
+std::string EncodeIcoSet(const std::vector<IcoImage>& images);
 // The first image of an .ico file when it is a 32-bit one; nothing for any other bytes.
 std::optional<IcoImage> DecodeIco(std::string_view bytes);

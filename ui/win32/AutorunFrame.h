@@ -15,72 +15,11 @@
 #include "Tavin/FileMetadata.h"
 #include "Tavin/ImageCollection.h"
 #include "ui/AutorunRows.h"
-#include "ui/StyledButtonAttributes.h"
+#include "ui/win32/CheckBox.h"
+#include "ui/win32/CollectionImageList.h"
 #include "ui/win32/Form.h"
-
-// An image list that holds the collection's images one to one, rendered at the list's
-// pixel size, and follows the images the collection takes later.
-class TCollectionImageList {
- public:
-  TCollectionImageList(TImageCollection& collection, int iconSize, int rowHeight);
-  ~TCollectionImageList();
-  HIMAGELIST Handle() const { return list_; }
-  int Count() const { return ImageList_GetImageCount(list_); }
-
- private:
-  void Append(int index);
-  TImageCollection& collection_;
-  HIMAGELIST list_ = nullptr;
-  int iconSize_;
-  int cellWidth_ = 0;
-  int rowHeight_;
-};
-
-// A push button drawn from the attribute sets of a style family, with hover, press and
-// a "down" look that stays while the button stands for the opposite action.
-class TStyledButton : public TControl {
- public:
-  TStyledButton(TComponent* owner, std::wstring name, HWND parent, const std::wstring& family,
-                const std::wstring& appearance);
-  void SetDown(bool down);
-  bool Down() const { return down_; }
-  void SetEnabled(bool enabled) { ::EnableWindow(Handle(), enabled); }
-  bool Enabled() const { return ::IsWindowEnabled(Handle()) != FALSE; }
-  bool HasCaption() const override { return true; }
-  std::wstring Caption() const override;
-  void SetCaption(const std::wstring& caption) override;
-  bool HandleReflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
-  void SetFont(HFONT font) { font_ = font; }
-  std::function<void()> OnClick;
-
- protected:
-  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-
- private:
-  void Draw(const DRAWITEMSTRUCT& item);
-  TStyledButtonAttributes normal_, pressed_, selected_, hot_, disabled_;
-  bool down_ = false;
-  bool hot_tracking_ = false;
-  HFONT font_ = nullptr;
-};
-
-// A check box whose caption is the window's text.
-class TCheckBox : public TControl {
- public:
-  TCheckBox(TComponent* owner, std::wstring name, HWND parent, const std::wstring& caption);
-  bool HasCaption() const override { return true; }
-  std::wstring Caption() const override;
-  void SetCaption(const std::wstring& caption) override;
-  bool Checked() const;
-  bool HandleReflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
-  std::function<void()> OnClick;
-};
-
-// A plain child window that only hosts other controls and hands their messages to them.
-class TPanel : public TControl {
- public:
-  TPanel(TComponent* owner, std::wstring name, HWND parent);
-};
+#include "ui/win32/Panel.h"
+#include "ui/win32/StyledButton.h"
 
 class TFrmAutorun : public TComponent, public TWindow {
  public:

@@ -21,6 +21,9 @@ void ReportWarning(const std::wstring& text);
 // The text of the exception being handled, for the message box.
 std::wstring CurrentErrorText();
 
+// A window's whole text (a control's caption).
+std::wstring WindowText(HWND window);
+
 // Sizes are written for 96 dpi and scaled to the monitor the window is on.
 int ScaleForDpi(int value, UINT dpi);
 UINT DpiOfWindow(HWND window);

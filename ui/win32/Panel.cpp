@@ -1,0 +1,42 @@
+#include "ui/win32/Panel.h"
+
+#include <algorithm>
+
+TPanel::TPanel(TComponent* owner, std::wstring name, HWND parent) : TControl(owner, std::move(name)) {
+  CreateOwnWindow(L"OrvanePanel", WS_EX_CONTROLPARENT, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0,
+                  0, 0, 0, parent, nullptr);
+}
+
+LRESULT TPanel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_SIZE && OnResize) OnResize(LOWORD(lParam), HIWORD(lParam));
+  return TControl::HandleMessage(message, wParam, lParam);
+}
+
+TCardPanel::TCardPanel(TComponent* owner, std::wstring name, HWND parent, int horizontalPadding)
+    : TPanel(owner, std::move(name), parent), padding_(horizontalPadding) {
+  OnResize = [this](int width, int height) { LayoutCards(width, height); };
+}
+
+TPanel* TCardPanel::AddCard(std::wstring name) {
+  TComponent* owner = Owner() ? Owner() : this;
+  TPanel* card = owner->Create<TPanel>(std::move(name), Handle());
+  card->SetVisible(false);
+  cards_.push_back(card);
+  return card;
+}
+
+void TCardPanel::SetActiveCardIndex(int index) {
+  active_ = index >= 0 && index < CardCount() ? index : -1;
+  for (int i = 0; i < CardCount(); ++i) cards_[static_cast<size_t>(i)]->SetVisible(i == active_);
+  RECT client{};
+  ::GetClientRect(Handle(), &client);
+  LayoutCards(client.right, client.bottom);
+}
+
+void TCardPanel::LayoutCards(int width, int height) {
+  const int padding = ScaleForDpi(padding_, DpiOfWindow(Handle()));
+  for (TPanel* card : cards_) {
+    ::SetWindowPos(card->Handle(), nullptr, padding, 0, std::max(0, width - 2 * padding), height,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+}

@@ -1,0 +1,119 @@
+#include "ui/win32/StyledButton.h"
+
+#include <algorithm>
+
+namespace {
+COLORREF ToColorRef(TColorRGB color) { return RGB(color.r, color.g, color.b); }
+}  // namespace
+
+TStyledButton::TStyledButton(TComponent* owner, std::wstring name, HWND parent,
+                             const std::wstring& family, const std::wstring& appearance)
+    : TControl(owner, std::move(name)) {
+  if (auto styles = FindButtonStyleFamily(family)) {
+    styles->FillAttributes(family, L"Primary", appearance, normal_, pressed_, selected_, hot_,
+                           disabled_);
+  }
+  CreateControl(L"BUTTON", L"", 0, WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW, 0, 0, 0, 0,
+                parent);
+}
+
+std::wstring TStyledButton::Caption() const { return WindowText(Handle()); }
+
+void TStyledButton::SetCaption(const std::wstring& caption) {
+  ::SetWindowTextW(Handle(), caption.c_str());
+  ::InvalidateRect(Handle(), nullptr, TRUE);
+}
+
+void TStyledButton::SetDown(bool down) {
+  down_ = down;
+  ::InvalidateRect(Handle(), nullptr, TRUE);
+}
+
+LRESULT TStyledButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_MOUSEMOVE:
+      if (!hot_tracking_) {
+        // Windows says when the mouse leaves only when asked, once per entry.
+        TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, Handle(), 0};
+        ::TrackMouseEvent(&track);
+        hot_tracking_ = true;
+        ::InvalidateRect(Handle(), nullptr, FALSE);
+      }
+      break;
+    case WM_MOUSELEAVE:
+      hot_tracking_ = false;
+      ::InvalidateRect(Handle(), nullptr, FALSE);
+      break;
+    case WM_ERASEBKGND:
+      return 1;
+    default:
+      break;
+  }
+  return TControl::HandleMessage(message, wParam, lParam);
+}
+
+bool TStyledButton::HandleReflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  if (message == WM_DRAWITEM) {
+    Draw(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+    result = TRUE;
+    return true;
+  }
+  if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED) {
+    if (OnClick) OnClick();
+    result = 0;
+    return true;
+  }
+  return false;
+}
+
+void TStyledButton::Draw(const DRAWITEMSTRUCT& item) {
+  const TStyledButtonAttributes* look = &normal_;
+  if (item.itemState & ODS_DISABLED) {
+    look = &disabled_;
+  } else if ((item.itemState & ODS_SELECTED) || down_) {
+    look = &pressed_;
+  } else if (hot_tracking_) {
+    look = &hot_;
+  }
+  DrawStyledFace(item.hDC, item.rcItem, *look, DpiOfWindow(Handle()), font_, Caption(),
+                 ::GetSysColor(COLOR_WINDOW));
+}
+
+void DrawStyledFace(HDC dc, const RECT& bounds, const TStyledButtonAttributes& look, UINT dpi,
+                    HFONT font, const std::wstring& caption, COLORREF background) {
+  // The parent's colour behind the rounded corners.
+  HBRUSH back = ::CreateSolidBrush(background);
+  ::FillRect(dc, &bounds, back);
+  ::DeleteObject(back);
+  const int penWidth = std::max(1, ScaleForDpi(look.BorderWidth, dpi));
+  const int radius = ScaleForDpi(look.Radius, dpi) * 2;
+  // A border width of 0 is the thinnest line, as with a GDI pen.
+  const bool border = look.BorderDrawStyle == TBorderDrawStyle::brdSolid;
+  const bool fill = look.ButtonDrawStyle == TButtonDrawStyle::btnSolid;
+  HPEN pen = border ? ::CreatePen(PS_INSIDEFRAME, penWidth, ToColorRef(look.BorderColor))
+                    : static_cast<HPEN>(::GetStockObject(NULL_PEN));
+  HBRUSH brush = fill ? ::CreateSolidBrush(ToColorRef(look.ButtonColor))
+                      : static_cast<HBRUSH>(::GetStockObject(NULL_BRUSH));
+  HGDIOBJ oldPen = ::SelectObject(dc, pen);
+  HGDIOBJ oldBrush = ::SelectObject(dc, brush);
+  // Without a pen RoundRect leaves out the right and bottom edge; one more pixel covers it.
+  const int extra = border ? 0 : 1;
+  if (look.RoundedCorners) {
+    ::RoundRect(dc, bounds.left, bounds.top, bounds.right + extra, bounds.bottom + extra, radius,
+                radius);
+  } else {
+    ::Rectangle(dc, bounds.left, bounds.top, bounds.right + extra, bounds.bottom + extra);
+  }
+  ::SelectObject(dc, oldBrush);
+  ::SelectObject(dc, oldPen);
+  if (border) ::DeleteObject(pen);
+  if (fill) ::DeleteObject(brush);
+
+  HGDIOBJ oldFont = font ? ::SelectObject(dc, font) : nullptr;
+  ::SetBkMode(dc, TRANSPARENT);
+  ::SetTextColor(dc, ToColorRef(look.FontColor));
+  RECT text = bounds;
+  ::DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text,
+              DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+  if (oldFont) ::SelectObject(dc, oldFont);
+}
