@@ -1,7 +1,7 @@
 // orvane_e2e_probe.exe: what the system itself holds, read with plain Win32 calls and
-// none of the program's own code, so the end-to-end test can compare orvanec.exe's
-// output and effects with it. One run answers several requests, because every Wine start
-// costs more than a second:
+// none of the program's own code, so the end-to-end tests can compare orvanec.exe's
+// output and effects, and orvane.exe's windows, with it. One run answers several
+// requests, because every Wine start costs more than a second:
 //
 //   folders          the shell folders the catalogue and its folder variables use
 //   now              the current UTC time as a FILETIME
@@ -12,13 +12,41 @@
 //   services         every Win32 service and driver, in EnumServicesStatusW order, with
 //                    its configured type and start type (Wine's sc.exe creates services
 //                    but has no "qc" to read their configuration back)
+//   set ROOT\PATH NAME TEXT   writes a REG_SZ value (64-bit view), creating the key
+//
+// Window requests, for orvane.exe running in the same prefix (HWND in decimal):
+//
+//   windows          every visible top-level window: handle, class, caption, process,
+//                    rectangles, enabled, owner
+//   tree HWND        a window and all its descendants, in EnumChildWindows order: class,
+//                    text, control id, style, screen rectangle, visible, check state
+//   wait WHAT MS     waits up to MS milliseconds for WHAT and answers with it, or null:
+//                      main    the main window: a visible top-level window of class
+//                              OrvaneForm that holds a list view (answered as a tree)
+//                      dialog  a visible top-level window of the main window's process
+//                              other than the main window (answered as a tree)
+//                      rows    the main list with at least one row (answered as rows)
+//                      gone    no window of class OrvaneForm left (answered as true)
+//   rows             the main list's rows, each [column 0, column 1], read across the
+//                    process boundary with LVM_GETITEMTEXTW (the list is owner-data, so
+//                    its owner supplies the text on request); null without a main window
+//   click HWND       a button gets BM_CLICK; any other control a left click in its middle
+//   click-at HWND X Y   a left click at client point X,Y of HWND, sent to the deepest
+//                    visible child window under it
+//   dblclick-row N   a double click on row N of the main list, as the mouse gives it
+//   keypress HWND VK a key press (down and up) of virtual key VK
+//   close HWND       posts WM_CLOSE
+//   sleep MS         waits
 //
 // The answer is one JSON object on standard output, UTF-8: {"folders": {...}, "now": N,
-// "key:ROOT\PATH": [...], "dir:C:\PATH": [...], "services": [...]}.
+// "key:ROOT\PATH": [...], "dir:C:\PATH": [...], "services": [...], "rows": [...], ...};
+// requests that take an argument are keyed "request:argument".
 #include <windows.h>
+#include <commctrl.h>
 #include <shlobj.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -185,6 +213,330 @@ std::string Services() {
   return out + "]";
 }
 
+std::string SetValue(const std::wstring& path, const std::wstring& name, const std::wstring& text) {
+  const size_t slash = path.find(L'\\');
+  const std::wstring rootName = path.substr(0, slash);
+  HKEY root = rootName == L"HKLM" ? HKEY_LOCAL_MACHINE : rootName == L"HKCU" ? HKEY_CURRENT_USER
+                                                                            : nullptr;
+  if (root == nullptr || slash == std::wstring::npos) return "false";
+  HKEY key = nullptr;
+  if (RegCreateKeyExW(root, path.c_str() + slash + 1, 0, nullptr, 0, KEY_WRITE | KEY_WOW64_64KEY,
+                      nullptr, &key, nullptr) != ERROR_SUCCESS)
+    return "false";
+  const LSTATUS status =
+      RegSetValueExW(key, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+                     static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
+  RegCloseKey(key);
+  return status == ERROR_SUCCESS ? "true" : "false";
+}
+
+// --- windows ------------------------------------------------------------------------
+
+constexpr DWORD kAnswerTimeoutMs = 5000;  // a window that does not answer within this is hung
+
+std::wstring ClassOf(HWND window) {
+  wchar_t name[256] = {};
+  GetClassNameW(window, name, 256);
+  return name;
+}
+
+// The caption through WM_GETTEXT with a timeout, so a hung program cannot hang the probe.
+std::wstring TextOf(HWND window) {
+  DWORD_PTR length = 0;
+  if (!SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kAnswerTimeoutMs,
+                           &length))
+    return L"";
+  std::wstring text(length + 1, L'\0');
+  DWORD_PTR copied = 0;
+  if (!SendMessageTimeoutW(window, WM_GETTEXT, length + 1, reinterpret_cast<LPARAM>(text.data()),
+                           SMTO_ABORTIFHUNG, kAnswerTimeoutMs, &copied))
+    return L"";
+  text.resize(copied);
+  return text;
+}
+
+std::string Rect(const RECT& rect) {
+  return "[" + std::to_string(rect.left) + ", " + std::to_string(rect.top) + ", " +
+         std::to_string(rect.right) + ", " + std::to_string(rect.bottom) + "]";
+}
+
+std::string Handle(HWND window) {
+  return std::to_string(reinterpret_cast<unsigned long long>(window));
+}
+
+HWND HandleFrom(const std::wstring& text) {
+  return reinterpret_cast<HWND>(static_cast<ULONG_PTR>(std::wcstoull(text.c_str(), nullptr, 10)));
+}
+
+std::vector<HWND> TopLevelWindows() {
+  std::vector<HWND> found;
+  EnumWindows(
+      [](HWND window, LPARAM out) -> BOOL {
+        if (IsWindowVisible(window)) reinterpret_cast<std::vector<HWND>*>(out)->push_back(window);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&found));
+  return found;
+}
+
+std::vector<HWND> Descendants(HWND window) {
+  std::vector<HWND> found;
+  EnumChildWindows(
+      window,
+      [](HWND child, LPARAM out) -> BOOL {
+        reinterpret_cast<std::vector<HWND>*>(out)->push_back(child);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&found));
+  return found;
+}
+
+HWND ListOf(HWND window) {
+  for (HWND child : Descendants(window))
+    if (ClassOf(child) == L"SysListView32") return child;
+  return nullptr;
+}
+
+HWND MainWindow() {
+  for (HWND window : TopLevelWindows())
+    if (ClassOf(window) == L"OrvaneForm" && ListOf(window) != nullptr) return window;
+  return nullptr;
+}
+
+DWORD ProcessOf(HWND window) {
+  DWORD process = 0;
+  GetWindowThreadProcessId(window, &process);
+  return process;
+}
+
+HWND DialogWindow() {
+  HWND main = MainWindow();
+  if (main == nullptr) return nullptr;
+  for (HWND window : TopLevelWindows())
+    if (window != main && ProcessOf(window) == ProcessOf(main)) return window;
+  return nullptr;
+}
+
+bool AnyForm() {
+  return FindWindowExW(nullptr, nullptr, L"OrvaneForm", nullptr) != nullptr;
+}
+
+std::string Describe(HWND window) {
+  RECT rect{};
+  GetWindowRect(window, &rect);
+  RECT client{};
+  GetClientRect(window, &client);
+  return "{\"hwnd\": " + Handle(window) + ", \"class\": " + Json(ClassOf(window)) +
+         ", \"text\": " + Json(TextOf(window)) + ", \"pid\": " + std::to_string(ProcessOf(window)) +
+         ", \"rect\": " + Rect(rect) + ", \"client\": " + Rect(client) +
+         ", \"enabled\": " + (IsWindowEnabled(window) ? "true" : "false") +
+         ", \"owner\": " + Handle(GetWindow(window, GW_OWNER)) + "}";
+}
+
+std::string Windows() {
+  std::string out = "[";
+  for (HWND window : TopLevelWindows()) {
+    if (out.size() > 1) out += ", ";
+    out += Describe(window);
+  }
+  return out + "]";
+}
+
+std::string Control(HWND window) {
+  RECT rect{};
+  GetWindowRect(window, &rect);
+  const auto style = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE));
+  std::string out = "{\"hwnd\": " + Handle(window) + ", \"parent\": " + Handle(GetParent(window)) +
+                    ", \"class\": " + Json(ClassOf(window)) + ", \"text\": " + Json(TextOf(window)) +
+                    ", \"id\": " + std::to_string(GetDlgCtrlID(window)) +
+                    ", \"style\": " + std::to_string(style) + ", \"rect\": " + Rect(rect) +
+                    ", \"visible\": " + (IsWindowVisible(window) ? "true" : "false");
+  if (ClassOf(window) == L"Button") {
+    DWORD_PTR state = 0;
+    SendMessageTimeoutW(window, BM_GETCHECK, 0, 0, SMTO_ABORTIFHUNG, kAnswerTimeoutMs, &state);
+    out += ", \"checked\": " + std::to_string(state);
+  }
+  return out + "}";
+}
+
+std::string Tree(HWND window) {
+  if (window == nullptr || !IsWindow(window)) return "null";
+  std::string out = "{\"window\": " + Describe(window) + ", \"children\": [";
+  bool first = true;
+  for (HWND child : Descendants(window)) {
+    if (!first) out += ", ";
+    first = false;
+    out += Control(child);
+  }
+  return out + "]}";
+}
+
+// Memory in another process for the list view's messages, which carry pointers that the
+// list uses in its own process.
+class RemoteBuffer {
+ public:
+  RemoteBuffer(HWND window, size_t size) : size_(size) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    process_ = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, process);
+    if (process_ != nullptr)
+      address_ = VirtualAllocEx(process_, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+  }
+  ~RemoteBuffer() {
+    if (address_ != nullptr) VirtualFreeEx(process_, address_, 0, MEM_RELEASE);
+    if (process_ != nullptr) CloseHandle(process_);
+  }
+  RemoteBuffer(const RemoteBuffer&) = delete;
+  RemoteBuffer& operator=(const RemoteBuffer&) = delete;
+
+  bool Ok() const { return address_ != nullptr; }
+  char* At(size_t offset) const { return static_cast<char*>(address_) + offset; }
+  bool Write(size_t offset, const void* data, size_t size) const {
+    return offset + size <= size_ && WriteProcessMemory(process_, At(offset), data, size, nullptr);
+  }
+  bool Read(size_t offset, void* data, size_t size) const {
+    return offset + size <= size_ && ReadProcessMemory(process_, At(offset), data, size, nullptr);
+  }
+
+ private:
+  size_t size_;
+  HANDLE process_ = nullptr;
+  void* address_ = nullptr;
+};
+
+constexpr int kCellChars = 1024;
+
+std::wstring CellText(HWND list, const RemoteBuffer& remote, int row, int column) {
+  LVITEMW item{};
+  item.mask = LVIF_TEXT;
+  item.iItem = row;
+  item.iSubItem = column;
+  item.pszText = reinterpret_cast<LPWSTR>(remote.At(sizeof item));
+  item.cchTextMax = kCellChars;
+  const wchar_t nothing = L'\0';
+  if (!remote.Write(0, &item, sizeof item) || !remote.Write(sizeof item, &nothing, sizeof nothing))
+    return L"";
+  DWORD_PTR length = 0;
+  if (!SendMessageTimeoutW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row),
+                           reinterpret_cast<LPARAM>(remote.At(0)), SMTO_ABORTIFHUNG,
+                           kAnswerTimeoutMs, &length))
+    return L"";
+  std::wstring text(kCellChars, L'\0');
+  if (!remote.Read(sizeof item, text.data(), kCellChars * sizeof(wchar_t))) return L"";
+  text.resize(wcsnlen(text.c_str(), kCellChars));
+  return text;
+}
+
+int RowCount(HWND list) {
+  DWORD_PTR count = 0;
+  if (!SendMessageTimeoutW(list, LVM_GETITEMCOUNT, 0, 0, SMTO_ABORTIFHUNG, kAnswerTimeoutMs, &count))
+    return -1;
+  return static_cast<int>(count);
+}
+
+std::string Rows() {
+  HWND main = MainWindow();
+  HWND list = main ? ListOf(main) : nullptr;
+  if (list == nullptr) return "null";
+  RemoteBuffer remote(list, sizeof(LVITEMW) + kCellChars * sizeof(wchar_t));
+  if (!remote.Ok()) return "\"no access to the list's process\"";
+  std::string out = "[";
+  const int count = RowCount(list);
+  for (int row = 0; row < count; ++row) {
+    if (row > 0) out += ", ";
+    out += '[';
+    out += Json(CellText(list, remote, row, 0));
+    out += ", ";
+    out += Json(CellText(list, remote, row, 1));
+    out += ']';
+  }
+  return out + "]";
+}
+
+LPARAM Point(int x, int y) { return MAKELPARAM(x, y); }
+
+void PostClick(HWND window, int x, int y, bool twice) {
+  PostMessageW(window, WM_MOUSEMOVE, 0, Point(x, y));
+  PostMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, Point(x, y));
+  PostMessageW(window, WM_LBUTTONUP, 0, Point(x, y));
+  if (twice) {
+    PostMessageW(window, WM_LBUTTONDBLCLK, MK_LBUTTON, Point(x, y));
+    PostMessageW(window, WM_LBUTTONUP, 0, Point(x, y));
+  }
+}
+
+std::string Click(HWND window) {
+  if (!IsWindow(window)) return "false";
+  if (ClassOf(window) == L"Button") {
+    PostMessageW(window, BM_CLICK, 0, 0);
+    return "true";
+  }
+  RECT client{};
+  GetClientRect(window, &client);
+  PostClick(window, client.right / 2, client.bottom / 2, false);
+  return "true";
+}
+
+std::string ClickAt(HWND window, int x, int y) {
+  if (!IsWindow(window)) return "false";
+  POINT point{x, y};
+  for (;;) {
+    HWND child = ChildWindowFromPointEx(window, point, CWP_SKIPINVISIBLE | CWP_SKIPTRANSPARENT);
+    if (child == nullptr || child == window) break;
+    MapWindowPoints(window, child, &point, 1);
+    window = child;
+  }
+  PostClick(window, point.x, point.y, false);
+  return Json(ClassOf(window));
+}
+
+std::string DoubleClickRow(int row) {
+  HWND main = MainWindow();
+  HWND list = main ? ListOf(main) : nullptr;
+  if (list == nullptr) return "false";
+  RemoteBuffer remote(list, sizeof(RECT));
+  RECT rect{};
+  rect.left = LVIR_LABEL;
+  DWORD_PTR found = 0;
+  if (!remote.Ok() || !remote.Write(0, &rect, sizeof rect) ||
+      !SendMessageTimeoutW(list, LVM_GETITEMRECT, static_cast<WPARAM>(row),
+                           reinterpret_cast<LPARAM>(remote.At(0)), SMTO_ABORTIFHUNG,
+                           kAnswerTimeoutMs, &found) ||
+      !found || !remote.Read(0, &rect, sizeof rect))
+    return "false";
+  PostClick(list, rect.left + 4, (rect.top + rect.bottom) / 2, true);
+  return "true";
+}
+
+std::string PressKey(HWND window, int key) {
+  if (!IsWindow(window)) return "false";
+  const UINT scan = MapVirtualKeyW(static_cast<UINT>(key), MAPVK_VK_TO_VSC);
+  PostMessageW(window, WM_KEYDOWN, static_cast<WPARAM>(key), 1 | (scan << 16));
+  PostMessageW(window, WM_KEYUP, static_cast<WPARAM>(key), 1 | (scan << 16) | 0xC0000000u);
+  return "true";
+}
+
+std::string Wait(const std::wstring& what, DWORD timeoutMs) {
+  const ULONGLONG deadline = GetTickCount64() + timeoutMs;
+  for (;;) {
+    if (what == L"main") {
+      if (HWND main = MainWindow()) return Tree(main);
+    } else if (what == L"dialog") {
+      if (HWND dialog = DialogWindow()) return Tree(dialog);
+    } else if (what == L"rows") {
+      HWND main = MainWindow();
+      HWND list = main ? ListOf(main) : nullptr;
+      if (list != nullptr && RowCount(list) > 0) return Rows();
+    } else if (what == L"gone") {
+      if (!AnyForm()) return "true";
+    } else {
+      return "\"unknown wait " + Utf8(what) + "\"";
+    }
+    if (GetTickCount64() >= deadline) return "null";
+    Sleep(100);
+  }
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -204,6 +556,37 @@ int wmain(int argc, wchar_t** argv) {
     } else if ((request == L"key" || request == L"dir") && i + 1 < argc) {
       const std::wstring what = argv[++i];
       out += Json(request + L":" + what) + ": " + (request == L"key" ? Key(what) : Dir(what));
+    } else if (request == L"set" && i + 3 < argc) {
+      const std::wstring path = argv[++i];
+      const std::wstring name = argv[++i];
+      out += Json(L"set:" + path + L"\\" + name) + ": " + SetValue(path, name, argv[++i]);
+    } else if (request == L"windows") {
+      out += "\"windows\": " + Windows();
+    } else if (request == L"rows") {
+      out += "\"rows\": " + Rows();
+    } else if ((request == L"wait" || request == L"keypress") && i + 2 < argc) {
+      const std::wstring first = argv[++i];
+      const std::wstring second = argv[++i];
+      const int number = _wtoi(second.c_str());
+      out += Json(request + L":" + first) + ": " +
+             (request == L"wait" ? Wait(first, static_cast<DWORD>(number))
+                                 : PressKey(HandleFrom(first), number));
+    } else if ((request == L"tree" || request == L"click" || request == L"close" ||
+                request == L"dblclick-row" || request == L"sleep") &&
+               i + 1 < argc) {
+      const std::wstring what = argv[++i];
+      std::string answer = "true";
+      if (request == L"tree") answer = Tree(HandleFrom(what));
+      if (request == L"click") answer = Click(HandleFrom(what));
+      if (request == L"close") answer = PostMessageW(HandleFrom(what), WM_CLOSE, 0, 0) ? "true" : "false";
+      if (request == L"dblclick-row") answer = DoubleClickRow(_wtoi(what.c_str()));
+      if (request == L"sleep") Sleep(static_cast<DWORD>(_wtoi(what.c_str())));
+      out += Json(request + L":" + what) + ": " + answer;
+    } else if (request == L"click-at" && i + 3 < argc) {
+      const std::wstring what = argv[++i];
+      const int x = _wtoi(argv[++i]);
+      const int y = _wtoi(argv[++i]);
+      out += Json(request + L":" + what) + ": " + ClickAt(HandleFrom(what), x, y);
     } else {
       out += Json(L"error") + ": " + Json(L"unknown request " + request);
       status = 2;
