@@ -1,0 +1,61 @@
+// orvane.exe: the startup manager's window. One instance per logon session; the main
+// window runs until the user closes it.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <memory>
+
+#include "Tavin/Path.h"
+#include "Tavin/Translate.h"
+#include "platform/win32/Win32Platform.h"
+#include "ui/TavikoraButtonStyles.h"
+#include "ui/win32/Application.h"
+#include "ui/win32/MainForm.h"
+#include "ui/win32/UpdateUi.h"
+#include "ui/win32/Window.h"
+
+namespace {
+
+constexpr wchar_t kMutexName[] = L"OrvaneMutex";
+
+// The program's modules in their fixed order: the button family, the translation table
+// and language, the folder variables (the catalogue's lock is made with the catalogue).
+void StartModules() {
+  InstallWin32Platform();
+  RegisterButtonStyleFamily(std::make_shared<TTavikoraButtonStyles>());
+  InitializeTranslation();
+  InitializeFolderVariables();
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
+  StartModules();
+
+  // Another instance in this logon session: leave at once, silently. The name has no
+  // "Global\" prefix, so each session has its own.
+  if (HANDLE running = ::OpenMutexW(MUTEX_ALL_ACCESS, FALSE, kMutexName)) {
+    ::CloseHandle(running);
+    return 0;
+  }
+  // Held until the process ends, which releases it.
+  (void)::CreateMutexW(nullptr, TRUE, kMutexName);
+
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES |
+                                                      ICC_STANDARD_CLASSES | ICC_TAB_CLASSES};
+  ::InitCommonControlsEx(&controls);
+
+  try {
+    TFrmOrvane form(std::make_shared<TWin32UpdateUi>());
+    Application().SetMainForm(&form);
+    ::SendMessageW(form.Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(Application().Icon()));
+    ::ShowWindow(form.Handle(), show == SW_SHOWDEFAULT ? SW_SHOWNORMAL : show);
+    ::UpdateWindow(form.Handle());
+    const int code = Application().Run();
+    return code;
+  } catch (...) {
+    // The window could not be built; nothing else can show what went wrong.
+    ReportError(nullptr, CurrentErrorText());
+    return 1;
+  }
+}

@@ -1,0 +1,177 @@
+#include "ui/win32/MainForm.h"
+
+#include <string>
+
+#include "ServerAddresses.h"
+#include "Tavin/Translate.h"
+#include "platform/Utf8.h"
+#include "ui/Artwork.h"
+#include "ui/TranslateComponent.h"
+#include "ui/win32/Application.h"
+#include "ui/win32/Theme.h"
+
+namespace {
+
+// Sizes at 96 dpi.
+constexpr int kClientWidth = 412;
+constexpr int kClientHeight = 432;
+constexpr int kHeadHeight = 50;
+constexpr int kLogoPanelWidth = 120;
+constexpr int kLogoLeft = 3;
+constexpr int kLogoWidth = 112;
+constexpr int kLogoHeight = 50;
+constexpr int kToolBarMargin = 10;
+constexpr int kToolButtonWidth = 70;
+constexpr int kToolButtonHeight = 30;
+constexpr int kToolButtonRadius = 4;
+constexpr int kPagePadding = 8;
+// How long a closing window waits for the request task to let go of it.
+constexpr std::chrono::seconds kStopWait{5};
+
+// The system's icon-title font (the "desktop font" a window can be set to use), at the
+// window's resolution.
+UniqueFont IconTitleFont(UINT dpi) {
+  LOGFONTW face{};
+  using ForDpiFn = BOOL(WINAPI*)(UINT, UINT, PVOID, UINT, UINT);
+  static const auto forDpi = reinterpret_cast<ForDpiFn>(reinterpret_cast<void*>(
+      ::GetProcAddress(::GetModuleHandleW(L"user32.dll"), "SystemParametersInfoForDpi")));
+  if (!(forDpi && forDpi(SPI_GETICONTITLELOGFONT, sizeof face, &face, 0, dpi))) {
+    // Older systems answer for the primary monitor's resolution.
+    ::SystemParametersInfoW(SPI_GETICONTITLELOGFONT, sizeof face, &face, 0);
+    HDC screen = ::GetDC(nullptr);
+    const int screenDpi = ::GetDeviceCaps(screen, LOGPIXELSY);
+    ::ReleaseDC(nullptr, screen);
+    if (screenDpi > 0) face.lfHeight = ::MulDiv(face.lfHeight, static_cast<int>(dpi), screenDpi);
+  }
+  return UniqueFont(::CreateFontIndirectW(&face));
+}
+
+}  // namespace
+
+TFrmOrvane::TFrmOrvane(std::shared_ptr<IUpdateUi> updateUi)
+    : TWin32Form(nullptr, L"FrmOrvane", L"Orvane", kClientWidth, kClientHeight),
+      updateUi_(std::move(updateUi)) {
+  BuildLayout();
+  SetClientSize(kClientWidth, kClientHeight);
+  CenterOnScreen();
+  FormCreate();
+}
+
+TFrmOrvane::~TFrmOrvane() {
+  // A window destroyed without WM_DESTROY reaching it (a failure half-way through being
+  // built) still lets the request go.
+  if (FileWhite) FormDestroy();
+}
+
+void TFrmOrvane::BuildLayout() {
+  PnlMain = Create<TCardPanel>(L"PnlMain", Handle(), kPagePadding);
+  PnlAutorun = PnlMain->AddCard(L"PnlAutorun");
+  PnlHead = Create<TPanel>(L"PnlHead", Handle());
+  BtnHead = Create<TStyledToolBar>(L"BtnHead", PnlHead->Handle(), L"Tavikora", L"Header",
+                                   kToolButtonWidth, kToolButtonHeight, kToolButtonRadius);
+  BtnHome = BtnHead->AddButton(L"BtnHome", L"처음화면");
+  BtnHome->SetDown(true);
+  PnlLogo = Create<TPanel>(L"PnlLogo", PnlHead->Handle());
+  ImgLogo = Create<TVectorImageControl>(L"ImgLogo", PnlLogo->Handle(), MakerLogo(), kLogoLeft, 0,
+                                        kLogoWidth, kLogoHeight);
+  ImgLogo->OnClick = [this] { ImgLogoClick(); };
+
+  PnlHead->SetBounds(0, 0, 0, kHeadHeight);
+  PnlHead->OnResize = [this](int width, int height) { LayoutHead(width, height); };
+  AlignTop(PnlHead, false);
+  AlignClient(PnlMain);
+  PnlAutorun->OnResize = [this](int width, int height) {
+    if (FrmAutorun) FrmAutorun->SetBounds(0, 0, width, height);
+  };
+}
+
+void TFrmOrvane::LayoutHead(int width, int height) {
+  const int logoWidth = Scale(kLogoPanelWidth);
+  ::SetWindowPos(PnlLogo->Handle(), nullptr, std::max(0, width - logoWidth), 0, logoWidth, height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+  ImgLogo->Place();
+  const int margin = Scale(kToolBarMargin);
+  ::SetWindowPos(BtnHead->Handle(), nullptr, margin, margin,
+                 std::max(0, width - logoWidth - 2 * margin), std::max(0, height - 2 * margin),
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void TFrmOrvane::RebuildFont() {
+  font_ = IconTitleFont(Dpi());
+  BtnHead->SetFont(font_.get());
+  ::SendMessageW(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+}
+
+void TFrmOrvane::FormCreate() {
+  // 1. The request's callback refers to this window; it is only ever called while the
+  //    window lives, because closing the window stops the request first.
+  TUpdateProc callback = [this](bool flag, const std::wstring& text) { UpdateFinished(flag, text); };
+  // 2-4. Look, language, caption and the application's title.
+  ApplyTheme(this);
+  TranslateComponent(this, L"");
+  SetCaption(TranslateText(Caption(), L""));
+  Application().SetTitle(Caption());
+  // 5. The desktop font.
+  RebuildFont();
+  // 6. The only page.
+  PnlMain->SetActiveCardIndex(0);
+  // 7-8. The filter lists: the built-in name lists now, the file list only from the reply.
+  FileWhite = std::make_unique<FilterList>();
+  NameWhite = std::make_unique<FilterList>();
+  NameBlack = std::make_unique<FilterList>();
+  LoadTextResource(*NameWhite, L"name_white");
+  LoadTextResource(*NameBlack, L"name_black");
+  // 9. The list, on its page, reading the same lists the reply extends.
+  FrmAutorun = Create<TFrmAutorun>(PnlAutorun->Handle(), FileWhite.get(), NameWhite.get());
+  RECT page{};
+  ::GetClientRect(PnlAutorun->Handle(), &page);
+  FrmAutorun->SetBounds(0, 0, page.right, page.bottom);
+  // 10. The request; it answers on this thread through the window's message loop.
+  dispatcher_ = std::make_shared<TWin32Dispatcher>();
+  check_ = CheckUpdate(kInitUrl, std::move(callback), 10, TUpdateHost{dispatcher_, updateUi_});
+}
+
+void TFrmOrvane::UpdateFinished(bool flag, const std::wstring& text) {
+  if (flag) {
+    // The update's page is open; the program makes way for the new version. Posted, so
+    // the window goes after the hand-over that runs this has returned.
+    ::PostMessageW(Handle(), WM_CLOSE, 0, 0);
+    return;
+  }
+  if (const auto value = ParseJsonText(WideToUtf8(text)); value && value->is_object()) {
+    AddJsonArray(*FileWhite, *value, L"file_white");
+    AddJsonArray(*NameWhite, *value, L"name_white");
+    AddJsonArray(*NameBlack, *value, L"name_black");
+  }
+  FrmAutorun->LoadAutorun();
+}
+
+void TFrmOrvane::ImgLogoClick() { ShellOpen(std::wstring(kLinkServer) + kLinkPath); }
+
+void TFrmOrvane::FormDestroy() {
+  // The request first: after this no hand-over reaches the window or its lists.
+  if (dispatcher_) dispatcher_->Close();
+  if (check_) {
+    check_->Stop();
+    (void)check_->WaitFor(kStopWait);
+  }
+  NameBlack.reset();
+  NameWhite.reset();
+  FileWhite.reset();
+}
+
+LRESULT TFrmOrvane::FormMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_DESTROY:
+      FormDestroy();
+      break;
+    case WM_DPICHANGED: {
+      const LRESULT result = TWin32Form::FormMessage(message, wParam, lParam);
+      RebuildFont();
+      return result;
+    }
+    default:
+      break;
+  }
+  return TWin32Form::FormMessage(message, wParam, lParam);
+}
