@@ -22,7 +22,7 @@ constexpr wchar_t kMutexName[] = L"OrvaneMutex";
 // and language, the folder variables (the catalogue's lock is made with the catalogue).
 void StartModules() {
   InstallWin32Platform();
-  RegisterButtonStyleFamily(std::make_shared<TTavikoraButtonStyles>());
+  RegisterTavikoraButtonStyles();
   InitializeTranslation();
   InitializeFolderVariables();
 }

@@ -1,0 +1,207 @@
+// The main window over the fake platform: its layout at 96 dpi, the first filling only
+// after the start-up reply, the reply's rows merged into the white lists (or not, for a
+// reply that is no JSON object), the accepted update that closes the window without a
+// list, and the logo's link.
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <commctrl.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ServerAddresses.h"
+#include "Tavin/Translate.h"
+#include "platform/fake/FakePlatform.h"
+#include "tests/support/CatalogueFixture.h"
+#include "tests/support/UpdateDoubles.h"
+#include "tests/windows/WineTest.h"
+#include "ui/TavikoraButtonStyles.h"
+#include "ui/win32/Application.h"
+#include "ui/win32/MainForm.h"
+
+namespace {
+
+void Pump() {
+  MSG message{};
+  while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    ::TranslateMessage(&message);
+    ::DispatchMessageW(&message);
+  }
+}
+
+// Serves the window's messages until `done` says so or the request task has ended and
+// its hand-over has run; false when neither happened within a generous bound (a hang).
+template <typename Done>
+bool PumpUntil(Done done) {
+  for (int round = 0; round < 2000; ++round) {
+    Pump();
+    if (done()) return true;
+    ::Sleep(5);
+  }
+  return false;
+}
+
+int RowCount(HWND list) { return static_cast<int>(::SendMessageW(list, LVM_GETITEMCOUNT, 0, 0)); }
+
+std::vector<std::wstring> Names(HWND list) {
+  std::vector<std::wstring> names;
+  for (int row = 0; row < RowCount(list); ++row) {
+    wchar_t text[256]{};
+    LVITEMW item{};
+    item.pszText = text;
+    item.cchTextMax = 256;
+    ::SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+    names.push_back(text);
+  }
+  return names;
+}
+
+RECT RectIn(HWND window, HWND parent) {
+  RECT rect{};
+  ::GetWindowRect(window, &rect);
+  ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
+  return rect;
+}
+
+bool Contains(const std::vector<std::wstring>& names, const std::wstring& name) {
+  for (const auto& each : names)
+    if (each == name) return true;
+  return false;
+}
+
+class AnyMainForm : public CatalogueTest {
+ protected:
+  void SetUp() override {
+    CatalogueTest::SetUp();
+    RegisterTavikoraButtonStyles();
+    InitializeTranslation();
+    fake.registry.SetString(HKEY_CURRENT_USER, kRunKey, L"Alpha", L"C:\\Tools\\alpha.exe");
+    fake.registry.SetString(HKEY_CURRENT_USER, kRunKey, L"FooBar", L"C:\\Tools\\foobar.exe");
+    fake.files.AddFile(kUserStartup, L"Discord.exe");
+    ui_ = std::make_shared<RecordingUpdateUi>();
+  }
+  void TearDown() override {
+    form_.reset();
+    Pump();
+    UnregisterButtonStyleFamilies();
+    CatalogueTest::TearDown();
+  }
+  void Open() {
+    form_ = std::make_unique<TFrmOrvane>(ui_);
+    ::ShowWindow(form_->Handle(), SW_SHOW);
+  }
+  HWND List() const { return form_->Autorun()->List(); }
+  bool Filled() const { return RowCount(List()) > 0; }
+
+  std::shared_ptr<RecordingUpdateUi> ui_;
+  std::unique_ptr<TFrmOrvane> form_;
+};
+
+TEST_F(AnyMainForm, LayoutAt96DpiCaptionAndTheHeader) {
+  fake.http.SetDefault(FakeHttpResponse::Hang());
+  Open();
+  Pump();
+  HWND window = form_->Handle();
+  RECT client{};
+  ::GetClientRect(window, &client);
+  EXPECT_EQ(client.right, 412);
+  EXPECT_EQ(client.bottom, 432);
+  EXPECT_EQ(form_->Caption(), L"Orvane");
+  EXPECT_EQ(Application().Title(), L"Orvane");
+  wchar_t title[64]{};
+  ::GetWindowTextW(window, title, 64);
+  EXPECT_STREQ(title, L"Orvane");
+
+  // Under the 2-pixel accent strip: the 50-pixel header, its toolbar 10 pixels in on every
+  // side with one pressed 70 x 30 button, the logo 112 x 50 in the 120 pixels at the right.
+  TStyledToolBar* toolBar = form_->HeadToolBar();
+  const RECT bar = RectIn(toolBar->Handle(), window);
+  EXPECT_EQ(bar.left, 10);
+  EXPECT_EQ(bar.top, 2 + 10);
+  EXPECT_EQ(bar.right, 412 - 120 - 10);
+  EXPECT_EQ(bar.bottom, 2 + 50 - 10);
+  ASSERT_EQ(toolBar->ButtonCount(), 1);
+  EXPECT_TRUE(toolBar->Button(0)->Down());
+  EXPECT_EQ(toolBar->Button(0)->Caption(), TranslateText(L"처음화면", L""));
+  const RECT button = toolBar->ButtonRect(0);
+  EXPECT_EQ(button.right - button.left, 70);
+  EXPECT_EQ(button.bottom - button.top, 30);
+  const RECT logo = RectIn(form_->Logo()->Handle(), window);
+  EXPECT_EQ(logo.left, 412 - 120 + 3);
+  EXPECT_EQ(logo.top, 2);
+  EXPECT_EQ(logo.right - logo.left, 112);
+  EXPECT_EQ(logo.bottom - logo.top, 50);
+
+  // The page under the header, 8 pixels in at the left and right, filled by the list frame.
+  const RECT frame = RectIn(form_->Autorun()->Handle(), window);
+  EXPECT_EQ(frame.left, 8);
+  EXPECT_EQ(frame.top, 52);
+  EXPECT_EQ(frame.right, 404);
+  EXPECT_EQ(frame.bottom, 432);
+
+  // No reply yet: no list.
+  EXPECT_EQ(RowCount(List()), 0);
+  EXPECT_EQ(ui_->dialogs.size(), 0u);
+}
+
+TEST_F(AnyMainForm, TheReplysRowsJoinTheWhiteListsBeforeTheFirstFilling) {
+  fake.http.SetDefault(FakeHttpResponse::Ok(
+      R"({"name_white":["Foo","orvane"],"file_white":["Discord.exe*"],"name_black":["Bad"]})"));
+  Open();
+  ASSERT_TRUE(PumpUntil([&] { return Filled(); })) << "the list never filled";
+  const auto names = Names(List());
+  EXPECT_TRUE(Contains(names, L"Alpha"));
+  EXPECT_FALSE(Contains(names, L"FooBar")) << "name_white compares prefixes";
+  EXPECT_FALSE(Contains(names, L"Discord.exe")) << "file_white hides the startup file";
+  EXPECT_TRUE(form_->GetFileWhite().Contains(L"Discord.exe*"));
+  EXPECT_TRUE(form_->GetNameBlack().Contains(L"Bad"));
+  // The built-in row "Orvane" in other letters adds nothing.
+  const size_t before = form_->GetNameWhite().Count();
+  EXPECT_TRUE(form_->GetNameWhite().Contains(L"Foo"));
+  EXPECT_TRUE(form_->GetNameWhite().Contains(L"Orvane"));
+  EXPECT_EQ(before, form_->GetNameWhite().Count());
+}
+
+TEST_F(AnyMainForm, ARepliesThatIsNoJsonObjectMergesNothingAndStillFillsTheList) {
+  for (const char* body : {R"(["Foo"])", R"("Foo")", "<html><body>Not found</body></html>", ""}) {
+    SCOPED_TRACE(body);
+    fake.http.SetDefault(FakeHttpResponse::Ok(body));
+    Open();
+    ASSERT_TRUE(PumpUntil([&] { return Filled(); })) << "the list never filled";
+    const auto names = Names(List());
+    EXPECT_TRUE(Contains(names, L"FooBar"));
+    EXPECT_TRUE(Contains(names, L"Discord.exe")) << "with no reply rows no startup file is hidden";
+    EXPECT_EQ(form_->GetFileWhite().Count(), 0u);
+    form_.reset();
+    Pump();
+  }
+}
+
+TEST_F(AnyMainForm, AnAcceptedUpdateClosesTheWindowWithoutAList) {
+  fake.http.SetDefault(FakeHttpResponse::Ok(R"({"update":"https://example.com/new"})"));
+  ui_->answerYes = true;
+  Open();
+  HWND window = form_->Handle();
+  ASSERT_TRUE(PumpUntil([&] { return !::IsWindow(window); })) << "the window stayed open";
+  ASSERT_EQ(ui_->dialogs.size(), 1u);
+  ASSERT_FALSE(fake.shell.executed.empty());
+  EXPECT_EQ(fake.shell.executed.back().file, L"https://example.com/new");
+  EXPECT_EQ(RowCount(form_->Autorun()->List()), 0);
+}
+
+TEST_F(AnyMainForm, ClosingDuringTheRetriesEndsTheRequestAndTheLogoOpensTheMakersPage) {
+  fake.http.SetDefault(FakeHttpResponse::Hang());
+  Open();
+  Pump();
+  form_->ImgLogoClick();
+  ASSERT_FALSE(fake.shell.executed.empty());
+  EXPECT_EQ(fake.shell.executed.back().file, std::wstring(kLinkServer) + L"/orvane");
+  // A request hanging in the client: closing aborts it and no callback follows.
+  ASSERT_TRUE(PumpUntil([&] { return fake.http.Hanging() == 1; }));
+  ::DestroyWindow(form_->Handle());
+  EXPECT_EQ(fake.http.Hanging(), 0);
+  EXPECT_EQ(ui_->dialogs.size(), 0u);
+}
+
+}  // namespace
