@@ -26,6 +26,7 @@
 //                      dialog  a visible top-level window of the main window's process
 //                              other than the main window (answered as a tree)
 //                      rows    the main list with at least one row (answered as rows)
+//                      nodialog  the main window without such a dialog (true)
 //                      gone    no window of class OrvaneForm left (answered as true)
 //   rows             the main list's rows, each [column 0, column 1], read across the
 //                    process boundary with LVM_GETITEMTEXTW (the list is owner-data, so
@@ -527,6 +528,8 @@ std::string Wait(const std::wstring& what, DWORD timeoutMs) {
       HWND main = MainWindow();
       HWND list = main ? ListOf(main) : nullptr;
       if (list != nullptr && RowCount(list) > 0) return Rows();
+    } else if (what == L"nodialog") {
+      if (MainWindow() != nullptr && DialogWindow() == nullptr) return "true";
     } else if (what == L"gone") {
       if (!AnyForm()) return "true";
     } else {

@@ -28,12 +28,13 @@ class Result:
 
 
 class Prefix:
-    def __init__(self, scripts: Path, root: Path, version: str, probe: Path):
+    def __init__(self, scripts: Path, root: Path, version: str, probe: Path, name: str = "e2e"):
+        """name: the copy's own name, so tests that run at once never share a copy."""
         self.scripts = scripts
         self.version = version
         self.probe_exe = probe
         self.pristine = root / f"e2e-pristine-{version}"
-        self.path = root / f"e2e-{version}"
+        self.path = root / f"{name}-{version}"
         self.work = None
 
     # --- the prefix -------------------------------------------------------------------

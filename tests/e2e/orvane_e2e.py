@@ -1,0 +1,442 @@
+#!/usr/bin/env python3
+"""orvane.exe end to end: the real program on a prepared Windows 10 Wine prefix, talking to
+orvane-server on the address it was built with, its windows read and driven by the probe.
+
+The prefix holds a few entries the server's rows decide about: a Run value FooBar (hidden
+by a "name_white" row Foo, a name prefix), a startup file Discord.exe (hidden by a
+"file_white" row Discord.exe*) and two entries nothing hides, Keeper and Helper. Each case
+starts the program with one reply and looks at what the window shows:
+
+  held      the list stays empty while the server holds the reply and fills after it with
+            the rows merged; a second start exits at once; F5 reads the system again; a
+            double click opens the lookup page, the logo the program page
+  other     replies that are a JSON array, a JSON string or HTML merge nothing
+  no        an offered update declined with the notice's hold box ticked: the hold request
+            reaches the server, nothing opens, the list fills
+  yes       an offered update with a "note" notice: the note's link opens, the dialog
+            stays; Yes opens the update and the program ends without filling the list
+  notify    the status bar at the bottom, the list keeping its size; a click opens the link
+  close     closing the window while the request is being retried ends the program
+  offline   (on its own, it takes a minute) nothing listens: the list comes only after
+            every attempt and its pause, filtered by the built-in lists alone
+
+usage: orvane_e2e.py --orvane EXE --probe EXE --server EXE --scripts DIR --prefix-root DIR
+                     --init-url URL --lookup-url URL --link-url URL [--cases NAME,...]
+"""
+
+import argparse
+import json
+import shutil
+import sys
+import time
+import urllib.parse
+from pathlib import Path
+
+# The helper modules are imported from the source tree, which must stay free of bytecode.
+sys.dont_write_bytecode = True
+sys.path.insert(0, str(Path(__file__).resolve().parent))
+from desktop import HANG_SECONDS, Browser, Desktop, StandInServer, port_is_free  # noqa: E402
+from e2e_prefix import Prefix  # noqa: E402
+from orvanec_e2e import Checks  # noqa: E402
+
+RUN = r"Software\Microsoft\Windows\CurrentVersion\Run"
+APPS = r"C:\e2e\apps"
+VK_F5 = 116
+
+# The rows the entries below give, as (column 0, column 1): their files carry no version
+# data, so a Run value shows its name and a startup file its name without extension.
+FOOBAR = ("FooBar", "HKCU")
+KEEPER = ("Keeper", "HKCU")
+DISCORD = ("Discord", "FILE")
+HELPER = ("Helper", "FILE")
+FRESH = ("Fresh", "HKCU")
+ALL_OURS = [FOOBAR, KEEPER, DISCORD, HELPER, FRESH]
+
+MERGING_ROWS = {"file_white": ["Discord.exe*"], "name_white": ["Foo"],
+                # The black list is carried but never consulted: Keeper stays.
+                "name_black": ["Keeper"]}
+
+# The update dialog's English texts.
+UPDATE_MESSAGE = "This program has been updated."
+YES, NO = "Yes", "No"
+
+
+class Orvane:
+    """One run of the program: the desktop it runs on, the server and the browser it uses."""
+
+    def __init__(self, checks, desktop, browser, options):
+        self.checks = checks
+        self.desktop = desktop
+        self.browser = browser
+        self.options = options
+        self.program = None
+        self.main = None
+
+    def start(self):
+        self.browser.clear()
+        self.program = self.desktop.start(self.options.orvane)
+        main = self.desktop.probe("wait", "main", HANG_SECONDS * 1000)["wait:main"]
+        if not self.checks.expect(main is not None, "the main window appears"):
+            raise Abort
+        self.main = main
+        self.checks.equal(main["window"]["text"], "Orvane", "the main window's caption")
+        return main
+
+    @property
+    def hwnd(self):
+        return self.main["window"]["hwnd"]
+
+    def child(self, tree, cls, text=None):
+        for child in tree["children"]:
+            if child["class"] == cls and (text is None or child["text"].replace("&", "") == text):
+                return child
+        return None
+
+    def list_hwnd(self):
+        return self.child(self.main, "SysListView32")["hwnd"]
+
+    def rows(self):
+        return self.desktop.probe("rows")["rows"]
+
+    def settled_rows(self):
+        """The rows once the first filling has come and two readings a second apart agree."""
+        rows = self.desktop.probe("wait", "rows", HANG_SECONDS * 1000)["wait:rows"]
+        if not self.checks.expect(rows is not None, "the list fills"):
+            raise Abort
+        for _ in range(HANG_SECONDS):
+            again = self.desktop.probe("sleep", 1000, "rows")["rows"]
+            if again == rows:
+                return [tuple(row) for row in rows]
+            rows = again
+        raise Abort
+
+    def tree(self, hwnd=None):
+        hwnd = hwnd or self.hwnd
+        return self.desktop.probe("tree", hwnd)[f"tree:{hwnd}"]
+
+    def close(self, what="closing the window"):
+        """WM_CLOSE, then the process must end with exit code 0."""
+        self.desktop.probe("close", self.hwnd)
+        self.checks.equal(self.program.wait(HANG_SECONDS), 0, f"exit code after {what}")
+
+    def ended(self, what):
+        self.checks.equal(self.program.wait(HANG_SECONDS), 0, f"exit code after {what}")
+
+
+class Abort(Exception):
+    """A case cannot go on (its window never came); the failure is already recorded."""
+
+
+def shown(checks, rows, wanted, hidden, what):
+    """Our entries: the wanted ones each have one row, the hidden ones none."""
+    for row in wanted:
+        checks.equal(rows.count(row), 1, f"{what}: rows of {row}")
+    for row in hidden:
+        checks.equal(rows.count(row), 0, f"{what}: rows of {row}")
+
+
+def init_requests(server):
+    return [r for r in server.requests()
+            if not any(name.lower() == "user-command" for name, _ in r["headers"])]
+
+
+# --- the cases ------------------------------------------------------------------------
+
+
+def case_held(checks, run, options, work):
+    """The first filling comes after the reply; the reply's rows are merged before it."""
+    reply = json.dumps(MERGING_ROWS)
+    with StandInServer(options.server, work, options.port, reply, "--delay-ms", "5000") as server:
+        run.start()
+        requests = server.wait_for_request()
+        checks.equal(run.rows(), [], "the list while the server holds the reply")
+        if checks.equal(len(requests), 1, "start-up requests received"):
+            request = requests[0]
+            checks.equal((request["method"], request["path"]), ("GET", "/api.init.php"),
+                         "the start-up request")
+            names = [name for name, _ in request["headers"]]
+            wanted = ["User-Version", "User-Language", "User-Debug", "User-Union"]
+            checks.equal([n for n in names if n in wanted], wanted,
+                         "the start-up request's own headers, in order")
+            checks.equal(dict(request["headers"]).get("User-Language"), "en",
+                         "the language under an English user locale")
+        rows = run.settled_rows()
+        shown(checks, rows, [KEEPER, HELPER], [FOOBAR, DISCORD], "after the reply")
+
+        checks.section("held: a second start while the first runs")
+        second = run.desktop.start(options.orvane)
+        checks.equal(second.wait(HANG_SECONDS), 0, "the second start's exit code")
+        forms = [w for w in run.desktop.probe("windows")["windows"] if w["class"] == "OrvaneForm"]
+        checks.equal([w["hwnd"] for w in forms], [run.hwnd],
+                     "the only window is the first start's")
+        checks.equal(len(init_requests(server)), 1,
+                     "the second start sent no request of its own")
+        checks.expect(run.program.running(), "the first start still runs")
+
+        checks.section("held: F5 reads the system again, through the same filters")
+        run.desktop.probe("set", f"HKCU\\{RUN}", "Fresh", f"{APPS}\\Fresh.exe",
+                          "keypress", run.list_hwnd(), VK_F5)
+        deadline = time.monotonic() + HANG_SECONDS
+        while FRESH not in rows and time.monotonic() < deadline:
+            rows = [tuple(r) for r in run.desktop.probe("sleep", 500, "rows")["rows"]]
+        shown(checks, run.settled_rows(), [KEEPER, HELPER, FRESH], [FOOBAR, DISCORD], "after F5")
+
+        checks.section("held: the double click and the logo open their pages")
+        rows = run.settled_rows()
+        if KEEPER in rows:
+            run.desktop.probe("dblclick-row", rows.index(KEEPER))
+            checks.equal(run.browser.wait_for(1), [f"{options.lookup_url}/entry/hkcu/keeper"],
+                         "a double click on Keeper opens its lookup page")
+        if HELPER in rows:
+            run.browser.clear()
+            run.desktop.probe("dblclick-row", rows.index(HELPER))
+            checks.equal(run.browser.wait_for(1), [f"{options.lookup_url}/entry/file/helper.cmd"],
+                         "a double click on Helper opens its lookup page")
+        run.browser.clear()
+        client_width = run.main["window"]["client"][2]
+        # The logo, 112 x 50, sits 3 pixels into the 120 pixels at the header's right end.
+        run.desktop.probe("click-at", run.hwnd, client_width - 120 + 3 + 56, 25)
+        checks.equal(run.browser.wait_for(1), [f"{options.link_url}/orvane"],
+                     "a click on the logo opens the program page")
+        run.list_rect = run.child(run.tree(), "SysListView32")["rect"]
+        run.client = run.main["window"]["client"]
+        run.close()
+
+
+def case_other(checks, run, options, work):
+    """Replies that are not a JSON object merge nothing, even when they hold the rows."""
+    embedded = json.dumps(MERGING_ROWS)
+    replies = {
+        "a JSON array": json.dumps(["Foo", "Discord.exe*", MERGING_ROWS]),
+        "a JSON string": json.dumps(embedded),
+        "HTML": f"<html><body><pre>{embedded}</pre></body></html>\n",
+    }
+    seen = {}
+    for what, reply in replies.items():
+        checks.section(f"other: {what}")
+        with StandInServer(options.server, work, options.port, reply):
+            run.start()
+            seen[what] = run.settled_rows()
+            shown(checks, seen[what], [FOOBAR, KEEPER, DISCORD, HELPER], [], what)
+            run.close()
+    first, *rest = seen.values()
+    for what in list(seen)[1:]:
+        checks.equal(seen[what], first, f"the rows after {what} and after a JSON array")
+
+
+def dialog_of(checks, run):
+    dialog = run.desktop.probe("wait", "dialog", HANG_SECONDS * 1000)["wait:dialog"]
+    if not checks.expect(dialog is not None, "the update dialog appears"):
+        raise Abort
+    window = dialog["window"]
+    checks.equal(window["text"], "Orvane", "the update dialog's title")
+    checks.equal(window["owner"], run.hwnd, "the dialog belongs to the main window")
+    yes = run.child(dialog, "Button", YES)
+    no = run.child(dialog, "Button", NO)
+    checks.expect(yes is not None and yes["visible"] and no is not None and no["visible"],
+                  f"the buttons Yes and No: {[c['text'] for c in dialog['children']]}")
+    texts = " ".join(c["text"] for c in dialog["children"])
+    checks.expect(UPDATE_MESSAGE in texts, f"the update message is shown: {texts!r}")
+    checks.equal(run.rows(), [], "the list while the update dialog is open")
+    if yes is None or no is None:
+        raise Abort
+    return dialog, yes, no
+
+
+def case_no(checks, run, options, work):
+    """An update declined with the hold box ticked: the hold request goes, nothing opens."""
+    reply = json.dumps({"update": f"{options.init_url}/download/orvane-setup.exe",
+                        "info": {"style": "hold", "text": "Remind me in a week"},
+                        **MERGING_ROWS}, separators=(",", ":"))
+    with StandInServer(options.server, work, options.port, reply) as server:
+        run.start()
+        dialog, _, no = dialog_of(checks, run)
+        hold = run.child(dialog, "Button", "Remind me in a week")
+        if checks.expect(hold is not None and hold["visible"] and hold["checked"] == 0,
+                         f"the hold box, not ticked: {hold}"):
+            run.desktop.probe("click", hold["hwnd"])
+            ticked = run.tree(dialog["window"]["hwnd"])
+            checks.equal(run.child(ticked, "Button", "Remind me in a week")["checked"], 1,
+                         "the hold box after a click")
+        run.desktop.probe("click", no["hwnd"])
+        checks.equal(run.desktop.probe("wait", "nodialog", HANG_SECONDS * 1000)["wait:nodialog"],
+                     True, "No closes the dialog and keeps the main window")
+        requests = server.wait_for_request(2)
+        holds = [r for r in requests if ["User-Command", "hold"] in r["headers"]]
+        if checks.equal(len(holds), 1, f"hold requests in the server's log: {requests}"):
+            names = [name for name, _ in holds[0]["headers"]]
+            checks.expect(holds[0]["path"] == "/api.init.php" and "User-Version" in names,
+                          f"the hold request: {holds[0]}")
+        shown(checks, run.settled_rows(), [KEEPER, HELPER], [FOOBAR, DISCORD],
+              "after the update was declined (the rows merged)")
+        checks.equal(run.browser.opened(), [], "declining opens nothing")
+        run.close()
+
+
+def case_yes(checks, run, options, work):
+    """An update accepted: the link opens and the program ends without filling the list."""
+    update = f"{options.init_url}/download/orvane-setup.exe?from=e2e"
+    note = f"{options.init_url}/notes/whats-new"
+    reply = json.dumps({"update": update,
+                        "info": {"style": "note", "text": "What is new", "url": note},
+                        **MERGING_ROWS}, separators=(",", ":"))
+    with StandInServer(options.server, work, options.port, reply):
+        run.start()
+        dialog, yes, _ = dialog_of(checks, run)
+        label = run.child(dialog, "Static", "What is new")
+        if checks.expect(label is not None and label["visible"], "the note's link caption"):
+            run.desktop.probe("click", label["hwnd"])
+            checks.equal(run.browser.wait_for(1), [note], "a click on the note opens its link")
+            checks.expect(run.desktop.probe("wait", "dialog", 0)["wait:dialog"] is not None,
+                          "the dialog stays open after the note's link")
+        run.browser.clear()
+        checks.equal(run.rows(), [], "the list just before Yes")
+        run.desktop.probe("click", yes["hwnd"])
+        run.ended("Yes")
+        checks.equal(run.browser.wait_for(1), [update], "Yes opens the update link")
+
+
+def case_notify(checks, run, options, work):
+    """A "notify" link: a status bar under the list, which keeps its size."""
+    link = f"{options.init_url}/news?id=7"
+    reply = json.dumps({"notify": link}, separators=(",", ":"))
+    with StandInServer(options.server, work, options.port, reply):
+        run.start()
+        rows = run.settled_rows()
+        shown(checks, rows, [FOOBAR, KEEPER, DISCORD, HELPER], [], "with a status link")
+        tree = run.tree()
+        bar = run.child(tree, "msctls_statusbar32")
+        if checks.expect(bar is not None and bar["visible"], "the status bar is there"):
+            left, top, right, bottom = bar["rect"]
+            checks.equal(bottom - top, 28, "the status bar's height")
+            win = tree["window"]
+            listed = run.child(tree, "SysListView32")["rect"]
+            checks.expect(top >= listed[3], f"the bar {bar['rect']} is below the list {listed}")
+            if hasattr(run, "list_rect"):
+                checks.equal(listed[3] - listed[1], run.list_rect[3] - run.list_rect[1],
+                             "the list's height with and without the status bar")
+                checks.equal(win["client"][3] - run.client[3], 28,
+                             "the client area is 28 pixels taller with the status bar")
+            run.desktop.probe("click", bar["hwnd"])
+            checks.equal(run.browser.wait_for(1), [link],
+                         "a click on the status bar opens the link")
+        run.close()
+
+
+def case_close(checks, run, options, work):
+    """Closing while the request is retried (nothing listens) ends the program at once."""
+    if not checks.expect(port_is_free(options.port), f"port {options.port} is free"):
+        return
+    run.start()
+    run.desktop.probe("sleep", 3000)
+    checks.equal(run.rows(), [], "the list during the retries")
+    closed = time.monotonic()
+    run.desktop.probe("close", run.hwnd)
+    # A generous bound that catches a program waiting out its retries (a minute), not a
+    # measure of speed.
+    code = run.program.wait(30)
+    checks.equal(code, 0, "exit code after closing during the retries")
+    print(f"   ended {time.monotonic() - closed:.1f} s after WM_CLOSE", flush=True)
+
+
+def case_offline(checks, run, options, work):
+    """Nothing listens: six attempts with ten-second pauses, then the built-in lists."""
+    if not checks.expect(port_is_free(options.port), f"port {options.port} is free"):
+        return
+    run.start()
+    started = run.program.started
+    # Four pauses of ten seconds cannot have passed before 45 s, however slow the machine.
+    run.desktop.probe("sleep", max(0, int((started + 45 - time.monotonic()) * 1000)))
+    checks.equal(run.rows(), [], "the list 45 s after the start, during the retries")
+    rows = run.desktop.probe("wait", "rows", 120 * 1000)["wait:rows"]
+    print(f"   the list filled {time.monotonic() - started:.0f} s after the start", flush=True)
+    if checks.expect(rows is not None, "the list fills after the last attempt"):
+        shown(checks, run.settled_rows(), [FOOBAR, KEEPER, DISCORD, HELPER], [],
+              "the built-in lists alone")
+    run.close()
+
+
+CASES = {"held": case_held, "other": case_other, "no": case_no, "yes": case_yes,
+         "notify": case_notify, "close": case_close, "offline": case_offline}
+
+
+def prepare(prefix, browser):
+    folders = prefix.probe("folders")["folders"]
+    startup = folders["startup"]
+    values = [
+        ("HKCU", RUN, "FooBar", "sz", f"{APPS}\\FooBar.exe"),
+        ("HKCU", RUN, "Keeper", "sz", f'"{APPS}\\Keeper.exe" /background'),
+        browser.registry_value(),
+    ]
+    files = {
+        f"{APPS}\\FooBar.exe": b"MZ",
+        f"{APPS}\\Keeper.exe": b"MZ",
+        f"{APPS}\\Fresh.exe": b"MZ",
+        f"{startup}\\Discord.exe": b"MZ",
+        f"{startup}\\Helper.cmd": b"@echo off\r\n",
+    }
+    prefix.prepare_fresh(values, files, [], [], [])
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.split("\n")[0])
+    for name in ("--orvane", "--probe", "--server", "--scripts", "--prefix-root"):
+        parser.add_argument(name, type=Path, required=True)
+    for name in ("--init-url", "--lookup-url", "--link-url"):
+        parser.add_argument(name, required=True)
+    parser.add_argument("--cases", default="held,other,no,yes,notify,close")
+    parser.add_argument("--name", default="e2e-orvane")
+    options = parser.parse_args()
+    address = urllib.parse.urlsplit(options.init_url)
+    if address.scheme != "http" or address.hostname != "127.0.0.1" or address.path:
+        print(f"orvane_e2e: the build talks to {options.init_url}; the stand-in server can only "
+              f"play http://127.0.0.1:PORT", file=sys.stderr)
+        return 2
+    options.port = address.port or 80
+    cases = options.cases.split(",")
+    if unknown := [c for c in cases if c not in CASES]:
+        parser.error(f"unknown cases {unknown}; known: {list(CASES)}")
+
+    started = time.time()
+    checks = Checks()
+    prefix = Prefix(options.scripts, options.prefix_root, "win10", options.probe, options.name)
+    checks.section(f"fresh win10 prefix at {prefix.path}")
+    prefix.create()
+    # Beside the prefix rather than in its work folder, which a second preparation replaces.
+    browser_folder = Path(f"{prefix.path}.browser")
+    shutil.rmtree(browser_folder, ignore_errors=True)
+    browser_folder.mkdir()
+    try:
+        browser = Browser(browser_folder)
+        prepare(prefix, browser)
+        with Desktop(prefix) as desktop:
+            run = Orvane(checks, desktop, browser, options)
+            for case in cases:
+                checks.section(case)
+                case_started = time.time()
+                try:
+                    CASES[case](checks, run, options, prefix.work)
+                except Abort:
+                    pass
+                finally:
+                    # Whatever a case left running ends here, so the next one starts alone.
+                    if run.program is not None and run.program.running():
+                        checks.expect(False, f"{case}: the program was still running at the end")
+                        run.program.process.kill()
+                        run.program.wait(HANG_SECONDS)
+                    run.desktop.probe("wait", "gone", 10000)
+                print(f"   {case}: {time.time() - case_started:.0f} s", flush=True)
+    finally:
+        prefix.remove_work()
+        shutil.rmtree(browser_folder, ignore_errors=True)
+
+    if not checks.failures:
+        prefix.remove()
+    print(f"== {len(checks.failures)} failed checks, {time.time() - started:.0f} s")
+    for failure in checks.failures:
+        print(f"  {failure}")
+    return 1 if checks.failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
