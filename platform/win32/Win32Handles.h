@@ -24,6 +24,14 @@ using UniqueLocalMemory = UniqueAny<Win32HandleTraits<HLOCAL, ::LocalFree>>;
 using UniqueHandle = UniqueAny<Win32HandleTraits<HANDLE, ::CloseHandle>>;
 using UniqueFileHandle = UniqueAny<Win32HandleTraits<HANDLE, ::CloseHandle, -1>>;
 using UniqueWin32ScHandle = UniqueAny<Win32HandleTraits<SC_HANDLE, ::CloseServiceHandle>>;
+// Window objects: fonts and brushes made for a control, a helper window (a tooltip) that a
+// control creates beside itself, and icons loaded at a size of our choosing.
+using UniqueFont = UniqueAny<Win32HandleTraits<HFONT, ::DeleteObject>>;
+using UniqueBrush = UniqueAny<Win32HandleTraits<HBRUSH, ::DeleteObject>>;
+using UniqueWindow = UniqueAny<Win32HandleTraits<HWND, ::DestroyWindow>>;
+using UniqueWin32Icon = UniqueAny<Win32HandleTraits<HICON, ::DestroyIcon>>;
+using UniqueMemoryDc = UniqueAny<Win32HandleTraits<HDC, ::DeleteDC>>;
+using UniqueGdiBitmap = UniqueAny<Win32HandleTraits<HBITMAP, ::DeleteObject>>;
 
 // One reference to a COM object, released when the owner goes.
 template <typename T>

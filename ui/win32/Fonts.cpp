@@ -1,0 +1,61 @@
+#include "ui/win32/Fonts.h"
+
+#include <stdexcept>
+#include <string>
+
+#include "ui/win32/Window.h"
+
+LOGFONTW MessageFontAt(UINT dpi) {
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof metrics;
+  // The per-dpi variant exists from Windows 10 1607; before it the metrics are those of
+  // the system's one resolution and are scaled from there.
+  using ForDpiFn = BOOL(WINAPI*)(UINT, UINT, PVOID, UINT, UINT);
+  static const auto forDpi = reinterpret_cast<ForDpiFn>(reinterpret_cast<void*>(
+      ::GetProcAddress(::GetModuleHandleW(L"user32.dll"), "SystemParametersInfoForDpi")));
+  if (forDpi && forDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, dpi)) {
+    return metrics.lfMessageFont;
+  }
+  if (!::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) {
+    // Nothing to ask: a 9-point face every Windows has, at this resolution.
+    LOGFONTW fallback{};
+    fallback.lfHeight = -ScaleForDpi(12, dpi);
+    fallback.lfCharSet = DEFAULT_CHARSET;
+    lstrcpynW(fallback.lfFaceName, L"Segoe UI", LF_FACESIZE);
+    return fallback;
+  }
+  LOGFONTW font = metrics.lfMessageFont;
+  HDC screen = ::GetDC(nullptr);
+  const int systemDpi = screen ? ::GetDeviceCaps(screen, LOGPIXELSY) : 96;
+  if (screen) ::ReleaseDC(nullptr, screen);
+  font.lfHeight = ::MulDiv(font.lfHeight, static_cast<int>(dpi), systemDpi > 0 ? systemDpi : 96);
+  return font;
+}
+
+UniqueFont CreateFontFrom(const LOGFONTW& description) {
+  UniqueFont font(::CreateFontIndirectW(&description));
+  if (!font) throw std::runtime_error("CreateFontIndirectW failed");
+  return font;
+}
+
+int LineHeightOf(HFONT font) {
+  HDC dc = ::GetDC(nullptr);
+  HGDIOBJ old = ::SelectObject(dc, font);
+  TEXTMETRICW metrics{};
+  ::GetTextMetricsW(dc, &metrics);
+  ::SelectObject(dc, old);
+  ::ReleaseDC(nullptr, dc);
+  return metrics.tmHeight;
+}
+
+SIZE MeasureText(HFONT font, const std::wstring& text, UINT format, int maxWidth) {
+  HDC dc = ::GetDC(nullptr);
+  HGDIOBJ old = ::SelectObject(dc, font);
+  RECT rect{0, 0, maxWidth, 0};
+  // An empty text still takes one line's height, as a control showing it does.
+  const std::wstring measured = text.empty() ? std::wstring(L" ") : text;
+  ::DrawTextW(dc, measured.c_str(), static_cast<int>(measured.size()), &rect, format | DT_CALCRECT);
+  ::SelectObject(dc, old);
+  ::ReleaseDC(nullptr, dc);
+  return SIZE{rect.right - rect.left, rect.bottom - rect.top};
+}
