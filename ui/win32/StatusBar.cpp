@@ -8,6 +8,9 @@ TStatusBar::TStatusBar(TComponent* owner, std::wstring name, HWND parent)
     : TControl(owner, std::move(name)), fontColor_(::GetSysColor(COLOR_BTNTEXT)) {
   height96_ = kHeight;
   fixedHeight_ = true;
+  // The status bar and tooltip classes are registered on request; asking twice is harmless.
+  INITCOMMONCONTROLSEX classes{sizeof classes, ICC_BAR_CLASSES};
+  ::InitCommonControlsEx(&classes);
   // The form places the bar (aligned to its bottom): CCS_NOPARENTALIGN and CCS_NORESIZE
   // keep the control from moving itself to the parent's edge at its own height.
   CreateControl(STATUSCLASSNAMEW, L"", 0,

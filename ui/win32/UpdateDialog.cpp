@@ -144,10 +144,15 @@ void TUpdateDialogForm::Arrange() {
   note_->SetFont(link);
 
   iconSize_ = Scale(kIconSize);
+  // The warning sign drawn for this size rather than a 32-pixel one stretched. The call
+  // is comctl32's from Vista on and missing from the import library, so it is looked up;
+  // without it the shared icon is drawn scaled.
+  using ScaleDownFn = HRESULT(WINAPI*)(HINSTANCE, PCWSTR, int, int, HICON*);
+  static const auto scaleDown = reinterpret_cast<ScaleDownFn>(reinterpret_cast<void*>(
+      ::GetProcAddress(::GetModuleHandleW(L"comctl32.dll"), "LoadIconWithScaleDown")));
   HICON icon = nullptr;
-  // The warning sign drawn for this size rather than a 32-pixel one stretched.
-  if (SUCCEEDED(::LoadIconWithScaleDown(nullptr, reinterpret_cast<PCWSTR>(IDI_WARNING), iconSize_,
-                                        iconSize_, &icon))) {
+  if (scaleDown && SUCCEEDED(scaleDown(nullptr, reinterpret_cast<PCWSTR>(IDI_WARNING), iconSize_,
+                                       iconSize_, &icon))) {
     icon_.reset(icon);
   } else {
     icon_.reset();

@@ -1,7 +1,10 @@
 // A window hosting the autorun list over a small fake catalogue, for screenshots: it
 // stays up for the given number of seconds and ends by itself. With --set-dpi N it only
 // writes the screen resolution into the prefix's user settings, which Wine reads when a
-// process starts, and ends.
+// process starts, and ends. With --update STYLE LANGUAGE SECONDS it shows the update
+// dialog with that notice style (none, hold, note or any other word) in that language,
+// centred on the screen; with --status LANGUAGE SECONDS a window with the update status
+// bar at (20, 20).
 #include <windows.h>
 
 #include <cwchar>
@@ -15,6 +18,9 @@
 #include "ui/win32/AutorunFrame.h"
 #include "ui/win32/Form.h"
 #include "ui/win32/Theme.h"
+#include "ui/win32/Application.h"
+#include "ui/win32/UpdateDialog.h"
+#include "ui/win32/UpdateStatus.h"
 
 namespace {
 
@@ -32,6 +38,47 @@ int SetDpi(DWORD dpi) {
   return status == ERROR_SUCCESS ? 0 : 1;
 }
 
+void PumpFor(int seconds) {
+  const ULONGLONG end = ::GetTickCount64() + static_cast<ULONGLONG>(seconds) * 1000;
+  while (::GetTickCount64() < end) {
+    MSG message{};
+    while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+      ::TranslateMessage(&message);
+      ::DispatchMessageW(&message);
+    }
+    ::Sleep(20);
+  }
+}
+
+// The dialog shown without its modal loop, so that the preview ends by itself.
+int ShowUpdateDialog(const std::wstring& style, int seconds) {
+  std::wstring info;
+  if (style == L"hold") info = LR"x("style":"hold","text":"이 버전을 계속 사용합니다 (Keep this version)")x";
+  else if (style == L"note") info = LR"x("style":"note","text":"변경 내역 보기 (What is new)","url":"https://example.com/")x";
+  else if (style != L"none") info = LR"("style":")" + style + LR"(")";
+  Application().SetTitle(L"Orvane");
+  TUpdateDialogForm dialog(LR"({"update":"https://example.com/","info":{)" + info + L"}}");
+  ::ShowWindow(dialog.Handle(), SW_SHOW);
+  ::SetFocus(dialog.YesButton()->Handle());
+  PumpFor(seconds);
+  return 0;
+}
+
+int ShowStatusBar(int seconds) {
+  auto form = std::make_unique<TWin32Form>(nullptr, L"Main", L"Orvane", 420, 200);
+  TShape* content = form->Create<TShape>(L"Content", form->Handle(), 0, 0, 0, 0);
+  content->SetBrushColor({RGB(0xFF, 0xFF, 0xFF), std::nullopt});
+  content->SetPenColor({RGB(0xFF, 0xFF, 0xFF), std::nullopt});
+  form->AlignClient(content);
+  ::SetWindowPos(form->Handle(), nullptr, 20, 20, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+  ::ShowWindow(form->Handle(), SW_SHOW);
+  Application().SetMainForm(form.get());
+  ShowUpdateStatus(L"https://example.com/");
+  PumpFor(seconds);
+  Application().SetMainForm(nullptr);
+  return 0;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -46,6 +93,14 @@ int wmain(int argc, wchar_t** argv) {
   FakePlatform fake;
   InitializeFolderVariables();
   InitializeTranslation();
+  if (argc >= 5 && std::wcscmp(argv[1], L"--update") == 0) {
+    CurrentLanguage = argv[3];
+    return ShowUpdateDialog(argv[2], std::max(1, _wtoi(argv[4])));
+  }
+  if (argc >= 4 && std::wcscmp(argv[1], L"--status") == 0) {
+    CurrentLanguage = argv[2];
+    return ShowStatusBar(std::max(1, _wtoi(argv[3])));
+  }
   RegisterTavikoraButtonStyles();
   fake.registry.SetString(HKEY_CURRENT_USER, kRunKey, L"OneDrive", L"C:\\Tools\\OneDrive.exe");
   fake.registry.SetString(HKEY_CURRENT_USER, kRunKey, L"메모 동기화", L"C:\\Tools\\memo.exe");
