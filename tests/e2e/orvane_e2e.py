@@ -146,7 +146,7 @@ def init_requests(server):
 def case_held(checks, run, options, work):
     """The first filling comes after the reply; the reply's rows are merged before it."""
     reply = json.dumps(MERGING_ROWS)
-    with StandInServer(options.server, work, options.port, reply, "--delay-ms", "5000") as server:
+    with StandInServer(options.server, work, options.port, reply, "--delay-ms", "8000") as server:
         run.start()
         requests = server.wait_for_request()
         checks.equal(run.rows(), [], "the list while the server holds the reply")
