@@ -17,6 +17,8 @@ starts the program with one reply and looks at what the window shows:
             stays; Yes opens the update and the program ends without filling the list
   notify    the status bar at the bottom, the list keeping its size; a click opens the link
   close     closing the window while the request is being retried ends the program
+  korean    under a Korean user locale: the request's language, the dialog's and the
+            window's texts
   offline   (on its own, it takes a minute) nothing listens: the list comes only after
             every attempt and its pause, filtered by the built-in lists alone
 
@@ -356,8 +358,36 @@ def case_offline(checks, run, options, work):
     run.close()
 
 
+def case_korean(checks, run, options, work):
+    """Under a Korean user locale the request names the language and the dialog speaks it."""
+    reply = json.dumps({"update": f"{options.init_url}/download/orvane-setup.exe"},
+                       separators=(",", ":"))
+    with StandInServer(options.server, work, options.port, reply) as server:
+        run.start()
+        dialog = run.desktop.probe("wait", "dialog", HANG_SECONDS * 1000)["wait:dialog"]
+        requests = init_requests(server)
+        if checks.equal(len(requests), 1, "start-up requests received"):
+            checks.equal(dict(requests[0]["headers"]).get("User-Language"), "ko",
+                         "the language under a Korean user locale")
+        if not checks.expect(dialog is not None, "the update dialog appears"):
+            raise Abort
+        buttons = sorted(c["text"] for c in dialog["children"]
+                         if c["class"] == "Button" and c["visible"])
+        checks.equal(buttons, ["아니오", "예"], "the dialog's buttons in Korean")
+        texts = " ".join(c["text"] for c in dialog["children"])
+        checks.expect("업데이트 정보가 있습니다." in texts, f"the message in Korean: {texts!r}")
+        run.desktop.probe("click", run.child(dialog, "Button", "아니오")["hwnd"])
+        run.settled_rows()
+        tree = run.tree()
+        checks.equal(tree["window"]["text"], "Orvane", "the caption in Korean")
+        checks.expect(run.child(tree, "Button", "전체목록") is not None,
+                      f"the check box in Korean: {[c['text'] for c in tree['children']]}")
+        run.close()
+
+
 CASES = {"held": case_held, "other": case_other, "no": case_no, "yes": case_yes,
-         "notify": case_notify, "close": case_close, "offline": case_offline}
+         "notify": case_notify, "close": case_close, "korean": case_korean,
+         "offline": case_offline}
 
 
 def prepare(prefix, browser):
@@ -384,7 +414,9 @@ def main():
         parser.add_argument(name, type=Path, required=True)
     for name in ("--init-url", "--lookup-url", "--link-url"):
         parser.add_argument(name, required=True)
-    parser.add_argument("--cases", default="held,other,no,yes,notify,close")
+    parser.add_argument("--cases", default="held,other,no,yes,notify,close,korean")
+    parser.add_argument("--locales", type=Path, required=True,
+                        help="the locales compiled into the build (LOCPATH)")
     parser.add_argument("--name", default="e2e-orvane")
     options = parser.parse_args()
     address = urllib.parse.urlsplit(options.init_url)
@@ -393,6 +425,8 @@ def main():
               f"play http://127.0.0.1:PORT", file=sys.stderr)
         return 2
     options.port = address.port or 80
+    options.korean = {"LANG": "ko_KR.UTF-8", "LC_ALL": "ko_KR.UTF-8",
+                      "LOCPATH": str(options.locales)}
     cases = options.cases.split(",")
     if unknown := [c for c in cases if c not in CASES]:
         parser.error(f"unknown cases {unknown}; known: {list(CASES)}")
@@ -409,11 +443,13 @@ def main():
     try:
         browser = Browser(browser_folder)
         prepare(prefix, browser)
-        with Desktop(prefix) as desktop:
-            run = Orvane(checks, desktop, browser, options)
-            for case in cases:
-                checks.section(case)
-                case_started = time.time()
+        run = Orvane(checks, None, browser, options)
+        for case in cases:
+            checks.section(case)
+            case_started = time.time()
+            # Wine takes the user locale from the environment a process starts with.
+            locale = options.korean if case == "korean" else {}
+            with Desktop(prefix, locale) as run.desktop:
                 try:
                     CASES[case](checks, run, options, prefix.work)
                 except Abort:
@@ -425,7 +461,7 @@ def main():
                         run.program.process.kill()
                         run.program.wait(HANG_SECONDS)
                     run.desktop.probe("wait", "gone", 10000)
-                print(f"   {case}: {time.time() - case_started:.0f} s", flush=True)
+            print(f"   {case}: {time.time() - case_started:.0f} s", flush=True)
     finally:
         prefix.remove_work()
         shutil.rmtree(browser_folder, ignore_errors=True)
