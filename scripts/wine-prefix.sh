@@ -23,7 +23,10 @@ case "$prefix" in
 esac
 
 stamp="$prefix/.orvane-ready"
-if [ -f "$stamp" ] && [ "$(cat "$stamp")" = "$version" ]; then exit 0; fi
+# The version and a revision of the settings below: a prefix made with older settings is
+# brought up to date.
+ready="$version settings-2"
+if [ -f "$stamp" ] && [ "$(cat "$stamp")" = "$ready" ]; then exit 0; fi
 
 # Wine looks at HOME for the user folders and winemenubuilder writes menu entries under
 # it, so every Wine command of a test gets a home folder of its own beside the prefix.
@@ -38,7 +41,7 @@ mkdir -p "$HOME"
 # Two tests may ask for the same prefix at once; the second waits for the first.
 exec 8>"$prefix.create.lock"
 flock 8
-if [ -f "$stamp" ] && [ "$(cat "$stamp")" = "$version" ]; then exit 0; fi
+if [ -f "$stamp" ] && [ "$(cat "$stamp")" = "$ready" ]; then exit 0; fi
 
 log="$prefix.create.log"
 : >"$log"
@@ -55,7 +58,9 @@ multi_sz() {  # REG_MULTI_SZ in .reg notation: hex(7) of the UTF-16LE strings, d
   bytes="$( { for s in "$@"; do printf '%s\0' "$s"; done; printf '\0'; } | iconv -f UTF-8 -t UTF-16LE | od -An -v -tx1 | tr -s ' \n' ' ')"
   echo "hex(7):$(echo $bytes | tr ' ' ',')"
 }
-link="$(multi_sz 'NanumGothic.ttf,NanumGothic')"
+# Hangul from NanumGothic; the Japanese and Chinese characters Nanum lacks (kanji, kana,
+# ideographic punctuation) from WenQuanYi Micro Hei.
+link="$(multi_sz 'NanumGothic.ttf,NanumGothic' 'wqy-microhei.ttc,WenQuanYi Micro Hei')"
 reg="$prefix/drive_c/orvane-settings.reg"
 {
   printf '\xef\xbb\xbf'
@@ -79,7 +84,8 @@ Windows Registry Editor Version 5.00
 "Malgun Gothic"="NanumGothic"
 "맑은 고딕"="NanumGothic"
 
-; Hangul in a Latin face (Tahoma, Segoe UI, the dialog font) falls back to NanumGothic.
+; Korean, Japanese and Chinese in a Latin face (Tahoma, Segoe UI, the dialog font) fall
+; back to the linked faces.
 [HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows NT\\CurrentVersion\\FontLink\\SystemLink]
 "Tahoma"=$link
 "Segoe UI"=$link
@@ -105,4 +111,4 @@ for user_dir in "$prefix/drive_c/users/"*; do
 done
 
 run wineserver -w
-echo "$version" >"$stamp"
+echo "$ready" >"$stamp"
