@@ -50,9 +50,6 @@ def prepare(prefix):
     files = {f"{APPS}\\{name}": b"MZ" for name in ("OneDrive.exe", "memo.exe", "health.exe")}
     files[f"{startup}\\Notes.cmd"] = b"@echo off\r\n"
     prefix.prepare_fresh(values, files, [], [], [])
-    marlett = Path("/usr/share/wine/fonts/marlett.ttf")
-    if marlett.exists():
-        shutil.copy(marlett, prefix.path / "drive_c" / "windows" / "Fonts" / "marlett.ttf")
 
 
 def shoot(prefix, server_exe, port, work, reply, environment, target):

@@ -25,7 +25,7 @@ esac
 stamp="$prefix/.orvane-ready"
 # The version and a revision of the settings below: a prefix made with older settings is
 # brought up to date.
-ready="$version settings-2"
+ready="$version settings-3"
 if [ -f "$stamp" ] && [ "$(cat "$stamp")" = "$ready" ]; then exit 0; fi
 
 # Wine looks at HOME for the user folders and winemenubuilder writes menu entries under
@@ -51,6 +51,12 @@ if [ ! -f "$prefix/system.reg" ]; then
   run wineboot --init
 fi
 run wine winecfg -v "$version"
+
+# Marlett draws the caption buttons of the title bars Wine paints itself; this Wine does
+# not find it in its data folder, and the buttons would show letters. (Only Marlett: with
+# Wine's Tahoma in the prefix, Wine's locale-dependent links for Tahoma name files that
+# are not there, and bold Korean text would turn into boxes.)
+cp -f -- /usr/share/wine/fonts/marlett.ttf "$prefix/drive_c/windows/Fonts/"
 
 # Registry settings, imported in one go. Text is UTF-16 so the Korean face names survive.
 multi_sz() {  # REG_MULTI_SZ in .reg notation: hex(7) of the UTF-16LE strings, double NUL
