@@ -17,16 +17,9 @@
 #include "ui/win32/AutorunFrame.h"
 #include "ui/win32/Form.h"
 #include "tests/windows/WineTest.h"
+#include "tests/windows/WindowPump.h"
 
 namespace {
-
-void Pump() {
-  MSG message{};
-  while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-    ::TranslateMessage(&message);
-    ::DispatchMessageW(&message);
-  }
-}
 
 std::wstring ItemText(HWND list, int row, int column) {
   wchar_t text[256]{};
@@ -61,7 +54,7 @@ class AnyAutorunFrame : public CatalogueTest {
     frame_ = form_->Create<TFrmAutorun>(form_->Handle(), &fileWhite_, &nameWhite_);
     frame_->SetBounds(0, 0, client.right, client.bottom);
     ::ShowWindow(form_->Handle(), SW_SHOW);
-    Pump();
+    PumpOnce();
   }
   void TearDown() override {
     form_.reset();

@@ -11,27 +11,9 @@
 #include "ui/win32/Form.h"
 #include "ui/win32/StyledToolBar.h"
 #include "ui/win32/VectorImageControl.h"
+#include "tests/windows/WindowPump.h"
 
 namespace {
-
-void Pump() {
-  MSG message{};
-  for (int round = 0; round < 3; ++round) {
-    while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-      ::TranslateMessage(&message);
-      ::DispatchMessageW(&message);
-    }
-    ::Sleep(10);
-  }
-}
-
-COLORREF PixelOf(HWND window, int x, int y) {
-  ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-  HDC dc = ::GetDC(window);
-  const COLORREF pixel = ::GetPixel(dc, x, y);
-  ::ReleaseDC(window, dc);
-  return pixel;
-}
 
 LPARAM At(int x, int y) { return MAKELPARAM(x, y); }
 

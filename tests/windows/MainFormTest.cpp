@@ -19,23 +19,16 @@
 #include "ui/TavikoraButtonStyles.h"
 #include "ui/win32/Application.h"
 #include "ui/win32/MainForm.h"
+#include "tests/windows/WindowPump.h"
 
 namespace {
-
-void Pump() {
-  MSG message{};
-  while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-    ::TranslateMessage(&message);
-    ::DispatchMessageW(&message);
-  }
-}
 
 // Serves the window's messages until `done` says so or the request task has ended and
 // its hand-over has run; false when neither happened within a generous bound (a hang).
 template <typename Done>
 bool PumpUntil(Done done) {
   for (int round = 0; round < 2000; ++round) {
-    Pump();
+    PumpOnce();
     if (done()) return true;
     ::Sleep(5);
   }
@@ -83,7 +76,7 @@ class AnyMainForm : public CatalogueTest {
   }
   void TearDown() override {
     form_.reset();
-    Pump();
+    PumpOnce();
     UnregisterButtonStyleFamilies();
     CatalogueTest::TearDown();
   }
@@ -101,7 +94,7 @@ class AnyMainForm : public CatalogueTest {
 TEST_F(AnyMainForm, LayoutAt96DpiCaptionAndTheHeader) {
   fake.http.SetDefault(FakeHttpResponse::Hang());
   Open();
-  Pump();
+  PumpOnce();
   HWND window = form_->Handle();
   RECT client{};
   ::GetClientRect(window, &client);
@@ -175,7 +168,7 @@ TEST_F(AnyMainForm, ARepliesThatIsNoJsonObjectMergesNothingAndStillFillsTheList)
     EXPECT_TRUE(Contains(names, L"Discord")) << "with no reply rows no startup file is hidden";
     EXPECT_EQ(form_->GetFileWhite().Count(), 0u);
     form_.reset();
-    Pump();
+    PumpOnce();
   }
 }
 
@@ -194,7 +187,7 @@ TEST_F(AnyMainForm, AnAcceptedUpdateClosesTheWindowWithoutAList) {
 TEST_F(AnyMainForm, ClosingDuringTheRetriesEndsTheRequestAndTheLogoOpensTheMakersPage) {
   fake.http.SetDefault(FakeHttpResponse::Hang());
   Open();
-  Pump();
+  PumpOnce();
   form_->ImgLogoClick();
   ASSERT_FALSE(fake.shell.executed.empty());
   EXPECT_EQ(fake.shell.executed.back().file, std::wstring(kLinkServer) + L"/orvane");

@@ -33,18 +33,9 @@
 #include "ui/win32/UpdateStatus.h"
 #include "ui/win32/UpdateUi.h"
 #include "ui/win32/Win32Dispatcher.h"
+#include "tests/windows/WindowPump.h"
 
 namespace {
-
-void Pump() {
-  MSG message{};
-  for (int round = 0; round < 3; ++round) {
-    while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-      ::TranslateMessage(&message);
-      ::DispatchMessageW(&message);
-    }
-  }
-}
 
 RECT WindowRect(HWND window) {
   RECT rect{};

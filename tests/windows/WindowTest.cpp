@@ -12,20 +12,9 @@
 #include "ui/win32/Theme.h"
 #include "ui/win32/Win32Dispatcher.h"
 #include "ui/win32/Window.h"
+#include "tests/windows/WindowPump.h"
 
 namespace {
-
-// Runs every message waiting now, so painting and posted work happen before a check.
-void Pump() {
-  MSG message{};
-  for (int round = 0; round < 3; ++round) {
-    while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-      ::TranslateMessage(&message);
-      ::DispatchMessageW(&message);
-    }
-    ::Sleep(10);
-  }
-}
 
 // Records the errors that would have opened a message box.
 class RecordedErrors {
@@ -107,14 +96,6 @@ TEST(AnyDispatcher, AfterCloseASendReturnsFalseWithoutRunning) {
   std::thread([&] { sent = dispatcher.Send([&] { ran = true; }); }).join();
   EXPECT_FALSE(sent);
   EXPECT_FALSE(ran);
-}
-
-COLORREF PixelOf(HWND window, int x, int y) {
-  ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-  HDC dc = ::GetDC(window);
-  const COLORREF pixel = ::GetPixel(dc, x, y);
-  ::ReleaseDC(window, dc);
-  return pixel;
 }
 
 class AnyTheme : public testing::Test {
