@@ -3,18 +3,14 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "ui/win32/Window.h"
+
 namespace {
 
 // A 32-bit top-down DIB section holding the image centred in a cell of the row's height,
 // premultiplied as the image list's alpha blending expects.
 HBITMAP CellBitmap(const IcoImage& image, int width, int height) {
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
+  const BITMAPINFO info = TopDownBitmapInfo(width, height);
   void* bits = nullptr;
   HBITMAP bitmap = ::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
   if (!bitmap) return nullptr;

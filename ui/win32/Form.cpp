@@ -175,23 +175,19 @@ LRESULT TShape::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_ERASEBKGND:
       return 1;
-    case WM_PAINT: {
-      PAINTSTRUCT paint{};
-      HDC dc = ::BeginPaint(Handle(), &paint);
-      RECT client{};
-      ::GetClientRect(Handle(), &client);
-      HBRUSH brush = ::CreateSolidBrush(Resolve(brush_));
-      HPEN pen = ::CreatePen(PS_SOLID, 1, Resolve(pen_));
-      HGDIOBJ oldBrush = ::SelectObject(dc, brush);
-      HGDIOBJ oldPen = ::SelectObject(dc, pen);
-      ::Rectangle(dc, client.left, client.top, client.right, client.bottom);
-      ::SelectObject(dc, oldPen);
-      ::SelectObject(dc, oldBrush);
-      ::DeleteObject(pen);
-      ::DeleteObject(brush);
-      ::EndPaint(Handle(), &paint);
+    case WM_PAINT:
+      PaintBuffered(Handle(), [this](HDC dc, const RECT& client) {
+        HBRUSH brush = ::CreateSolidBrush(Resolve(brush_));
+        HPEN pen = ::CreatePen(PS_SOLID, 1, Resolve(pen_));
+        HGDIOBJ oldBrush = ::SelectObject(dc, brush);
+        HGDIOBJ oldPen = ::SelectObject(dc, pen);
+        ::Rectangle(dc, client.left, client.top, client.right, client.bottom);
+        ::SelectObject(dc, oldPen);
+        ::SelectObject(dc, oldBrush);
+        ::DeleteObject(pen);
+        ::DeleteObject(brush);
+      });
       return 0;
-    }
     default:
       return TWindow::HandleMessage(message, wParam, lParam);
   }

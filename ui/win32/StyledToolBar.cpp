@@ -91,23 +91,9 @@ LRESULT TStyledToolBar::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
   switch (message) {
     case WM_ERASEBKGND:
       return 1;
-    case WM_PAINT: {
-      PAINTSTRUCT paint{};
-      HDC dc = ::BeginPaint(Handle(), &paint);
-      // Drawn off screen first, so a hover change does not flicker.
-      RECT client{};
-      ::GetClientRect(Handle(), &client);
-      HDC memory = ::CreateCompatibleDC(dc);
-      HBITMAP bitmap = ::CreateCompatibleBitmap(dc, std::max(1L, client.right), std::max(1L, client.bottom));
-      HGDIOBJ old = ::SelectObject(memory, bitmap);
-      Paint(memory);
-      ::BitBlt(dc, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
-      ::SelectObject(memory, old);
-      ::DeleteObject(bitmap);
-      ::DeleteDC(memory);
-      ::EndPaint(Handle(), &paint);
+    case WM_PAINT:
+      PaintBuffered(Handle(), [this](HDC dc, const RECT&) { Paint(dc); });
       return 0;
-    }
     case WM_MOUSEMOVE: {
       // Windows says when the mouse leaves only when asked, once per entry.
       TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, Handle(), 0};

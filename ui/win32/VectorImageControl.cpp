@@ -46,13 +46,7 @@ void TVectorImageControl::Paint(HDC dc) {
       pixels[static_cast<size_t>(y) * width + x] = (r << 16) | (g << 8) | b;
     }
   }
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
+  const BITMAPINFO info = TopDownBitmapInfo(width, height);
   ::SetDIBitsToDevice(dc, 0, 0, static_cast<DWORD>(width), static_cast<DWORD>(height), 0, 0, 0,
                       static_cast<UINT>(height), pixels.data(), &info, DIB_RGB_COLORS);
 }
@@ -61,13 +55,9 @@ LRESULT TVectorImageControl::HandleMessage(UINT message, WPARAM wParam, LPARAM l
   switch (message) {
     case WM_ERASEBKGND:
       return 1;
-    case WM_PAINT: {
-      PAINTSTRUCT paint{};
-      HDC dc = ::BeginPaint(Handle(), &paint);
-      Paint(dc);
-      ::EndPaint(Handle(), &paint);
+    case WM_PAINT:
+      PaintBuffered(Handle(), [this](HDC dc, const RECT&) { Paint(dc); });
       return 0;
-    }
     case WM_SETCURSOR:
       if (OnClick && LOWORD(lParam) == HTCLIENT) {
         ::SetCursor(::LoadCursorW(nullptr, IDC_HAND));

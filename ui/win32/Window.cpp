@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <exception>
 #include <stdexcept>
 #include <utility>
@@ -58,6 +59,40 @@ std::wstring WindowText(HWND window) {
   std::wstring text(static_cast<size_t>(::GetWindowTextLengthW(window)) + 1, L'\0');
   text.resize(static_cast<size_t>(::GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
   return text;
+}
+
+void PaintBuffered(HWND window, const std::function<void(HDC dc, const RECT& client)>& draw) {
+  PAINTSTRUCT paint{};
+  HDC dc = ::BeginPaint(window, &paint);
+  RECT client{};
+  ::GetClientRect(window, &client);
+  const int width = std::max(1, static_cast<int>(client.right));
+  const int height = std::max(1, static_cast<int>(client.bottom));
+  HDC memory = ::CreateCompatibleDC(dc);
+  HBITMAP bitmap = memory ? ::CreateCompatibleBitmap(dc, width, height) : nullptr;
+  if (bitmap) {
+    HGDIOBJ old = ::SelectObject(memory, bitmap);
+    draw(memory, client);
+    ::BitBlt(dc, 0, 0, width, height, memory, 0, 0, SRCCOPY);
+    ::SelectObject(memory, old);
+    ::DeleteObject(bitmap);
+  } else {
+    // Out of GDI resources: straight to the screen rather than nothing.
+    draw(dc, client);
+  }
+  if (memory) ::DeleteDC(memory);
+  ::EndPaint(window, &paint);
+}
+
+BITMAPINFO TopDownBitmapInfo(int width, int height) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  return info;
 }
 
 int ScaleForDpi(int value, UINT dpi) { return ::MulDiv(value, static_cast<int>(dpi), 96); }

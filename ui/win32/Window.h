@@ -24,6 +24,12 @@ std::wstring CurrentErrorText();
 // A window's whole text (a control's caption).
 std::wstring WindowText(HWND window);
 
+// Answers WM_PAINT for a window that paints all of itself: `draw` paints the client area
+// on a bitmap, which is copied to the screen in one go, so nothing flickers.
+void PaintBuffered(HWND window, const std::function<void(HDC dc, const RECT& client)>& draw);
+// The header of a 32-bit top-down bitmap (rows from the top, one 0x00RRGGBB per pixel).
+BITMAPINFO TopDownBitmapInfo(int width, int height);
+
 // Sizes are written for 96 dpi and scaled to the monitor the window is on.
 int ScaleForDpi(int value, UINT dpi);
 UINT DpiOfWindow(HWND window);

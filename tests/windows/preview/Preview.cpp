@@ -132,15 +132,7 @@ int wmain(int argc, wchar_t** argv) {
   ::SendMessageW(frame->AllListBox(), BM_CLICK, 0, 0);
   ListView_SetItemState(frame->List(), 3, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
 
-  const ULONGLONG end = ::GetTickCount64() + static_cast<ULONGLONG>(seconds) * 1000;
-  while (::GetTickCount64() < end) {
-    MSG message{};
-    while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-      ::TranslateMessage(&message);
-      ::DispatchMessageW(&message);
-    }
-    ::Sleep(20);
-  }
+  PumpFor(seconds);
   form.reset();
   UnregisterButtonStyleFamilies();
   return 0;
