@@ -48,7 +48,6 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
   try {
     TFrmOrvane form(std::make_shared<TWin32UpdateUi>());
     Application().SetMainForm(&form);
-    ::SendMessageW(form.Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(Application().Icon()));
     ::ShowWindow(form.Handle(), show == SW_SHOWDEFAULT ? SW_SHOWNORMAL : show);
     ::UpdateWindow(form.Handle());
     const int code = Application().Run();

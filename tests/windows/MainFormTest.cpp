@@ -136,6 +136,15 @@ TEST_F(AnyMainForm, LayoutAt96DpiCaptionAndTheHeader) {
   // No reply yet: no list.
   EXPECT_EQ(RowCount(List()), 0);
   EXPECT_EQ(ui_->dialogs.size(), 0u);
+
+  // The program's icon in the title bar; and the window does not shrink so far that the
+  // list and the bar under it overlap.
+  EXPECT_NE(::SendMessageW(window, WM_GETICON, ICON_SMALL, 0), 0);
+  EXPECT_NE(::SendMessageW(window, WM_GETICON, ICON_BIG, 0), 0);
+  ::SetWindowPos(window, nullptr, 0, 0, 40, 40, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  ::GetClientRect(window, &client);
+  EXPECT_EQ(client.right, 300);
+  EXPECT_EQ(client.bottom, 220);
 }
 
 TEST_F(AnyMainForm, TheReplysRowsJoinTheWhiteListsBeforeTheFirstFilling) {

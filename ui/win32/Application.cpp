@@ -13,12 +13,25 @@ void TApplication::MainFormDestroyed(TWin32Form* form) {
   ::PostQuitMessage(0);
 }
 
+namespace {
+HICON LoadAppIcon(int width, int height) {
+  // Shared icons belong to the system's cache and are never destroyed by us.
+  HICON own = static_cast<HICON>(::LoadImageW(::GetModuleHandleW(nullptr), L"MAINICON", IMAGE_ICON,
+                                              width, height, LR_SHARED));
+  return own ? own : ::LoadIconW(nullptr, IDI_APPLICATION);
+}
+}  // namespace
+
 HICON TApplication::Icon() const {
-  static const HICON icon = [] {
-    HICON own = static_cast<HICON>(::LoadImageW(::GetModuleHandleW(nullptr), L"MAINICON",
-                                                IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
-    return own ? own : ::LoadIconW(nullptr, IDI_APPLICATION);
-  }();
+  static const HICON icon =
+      LoadAppIcon(::GetSystemMetrics(SM_CXICON), ::GetSystemMetrics(SM_CYICON));
+  return icon;
+}
+
+HICON TApplication::SmallIcon() const {
+  // Picked from the icon's own sizes rather than the large one shrunk by the title bar.
+  static const HICON icon =
+      LoadAppIcon(::GetSystemMetrics(SM_CXSMICON), ::GetSystemMetrics(SM_CYSMICON));
   return icon;
 }
 

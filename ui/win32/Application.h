@@ -19,8 +19,10 @@ class TApplication {
   // The main window was destroyed: Run ends after the messages already queued.
   void MainFormDestroyed(TWin32Form* form);
 
-  // The program's own icon ("MAINICON" in its resources), the system's otherwise.
+  // The program's own icon ("MAINICON" in its resources), the system's otherwise: at the
+  // size of a large icon, and at the small size of title bars and the taskbar.
   HICON Icon() const;
+  HICON SmallIcon() const;
 
   // The message loop, until the main window is gone; the exit code of WM_QUIT.
   int Run();

@@ -25,6 +25,10 @@ constexpr int kToolButtonWidth = 70;
 constexpr int kToolButtonHeight = 30;
 constexpr int kToolButtonRadius = 4;
 constexpr int kPagePadding = 8;
+// The window can be made larger freely; smaller than this the list and the bar under it
+// would overlap.
+constexpr int kMinClientWidth = 300;
+constexpr int kMinClientHeight = 220;
 // How long a closing window waits for the request task to let go of it.
 constexpr std::chrono::seconds kStopWait{5};
 
@@ -51,6 +55,8 @@ UniqueFont IconTitleFont(UINT dpi) {
 TFrmOrvane::TFrmOrvane(std::shared_ptr<IUpdateUi> updateUi)
     : TWin32Form(nullptr, L"FrmOrvane", L"Orvane", kClientWidth, kClientHeight),
       updateUi_(std::move(updateUi)) {
+  ::SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(Application().Icon()));
+  ::SendMessageW(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(Application().SmallIcon()));
   BuildLayout();
   SetClientSize(kClientWidth, kClientHeight);
   CenterOnScreen();
@@ -165,6 +171,14 @@ LRESULT TFrmOrvane::FormMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DESTROY:
       FormDestroy();
       break;
+    case WM_GETMINMAXINFO: {
+      RECT frame{0, 0, Scale(kMinClientWidth), Scale(kMinClientHeight)};
+      AdjustFrameForDpi(frame, static_cast<DWORD>(::GetWindowLongPtrW(Handle(), GWL_STYLE)),
+                        static_cast<DWORD>(::GetWindowLongPtrW(Handle(), GWL_EXSTYLE)), Dpi());
+      auto* limits = reinterpret_cast<MINMAXINFO*>(lParam);
+      limits->ptMinTrackSize = {frame.right - frame.left, frame.bottom - frame.top};
+      return 0;
+    }
     case WM_DPICHANGED: {
       const LRESULT result = TWin32Form::FormMessage(message, wParam, lParam);
       RebuildFont();

@@ -126,7 +126,7 @@ int wmain(int argc, wchar_t** argv) {
   TFrmAutorun* frame = form->Create<TFrmAutorun>(form->Handle(), &fileWhite, &nameWhite);
   frame->SetBounds(0, strip, client.right, client.bottom - strip);
   ::SetWindowPos(form->Handle(), nullptr, 20, 20, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-  ::SendMessageW(form->Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(Application().Icon()));
+  ::SendMessageW(form->Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(Application().SmallIcon()));
   ::ShowWindow(form->Handle(), SW_SHOW);
   // All entries, so the grey of a disabled one shows too.
   ::SendMessageW(frame->AllListBox(), BM_CLICK, 0, 0);
