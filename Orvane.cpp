@@ -2,7 +2,9 @@
 // window runs until the user closes it.
 #include <windows.h>
 #include <commctrl.h>
+#include <objbase.h>
 
+#include <chrono>
 #include <memory>
 
 #include "Tavin/Path.h"
@@ -11,12 +13,14 @@
 #include "ui/TavikoraButtonStyles.h"
 #include "ui/win32/Application.h"
 #include "ui/win32/MainForm.h"
+#include "ui/win32/UpdateDialog.h"
 #include "ui/win32/UpdateUi.h"
 #include "ui/win32/Window.h"
 
 namespace {
 
 constexpr wchar_t kMutexName[] = L"OrvaneMutex";
+constexpr std::chrono::seconds kHoldWait{5};
 
 // The program's modules in their fixed order: the button family, the translation table
 // and language, the folder variables (the catalogue's lock is made with the catalogue).
@@ -44,17 +48,26 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES |
                                                       ICC_STANDARD_CLASSES | ICC_TAB_CLASSES};
   ::InitCommonControlsEx(&controls);
+  // The shell's save dialog and ShellExecute expect the window's thread in a
+  // single-threaded apartment; the task list joins it instead of making its own.
+  const HRESULT com = ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
 
+  int code = 1;
   try {
-    TFrmOrvane form(std::make_shared<TWin32UpdateUi>());
-    Application().SetMainForm(&form);
-    ::ShowWindow(form.Handle(), show == SW_SHOWDEFAULT ? SW_SHOWNORMAL : show);
-    ::UpdateWindow(form.Handle());
-    const int code = Application().Run();
-    return code;
+    {
+      TFrmOrvane form(std::make_shared<TWin32UpdateUi>());
+      Application().SetMainForm(&form);
+      ::ShowWindow(form.Handle(), show == SW_SHOWDEFAULT ? SW_SHOWNORMAL : show);
+      ::UpdateWindow(form.Handle());
+      code = Application().Run();
+    }
+    // A hold ticked just before the window closed still reaches the server.
+    (void)WaitForHoldRequests(kHoldWait);
   } catch (...) {
     // The window could not be built; nothing else can show what went wrong.
     ReportError(nullptr, CurrentErrorText());
-    return 1;
+    code = 1;
   }
+  if (SUCCEEDED(com)) ::CoUninitialize();
+  return code;
 }

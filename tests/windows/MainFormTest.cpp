@@ -19,6 +19,7 @@
 #include "ui/TavikoraButtonStyles.h"
 #include "ui/win32/Application.h"
 #include "ui/win32/MainForm.h"
+#include "ui/win32/UpdateStatus.h"
 #include "tests/windows/WindowPump.h"
 
 namespace {
@@ -205,6 +206,81 @@ TEST_F(AnyMainForm, ClosingDuringTheRetriesEndsTheRequestAndTheLogoOpensTheMaker
   ::DestroyWindow(form_->Handle());
   EXPECT_EQ(fake.http.Hanging(), 0);
   EXPECT_EQ(ui_->dialogs.size(), 0u);
+}
+
+// Closes the main window from inside the reply step, the way a user's click on the close
+// box is handled there: in the update dialog's loop, or in the message pass that opens the
+// first refresh.
+class ClosingUi : public RecordingUpdateUi {
+ public:
+  HWND window = nullptr;
+  bool destroyInDialog = false;
+  bool UpdateDialog(const std::wstring& reply) override {
+    if (destroyInDialog) ::DestroyWindow(window);
+    return RecordingUpdateUi::UpdateDialog(reply);
+  }
+  void ShowUpdateStatus(const std::wstring& link) override {
+    if (!destroyInDialog) ::PostMessageW(window, WM_CLOSE, 0, 0);
+    RecordingUpdateUi::ShowUpdateStatus(link);
+  }
+};
+
+TEST_F(AnyMainForm, ClosedInsideTheReplyStepTheWindowFillsNothingAndLetsTheRequestGo) {
+  for (const bool inDialog : {false, true}) {
+    SCOPED_TRACE(inDialog ? "closed while the dialog is up" : "close waiting for the refresh");
+    fake.http.SetDefault(FakeHttpResponse::Ok(
+        R"({"update":"https://example.com/new","notify":"https://example.com/n","name_white":["Foo"]})"));
+    auto ui = std::make_shared<ClosingUi>();
+    ui->destroyInDialog = inDialog;
+    form_ = std::make_unique<TFrmOrvane>(ui);
+    ui->window = form_->Handle();
+    HWND window = form_->Handle();
+    ASSERT_TRUE(PumpUntil([&] { return !::IsWindow(window); })) << "the window stayed open";
+    ASSERT_EQ(ui->dialogs.size(), 1u);
+    // Nothing was filled from lists that went with the window, and the request ended: the
+    // window's object goes at once (a hang here would be the request waiting for it).
+    EXPECT_EQ(RowCount(form_->Autorun()->List()), 0);
+    form_.reset();
+    PumpOnce();
+  }
+}
+
+TEST_F(AnyMainForm, A150PercentMonitorReachesEveryControlAndTheStatusBarGrowsAMinimizedWindow) {
+  fake.http.SetDefault(FakeHttpResponse::Hang());
+  Open();
+  PumpOnce();
+  HWND window = form_->Handle();
+  RECT suggested{};
+  ::GetWindowRect(window, &suggested);
+  suggested.right = suggested.left + 660;
+  suggested.bottom = suggested.top + 720;
+  ::SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+  PumpOnce();
+  // The list sits two panels deep, the logo and the toolbar one.
+  EXPECT_EQ(ListView_GetColumnWidth(List(), 1), 75);
+  const RECT button = form_->HeadToolBar()->ButtonRect(0);
+  EXPECT_EQ(button.right - button.left, 105);
+  RECT logo{};
+  ::GetClientRect(form_->Logo()->Handle(), &logo);
+  EXPECT_EQ(logo.right, 168);
+  EXPECT_EQ(logo.bottom, 75);
+  ::SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(96, 96), reinterpret_cast<LPARAM>(&suggested));
+  form_->SetClientSize(412, 432);
+  PumpOnce();
+
+  // Minimized, the bar makes the restored window taller, not the list shorter.
+  ::ShowWindow(window, SW_MINIMIZE);
+  PumpOnce();
+  Application().SetMainForm(form_.get());
+  ShowUpdateStatus(L"https://example.com/notice");
+  Application().SetMainForm(nullptr);
+  ::ShowWindow(window, SW_RESTORE);
+  PumpOnce();
+  RECT client{};
+  ::GetClientRect(window, &client);
+  EXPECT_EQ(client.bottom, 432 + 28);
+  const RECT frame = RectIn(form_->Autorun()->Handle(), window);
+  EXPECT_EQ(frame.bottom - frame.top, 432 - 52);
 }
 
 }  // namespace

@@ -165,6 +165,9 @@ void TFrmAutorun::LoadAutorun() {
     ::TranslateMessage(&message);
     ::DispatchMessageW(&message);
   }
+  // A close waiting in the queue has just run: the window, and the lists it was lent,
+  // are gone, and there is nothing left to fill.
+  if (!Handle()) return;
   CollectAutorun(catalogue_);
   TRowSources sources;
   sources.fileWhite = fileWhite_;

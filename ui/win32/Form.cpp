@@ -1,6 +1,7 @@
 #include "ui/win32/Form.h"
 
 #include <algorithm>
+#include <exception>
 
 #include "ui/win32/Application.h"
 
@@ -84,11 +85,31 @@ void TWin32Form::SetClientSize(int width, int height) {
 }
 
 void TWin32Form::GrowClientHeight(int pixels) {
-  RECT window{};
-  ::GetWindowRect(Handle(), &window);
-  ::SetWindowPos(Handle(), nullptr, 0, 0, window.right - window.left,
-                 window.bottom - window.top + pixels, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  if (::IsIconic(Handle()) || ::IsZoomed(Handle())) {
+    // The window's own size is the taskbar button's or the screen's just now: the size
+    // it comes back to grows instead.
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof placement;
+    if (::GetWindowPlacement(Handle(), &placement)) {
+      placement.rcNormalPosition.bottom += pixels;
+      ::SetWindowPlacement(Handle(), &placement);
+    }
+  } else {
+    RECT window{};
+    ::GetWindowRect(Handle(), &window);
+    ::SetWindowPos(Handle(), nullptr, 0, 0, window.right - window.left,
+                   window.bottom - window.top + pixels, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
   Realign();
+}
+
+int TWin32Form::BottomAlignedHeight() const {
+  int height = 0;
+  for (const TControl* control : bottomAligned_) {
+    if (!control->Visible()) continue;
+    height += control->FixedHeight() ? control->HeightAt96() : Scale(control->HeightAt96());
+  }
+  return height;
 }
 
 void TWin32Form::CenterOnScreen() {
@@ -131,9 +152,24 @@ LRESULT TWin32Form::FormMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       Realign();
       // Children learn the new resolution from the form: only per-monitor v2 systems tell
       // them on their own, and a child's GetDpiForWindow may still answer the old value.
-      for (HWND child = ::GetWindow(Handle(), GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
-        if (TWindow* object = TWindow::FromHandle(child)) object->DpiChanged(dpi_);
-      }
+      // Every descendant, parents before their children: controls on panels too.
+      // An error stops the walk and is thrown again once user32's frames are left.
+      struct TDpiWalk {
+        UINT dpi;
+        std::exception_ptr error;
+        static BOOL CALLBACK Visit(HWND child, LPARAM data) {
+          auto* walk = reinterpret_cast<TDpiWalk*>(data);
+          try {
+            if (TWindow* object = TWindow::FromHandle(child)) object->DpiChanged(walk->dpi);
+            return TRUE;
+          } catch (...) {
+            walk->error = std::current_exception();
+            return FALSE;
+          }
+        }
+      } walk{dpi_, nullptr};
+      ::EnumChildWindows(Handle(), &TDpiWalk::Visit, reinterpret_cast<LPARAM>(&walk));
+      if (walk.error) std::rethrow_exception(walk.error);
       return 0;
     }
     default:

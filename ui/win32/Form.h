@@ -44,6 +44,8 @@ class TWin32Form : public TForm, public TWindow {
   // Grows the client area by pixels already scaled (the status bar adds its height so
   // the content above keeps its size).
   void GrowClientHeight(int pixels);
+  // The height the bottom-aligned controls take, in pixels.
+  int BottomAlignedHeight() const;
   void CenterOnScreen();
 
  protected:

@@ -67,6 +67,10 @@ TFrmOrvane::~TFrmOrvane() {
   // A window destroyed without WM_DESTROY reaching it (a failure half-way through being
   // built) still lets the request go.
   if (FileWhite) FormDestroy();
+  // Waited for here, outside every hand-over: a close handled inside the reply step (its
+  // dialog's loop, the refresh's message pass) runs while the task waits for that very
+  // step, so waiting there could only time out.
+  if (check_) (void)check_->WaitFor(kStopWait);
 }
 
 void TFrmOrvane::BuildLayout() {
@@ -138,6 +142,8 @@ void TFrmOrvane::FormCreate() {
 }
 
 void TFrmOrvane::UpdateFinished(bool flag, const std::wstring& text) {
+  // Closed while the reply step showed its dialog: no window, no lists to extend.
+  if (!FileWhite) return;
   if (flag) {
     // The update's page is open; the program makes way for the new version. Posted, so
     // the window goes after the hand-over that runs this has returned.
@@ -157,10 +163,7 @@ void TFrmOrvane::ImgLogoClick() { ShellOpen(std::wstring(kLinkServer) + kLinkPat
 void TFrmOrvane::FormDestroy() {
   // The request first: after this no hand-over reaches the window or its lists.
   if (dispatcher_) dispatcher_->Close();
-  if (check_) {
-    check_->Stop();
-    (void)check_->WaitFor(kStopWait);
-  }
+  if (check_) check_->Stop();
   NameBlack.reset();
   NameWhite.reset();
   FileWhite.reset();
@@ -172,7 +175,8 @@ LRESULT TFrmOrvane::FormMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       FormDestroy();
       break;
     case WM_GETMINMAXINFO: {
-      RECT frame{0, 0, Scale(kMinClientWidth), Scale(kMinClientHeight)};
+      // The status bar, once there, comes on top of the minimum.
+      RECT frame{0, 0, Scale(kMinClientWidth), Scale(kMinClientHeight) + BottomAlignedHeight()};
       AdjustFrameForDpi(frame, static_cast<DWORD>(::GetWindowLongPtrW(Handle(), GWL_STYLE)),
                         static_cast<DWORD>(::GetWindowLongPtrW(Handle(), GWL_EXSTYLE)), Dpi());
       auto* limits = reinterpret_cast<MINMAXINFO*>(lParam);

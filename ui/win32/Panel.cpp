@@ -14,7 +14,15 @@ LRESULT TPanel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 TCardPanel::TCardPanel(TComponent* owner, std::wstring name, HWND parent, int horizontalPadding)
     : TPanel(owner, std::move(name), parent), padding_(horizontalPadding) {
+  dpi_ = DpiOfWindow(Handle());
   OnResize = [this](int width, int height) { LayoutCards(width, height); };
+}
+
+void TCardPanel::DpiChanged(UINT dpi) {
+  dpi_ = dpi;
+  RECT client{};
+  ::GetClientRect(Handle(), &client);
+  LayoutCards(client.right, client.bottom);
 }
 
 TPanel* TCardPanel::AddCard(std::wstring name) {
@@ -34,7 +42,7 @@ void TCardPanel::SetActiveCardIndex(int index) {
 }
 
 void TCardPanel::LayoutCards(int width, int height) {
-  const int padding = ScaleForDpi(padding_, DpiOfWindow(Handle()));
+  const int padding = ScaleForDpi(padding_, dpi_);
   for (TPanel* card : cards_) {
     ::SetWindowPos(card->Handle(), nullptr, padding, 0, std::max(0, width - 2 * padding), height,
                    SWP_NOZORDER | SWP_NOACTIVATE);

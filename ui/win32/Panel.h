@@ -32,10 +32,12 @@ class TCardPanel : public TPanel {
   int ActiveCardIndex() const { return active_; }
   // Shows that page and hides the others; an index out of range shows none.
   void SetActiveCardIndex(int index);
+  void DpiChanged(UINT dpi) override;
 
  private:
   void LayoutCards(int width, int height);
   std::vector<TPanel*> cards_;
+  UINT dpi_ = 96;
   int active_ = -1;
   int padding_;
 };

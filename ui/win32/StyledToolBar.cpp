@@ -31,6 +31,12 @@ TStyledToolBar::TStyledToolBar(TComponent* owner, std::wstring name, HWND parent
   }
   height96_ = buttonHeight;
   CreateOwnWindow(L"OrvaneToolBar", 0, WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, parent, nullptr);
+  dpi_ = DpiOfWindow(Handle());
+}
+
+void TStyledToolBar::DpiChanged(UINT dpi) {
+  dpi_ = dpi;
+  ::InvalidateRect(Handle(), nullptr, FALSE);
 }
 
 TStyledToolButton* TStyledToolBar::AddButton(std::wstring name, std::wstring caption) {
@@ -42,10 +48,9 @@ TStyledToolButton* TStyledToolBar::AddButton(std::wstring name, std::wstring cap
 }
 
 RECT TStyledToolBar::ButtonRect(int index) const {
-  const UINT dpi = DpiOfWindow(Handle());
-  const int width = ScaleForDpi(buttonWidth_, dpi);
+  const int width = ScaleForDpi(buttonWidth_, dpi_);
   const int left = index * width;
-  return RECT{left, 0, left + width, ScaleForDpi(buttonHeight_, dpi)};
+  return RECT{left, 0, left + width, ScaleForDpi(buttonHeight_, dpi_)};
 }
 
 void TStyledToolBar::SetFont(HFONT font) {
@@ -72,7 +77,6 @@ void TStyledToolBar::Paint(HDC dc) {
   ::GetClientRect(Handle(), &client);
   const COLORREF background = ::GetSysColor(COLOR_WINDOW);
   ::FillRect(dc, &client, ::GetSysColorBrush(COLOR_WINDOW));
-  const UINT dpi = DpiOfWindow(Handle());
   for (int index = 0; index < ButtonCount(); ++index) {
     const TStyledToolButton* button = Button(index);
     const TStyledButtonAttributes* look = &normal_;
@@ -83,7 +87,7 @@ void TStyledToolBar::Paint(HDC dc) {
     } else if (index == hotIndex_) {
       look = &hot_;
     }
-    DrawStyledFace(dc, ButtonRect(index), *look, dpi, font_, button->Caption(), background);
+    DrawStyledFace(dc, ButtonRect(index), *look, dpi_, font_, button->Caption(), background);
   }
 }
 

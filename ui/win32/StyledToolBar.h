@@ -40,6 +40,7 @@ class TStyledToolBar : public TControl {
   // The button's rectangle in the toolbar's client area, in pixels.
   RECT ButtonRect(int index) const;
   void SetFont(HFONT font);
+  void DpiChanged(UINT dpi) override;
 
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -57,4 +58,5 @@ class TStyledToolBar : public TControl {
   int hotIndex_ = -1;
   int pressing_ = -1;
   HFONT font_ = nullptr;
+  UINT dpi_ = 96;
 };

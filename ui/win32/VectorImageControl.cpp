@@ -10,17 +10,21 @@ TVectorImageControl::TVectorImageControl(TComponent* owner, std::wstring name, H
     : TControl(owner, std::move(name)), image_(std::move(image)), x_(x), y_(y), width_(width) {
   height96_ = height;
   CreateOwnWindow(L"OrvaneVectorImage", 0, WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, parent, nullptr);
+  dpi_ = DpiOfWindow(Handle());
   Place();
 }
 
 void TVectorImageControl::Place() {
-  const UINT dpi = DpiOfWindow(Handle());
+  const UINT dpi = dpi_;
   ::SetWindowPos(Handle(), nullptr, ScaleForDpi(x_, dpi), ScaleForDpi(y_, dpi),
                  ScaleForDpi(width_, dpi), ScaleForDpi(height96_, dpi), SWP_NOZORDER | SWP_NOACTIVATE);
   ::InvalidateRect(Handle(), nullptr, FALSE);
 }
 
-void TVectorImageControl::DpiChanged(UINT /*dpi*/) { Place(); }
+void TVectorImageControl::DpiChanged(UINT dpi) {
+  dpi_ = dpi;
+  Place();
+}
 
 void TVectorImageControl::Paint(HDC dc) {
   RECT client{};

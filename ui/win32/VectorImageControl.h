@@ -27,5 +27,6 @@ class TVectorImageControl : public TControl {
   void Paint(HDC dc);
   TVectorImage image_;
   int x_, y_, width_;
+  UINT dpi_ = 96;
   bool pressing_ = false;
 };
