@@ -466,12 +466,7 @@ def main():
         prefix.remove_work()
         shutil.rmtree(browser_folder, ignore_errors=True)
 
-    if not checks.failures:
-        prefix.remove()
-    print(f"== {len(checks.failures)} failed checks, {time.time() - started:.0f} s")
-    for failure in checks.failures:
-        print(f"  {failure}")
-    return 1 if checks.failures else 0
+    return checks.finish(prefix, started)
 
 
 if __name__ == "__main__":

@@ -217,6 +217,16 @@ class Checks:
             return True
         return self.expect(False, f"{what}: {difference(expected, actual)}")
 
+    def finish(self, prefix, started):
+        """Ends a run: the summary, and the exit code. A failed run's prefix stays for a
+        look inside; the next run replaces it."""
+        if not self.failures:
+            prefix.remove()
+        print(f"== {len(self.failures)} failed checks, {time.time() - started:.0f} s")
+        for failure in self.failures:
+            print(f"  {failure}")
+        return 1 if self.failures else 0
+
 
 def difference(expected, actual, depth=0):
     """The parts of two results that differ, short enough to read in a test log."""
@@ -656,13 +666,7 @@ def main():
     finally:
         prefix.remove_work()
 
-    # A failed run's prefix stays for a look inside; the next run replaces it.
-    if not checks.failures:
-        prefix.remove()
-    print(f"== {len(checks.failures)} failed checks, {time.time() - started:.0f} s")
-    for failure in checks.failures:
-        print(f"  {failure}")
-    return 1 if checks.failures else 0
+    return checks.finish(prefix, started)
 
 
 if __name__ == "__main__":
