@@ -5,30 +5,50 @@
 
 #include "ui/win32/Window.h"
 
-LOGFONTW MessageFontAt(UINT dpi) {
-  NONCLIENTMETRICSW metrics{};
-  metrics.cbSize = sizeof metrics;
-  // The per-dpi variant exists from Windows 10 1607; before it the metrics are those of
-  // the system's one resolution and are scaled from there.
+namespace {
+
+// A system font setting as it would be at dpi. The per-dpi variant exists from Windows 10
+// 1607; before it the settings are those of the system's one resolution and are scaled
+// from there. False when the system does not answer at all.
+bool SystemSettingAt(UINT action, UINT size, void* data, UINT dpi, LONG& height) {
   using ForDpiFn = BOOL(WINAPI*)(UINT, UINT, PVOID, UINT, UINT);
   static const auto forDpi = reinterpret_cast<ForDpiFn>(reinterpret_cast<void*>(
       ::GetProcAddress(::GetModuleHandleW(L"user32.dll"), "SystemParametersInfoForDpi")));
-  if (forDpi && forDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, dpi)) {
-    return metrics.lfMessageFont;
-  }
-  if (!::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) {
-    // Nothing to ask: a 9-point face every Windows has, at this resolution.
-    LOGFONTW fallback{};
-    fallback.lfHeight = -ScaleForDpi(12, dpi);
-    fallback.lfCharSet = DEFAULT_CHARSET;
-    lstrcpynW(fallback.lfFaceName, L"Segoe UI", LF_FACESIZE);
-    return fallback;
-  }
-  LOGFONTW font = metrics.lfMessageFont;
+  if (forDpi && forDpi(action, size, data, 0, dpi)) return true;
+  if (!::SystemParametersInfoW(action, size, data, 0)) return false;
   HDC screen = ::GetDC(nullptr);
   const int systemDpi = screen ? ::GetDeviceCaps(screen, LOGPIXELSY) : 96;
   if (screen) ::ReleaseDC(nullptr, screen);
-  font.lfHeight = ::MulDiv(font.lfHeight, static_cast<int>(dpi), systemDpi > 0 ? systemDpi : 96);
+  height = ::MulDiv(height, static_cast<int>(dpi), systemDpi > 0 ? systemDpi : 96);
+  return true;
+}
+
+// Nothing to ask: a 9-point face every Windows has, at this resolution.
+LOGFONTW FallbackFontAt(UINT dpi) {
+  LOGFONTW fallback{};
+  fallback.lfHeight = -ScaleForDpi(12, dpi);
+  fallback.lfCharSet = DEFAULT_CHARSET;
+  lstrcpynW(fallback.lfFaceName, L"Segoe UI", LF_FACESIZE);
+  return fallback;
+}
+
+}  // namespace
+
+LOGFONTW MessageFontAt(UINT dpi) {
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof metrics;
+  if (!SystemSettingAt(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, dpi,
+                       metrics.lfMessageFont.lfHeight)) {
+    return FallbackFontAt(dpi);
+  }
+  return metrics.lfMessageFont;
+}
+
+LOGFONTW IconTitleFontAt(UINT dpi) {
+  LOGFONTW font{};
+  if (!SystemSettingAt(SPI_GETICONTITLELOGFONT, sizeof font, &font, dpi, font.lfHeight)) {
+    return FallbackFontAt(dpi);
+  }
   return font;
 }
 

@@ -11,6 +11,8 @@
 
 // The system's message font as it would be at dpi.
 LOGFONTW MessageFontAt(UINT dpi);
+// The system's icon-title font (the "desktop font" a window can be set to use) at dpi.
+LOGFONTW IconTitleFontAt(UINT dpi);
 // A font made from a description; throws when GDI cannot make it.
 UniqueFont CreateFontFrom(const LOGFONTW& description);
 // Height in pixels of one line of text in the font.

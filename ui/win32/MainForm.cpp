@@ -8,6 +8,7 @@
 #include "ui/Artwork.h"
 #include "ui/TranslateComponent.h"
 #include "ui/win32/Application.h"
+#include "ui/win32/Fonts.h"
 #include "ui/win32/Theme.h"
 
 namespace {
@@ -31,24 +32,6 @@ constexpr int kMinClientWidth = 300;
 constexpr int kMinClientHeight = 220;
 // How long a closing window waits for the request task to let go of it.
 constexpr std::chrono::seconds kStopWait{5};
-
-// The system's icon-title font (the "desktop font" a window can be set to use), at the
-// window's resolution.
-UniqueFont IconTitleFont(UINT dpi) {
-  LOGFONTW face{};
-  using ForDpiFn = BOOL(WINAPI*)(UINT, UINT, PVOID, UINT, UINT);
-  static const auto forDpi = reinterpret_cast<ForDpiFn>(reinterpret_cast<void*>(
-      ::GetProcAddress(::GetModuleHandleW(L"user32.dll"), "SystemParametersInfoForDpi")));
-  if (!(forDpi && forDpi(SPI_GETICONTITLELOGFONT, sizeof face, &face, 0, dpi))) {
-    // Older systems answer for the primary monitor's resolution.
-    ::SystemParametersInfoW(SPI_GETICONTITLELOGFONT, sizeof face, &face, 0);
-    HDC screen = ::GetDC(nullptr);
-    const int screenDpi = ::GetDeviceCaps(screen, LOGPIXELSY);
-    ::ReleaseDC(nullptr, screen);
-    if (screenDpi > 0) face.lfHeight = ::MulDiv(face.lfHeight, static_cast<int>(dpi), screenDpi);
-  }
-  return UniqueFont(::CreateFontIndirectW(&face));
-}
 
 }  // namespace
 
@@ -107,9 +90,8 @@ void TFrmOrvane::LayoutHead(int width, int height) {
 }
 
 void TFrmOrvane::RebuildFont() {
-  font_ = IconTitleFont(Dpi());
+  font_ = CreateFontFrom(IconTitleFontAt(Dpi()));
   BtnHead->SetFont(font_.get());
-  ::SendMessageW(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
 }
 
 void TFrmOrvane::FormCreate() {
