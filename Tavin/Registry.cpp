@@ -308,12 +308,17 @@ int TReg::ReadKeyNames(HKEY rootKey, std::wstring_view key, std::vector<std::wst
   if (PlatformRegistry().RegQueryInfoKeyW(opened.get(), &count, &maxLength, nullptr, nullptr,
                                           nullptr) != ERROR_SUCCESS)
     return 0;
-  const bool complete = ReadNames(
-      maxLength, kMaxKeyNameLength,
-      [&](DWORD index, wchar_t* buffer, DWORD* length) {
-        return PlatformRegistry().RegEnumKeyExW(opened.get(), index, buffer, length);
-      },
-      keyNames);
+  bool complete = false;
+  try {
+    complete = ReadNames(
+        maxLength, kMaxKeyNameLength,
+        [&](DWORD index, wchar_t* buffer, DWORD* length) {
+          return PlatformRegistry().RegEnumKeyExW(opened.get(), index, buffer, length);
+        },
+        keyNames);
+  } catch (const std::bad_alloc&) {
+    // A key with more names than memory holds lists nothing rather than a part.
+  }
   if (!complete) keyNames.clear();
   return static_cast<int>(keyNames.size());
 }
@@ -328,12 +333,17 @@ int TReg::ReadValueNames(HKEY rootKey, std::wstring_view key,
   if (PlatformRegistry().RegQueryInfoKeyW(opened.get(), nullptr, nullptr, &count, &maxLength,
                                           nullptr) != ERROR_SUCCESS)
     return 0;
-  const bool complete = ReadNames(
-      maxLength, kMaxValueNameLength,
-      [&](DWORD index, wchar_t* buffer, DWORD* length) {
-        return PlatformRegistry().RegEnumValueW(opened.get(), index, buffer, length, nullptr);
-      },
-      valueNames);
+  bool complete = false;
+  try {
+    complete = ReadNames(
+        maxLength, kMaxValueNameLength,
+        [&](DWORD index, wchar_t* buffer, DWORD* length) {
+          return PlatformRegistry().RegEnumValueW(opened.get(), index, buffer, length, nullptr);
+        },
+        valueNames);
+  } catch (const std::bad_alloc&) {
+    // As for subkeys: nothing rather than a part.
+  }
   if (!complete) valueNames.clear();
   return static_cast<int>(valueNames.size());
 }
