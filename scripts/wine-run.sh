@@ -2,7 +2,7 @@
 # Runs a Windows program under Wine in a throw-away prefix and passes its exit code on.
 # CTest calls it as the cross-compiling emulator:  wine-run.sh PROGRAM.exe [ARGS...]
 #
-#   ORVANE_WINE_VERSION   win10 (default) or win81: the Windows version the prefix reports
+#   ORVANE_WINE_VERSION   win10 (default), win81 or win7: the Windows version the prefix reports
 #   ORVANE_WINE_PREFIX    the prefix folder; default <build>/wine/<version>, where <build>
 #                         is the nearest folder above the program that holds CMakeCache.txt
 #   ORVANE_WINE_TIMEOUT   seconds before a hung program is ended (default 600)
