@@ -151,7 +151,8 @@ TEST_F(AnyAutorunFrame, ASwitchRoundTripKeepsTheRowGreyUntilF5) {
 }
 
 TEST_F(AnyAutorunFrame, ASwitchThatRaisesReachesTheErrorBoxAndTheButtonComesBack) {
-  fake.system.SetVersion(6, 3, 9600);
+  // Windows 7 deletes a disabled startup file; one that cannot be deleted raises.
+  fake.system.SetVersion(6, 1, 7601);
   InitializeFolderVariables();
   const std::wstring file = std::wstring(kUserStartup) + L"\\Locked.lnk";
   fake.files.AddFile(kUserStartup, L"Locked.lnk");
