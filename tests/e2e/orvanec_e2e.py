@@ -604,7 +604,8 @@ def with_state(entries, fixture, cases, enabled):
 
 def run_win10(checks, prefix, orvanec, folders):
     fixture = Fixture(folders, WIN10_FILES + EXACT_FILES, WIN10_SUBFOLDERS,
-                      WIN10_VALUES + EXACT_VALUES, WIN10_SERVICES, WIN10_TASKS, extra_values=EXACT_EXTRA_VALUES)
+                      WIN10_VALUES + EXACT_VALUES, WIN10_SERVICES, WIN10_TASKS,
+                      extra_values=EXACT_EXTRA_VALUES)
     fixture.prepare(prefix)
     before = snapshot(prefix, fixture)
 
