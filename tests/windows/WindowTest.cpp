@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <memory>
 #include <stdexcept>
 #include <thread>
 #include <vector>
@@ -195,6 +196,36 @@ TEST(AnyThemeFrameless, AWindowWithoutABorderHasTheStripHidden) {
   ::SendMessageW(form.Handle(), WM_ACTIVATE, WA_ACTIVE, 0);
   ::SendMessageW(form.Handle(), WM_SIZE, 0, MAKELPARAM(300, 200));
   EXPECT_FALSE(theme->Strip()->Visible());
+}
+
+// A form's components go in the form's own destructor, while its window and its handler
+// are still there: the theme helper puts the window's previous handler back into the
+// form, which must not have gone before it.
+class WitnessComponent : public TComponent {
+ public:
+  WitnessComponent(TComponent* owner, TWin32Form* form, bool* windowSeen, bool* handlerSeen)
+      : TComponent(owner), form_(form), windowSeen_(windowSeen), handlerSeen_(handlerSeen) {}
+  ~WitnessComponent() override {
+    *windowSeen_ = form_->Handle() != nullptr && ::IsWindow(form_->Handle());
+    *handlerSeen_ = static_cast<bool>(form_->WindowProc());
+  }
+
+ private:
+  TWin32Form* form_;
+  bool* windowSeen_;
+  bool* handlerSeen_;
+};
+
+TEST(AnyFormComponents, GoWhileTheirFormsWindowAndHandlerStillExist) {
+  bool windowSeen = false;
+  bool handlerSeen = false;
+  {
+    auto form = std::make_unique<TWin32Form>(nullptr, L"Owner", L"Owner", 300, 200);
+    ApplyTheme(form.get());
+    form->Create<WitnessComponent>(form.get(), &windowSeen, &handlerSeen);
+  }
+  EXPECT_TRUE(windowSeen);
+  EXPECT_TRUE(handlerSeen);
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 
 #include "platform/PlatformError.h"
 #include "platform/Utf8.h"
+#include "platform/win32/Win32Handles.h"
 
 namespace {
 
@@ -33,13 +34,12 @@ void ReportError(HWND owner, const std::wstring& text) {
   ::MessageBoxW(owner, text.c_str(), L"Error", MB_OK | MB_ICONERROR);
 }
 
-void ReportWarning(const std::wstring& text) {
+void ReportWarning(HWND owner, const std::wstring& text) {
   if (Reporter()) {
-    Reporter()(nullptr, text);
+    Reporter()(owner, text);
     return;
   }
-  // Without an owner the box is centred on the screen.
-  ::MessageBoxW(nullptr, text.c_str(), L"Orvane", MB_OK | MB_ICONWARNING);
+  ::MessageBoxW(owner, text.c_str(), L"Orvane", MB_OK | MB_ICONWARNING);
 }
 
 std::wstring CurrentErrorText() {
@@ -62,26 +62,11 @@ std::wstring WindowText(HWND window) {
 }
 
 void PaintBuffered(HWND window, const std::function<void(HDC dc, const RECT& client)>& draw) {
-  PAINTSTRUCT paint{};
-  HDC dc = ::BeginPaint(window, &paint);
+  const TPaintDc paint(window);
   RECT client{};
   ::GetClientRect(window, &client);
-  const int width = std::max(1, static_cast<int>(client.right));
-  const int height = std::max(1, static_cast<int>(client.bottom));
-  HDC memory = ::CreateCompatibleDC(dc);
-  HBITMAP bitmap = memory ? ::CreateCompatibleBitmap(dc, width, height) : nullptr;
-  if (bitmap) {
-    HGDIOBJ old = ::SelectObject(memory, bitmap);
-    draw(memory, client);
-    ::BitBlt(dc, 0, 0, width, height, memory, 0, 0, SRCCOPY);
-    ::SelectObject(memory, old);
-    ::DeleteObject(bitmap);
-  } else {
-    // Out of GDI resources: straight to the screen rather than nothing.
-    draw(dc, client);
-  }
-  if (memory) ::DeleteDC(memory);
-  ::EndPaint(window, &paint);
+  const TBufferedPaint buffer(paint.get(), client.right, client.bottom);
+  draw(buffer.get(), client);
 }
 
 BITMAPINFO TopDownBitmapInfo(int width, int height) {
@@ -106,9 +91,8 @@ UINT DpiOfWindow(HWND window) {
   if (getDpiForWindow && window) {
     if (UINT dpi = getDpiForWindow(window); dpi != 0) return dpi;
   }
-  HDC screen = ::GetDC(nullptr);
-  const int dpi = ::GetDeviceCaps(screen, LOGPIXELSY);
-  ::ReleaseDC(nullptr, screen);
+  const TWindowDc screen(nullptr);
+  const int dpi = screen ? ::GetDeviceCaps(screen.get(), LOGPIXELSY) : 96;
   return dpi > 0 ? static_cast<UINT>(dpi) : 96;
 }
 

@@ -16,8 +16,10 @@ using TErrorReporter = std::function<void(HWND owner, const std::wstring& text)>
 // Returns the reporter that was in place; an empty one restores the message box.
 TErrorReporter SetErrorReporter(TErrorReporter reporter);
 void ReportError(HWND owner, const std::wstring& text);
-// A warning with a single OK button, centred on the screen; through the same recorder.
-void ReportWarning(const std::wstring& text);
+// A warning with a single OK button; through the same recorder. A message box is centred
+// on its owner's monitor; the owner is disabled while it runs, so the window cannot be
+// closed under the box by a click.
+void ReportWarning(HWND owner, const std::wstring& text);
 // The text of the exception being handled, for the message box.
 std::wstring CurrentErrorText();
 
