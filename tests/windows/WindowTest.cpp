@@ -228,4 +228,27 @@ TEST(AnyFormComponents, GoWhileTheirFormsWindowAndHandlerStillExist) {
   EXPECT_TRUE(handlerSeen);
 }
 
+UINT WINAPI NoWindowDpi(HWND) { return 0; }
+HRESULT WINAPI Monitor144(HMONITOR, int type, UINT* x, UINT* y) {
+  if (type != 0) return E_INVALIDARG;  // only the effective resolution is asked for
+  *x = *y = 144;
+  return S_OK;
+}
+HRESULT WINAPI MonitorFails(HMONITOR, int, UINT*, UINT*) { return E_FAIL; }
+
+TEST(AnyDpi, WithoutThePerWindowCallTheMonitorsOwnResolutionIsTaken) {
+  TWin32Form form(nullptr, L"Dpi", L"Dpi", 300, 200);
+  const UINT system = DpiOfWindowFrom(nullptr, TDpiSources{});
+  // Windows 8.1: no GetDpiForWindow, but the monitor's resolution from shcore.
+  EXPECT_EQ(DpiOfWindowFrom(form.Handle(), TDpiSources{nullptr, &Monitor144}), 144u);
+  EXPECT_EQ(DpiOfWindowFrom(form.Handle(), TDpiSources{&NoWindowDpi, &Monitor144}), 144u);
+  // Windows 7, or a monitor that does not answer: the system's resolution.
+  EXPECT_EQ(DpiOfWindowFrom(form.Handle(), TDpiSources{nullptr, &MonitorFails}), system);
+  EXPECT_EQ(DpiOfWindowFrom(form.Handle(), TDpiSources{}), system);
+  // The system's own shcore is found and answers for Wine's one monitor.
+  ASSERT_NE(TDpiSources::System().forMonitor, nullptr);
+  EXPECT_EQ(DpiOfWindowFrom(form.Handle(), TDpiSources{nullptr, TDpiSources::System().forMonitor}),
+            system);
+}
+
 }  // namespace

@@ -82,14 +82,36 @@ BITMAPINFO TopDownBitmapInfo(int width, int height) {
 
 int ScaleForDpi(int value, UINT dpi) { return ::MulDiv(value, static_cast<int>(dpi), 96); }
 
-UINT DpiOfWindow(HWND window) {
+const TDpiSources& TDpiSources::System() {
+  static const TDpiSources sources = [] {
+    TDpiSources found;
+    found.forWindow = reinterpret_cast<decltype(found.forWindow)>(reinterpret_cast<void*>(
+        ::GetProcAddress(::GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+    // shcore.dll exists from Windows 8.1; loaded once and kept for the process.
+    if (HMODULE shcore = ::LoadLibraryExW(L"shcore.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32)) {
+      found.forMonitor = reinterpret_cast<decltype(found.forMonitor)>(
+          reinterpret_cast<void*>(::GetProcAddress(shcore, "GetDpiForMonitor")));
+    }
+    return found;
+  }();
+  return sources;
+}
+
+UINT DpiOfWindow(HWND window) { return DpiOfWindowFrom(window, TDpiSources::System()); }
+
+UINT DpiOfWindowFrom(HWND window, const TDpiSources& sources) {
   // GetDpiForWindow answers per monitor once the manifest declares per-monitor
-  // awareness; systems before Windows 10 1607 lack it and use the screen's dpi.
-  using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
-  static const auto getDpiForWindow = reinterpret_cast<GetDpiForWindowFn>(
-      reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
-  if (getDpiForWindow && window) {
-    if (UINT dpi = getDpiForWindow(window); dpi != 0) return dpi;
+  // awareness. Windows 8.1 and 10 before 1607 lack it but know each monitor's own
+  // resolution (the manifest's "true/pm"): a window opened on a second monitor of
+  // another scale must take that one, not the system's.
+  if (sources.forWindow && window) {
+    if (UINT dpi = sources.forWindow(window); dpi != 0) return dpi;
+  }
+  if (sources.forMonitor && window) {
+    constexpr int kEffectiveDpi = 0;  // MDT_EFFECTIVE_DPI
+    UINT x = 0, y = 0;
+    HMONITOR monitor = ::MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST);
+    if (monitor && SUCCEEDED(sources.forMonitor(monitor, kEffectiveDpi, &x, &y)) && y != 0) return y;
   }
   const TWindowDc screen(nullptr);
   const int dpi = screen ? ::GetDeviceCaps(screen.get(), LOGPIXELSY) : 96;

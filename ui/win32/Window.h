@@ -35,6 +35,16 @@ BITMAPINFO TopDownBitmapInfo(int width, int height);
 // Sizes are written for 96 dpi and scaled to the monitor the window is on.
 int ScaleForDpi(int value, UINT dpi);
 UINT DpiOfWindow(HWND window);
+// Where a window's resolution comes from: GetDpiForWindow (Windows 10 1607 and later),
+// else its monitor's GetDpiForMonitor (shcore.dll, Windows 8.1 and later), else the
+// system's one resolution. Either function may be missing.
+struct TDpiSources {
+  UINT(WINAPI* forWindow)(HWND) = nullptr;
+  HRESULT(WINAPI* forMonitor)(HMONITOR, int, UINT*, UINT*) = nullptr;
+  // The ones this system has.
+  static const TDpiSources& System();
+};
+UINT DpiOfWindowFrom(HWND window, const TDpiSources& sources);
 // Grows a client rectangle to the window rectangle for a frame of these styles.
 void AdjustFrameForDpi(RECT& rect, DWORD style, DWORD exStyle, UINT dpi);
 
