@@ -104,8 +104,11 @@ if [ "$rc" -eq 124 ]; then echo "wine-run: $(basename -- "$exe") timed out" >&2;
 # whose report names a damaged, freed or foreign block fails here. "mismatching heap"
 # alone is left out: Wine's own Task Scheduler threads free blocks of another heap of
 # theirs, in every run that reaches the service.
-if [ "$rc" -eq 0 ] && [[ "${WINEDEBUG}" == *heap* ]] &&
-   grep -E ':(err|warn):heap:' "$work/stderr" | grep -vq ': mismatching heap$'; then
+heap_reports=""
+if [[ "${WINEDEBUG}" == *heap* ]]; then
+  heap_reports="$(grep -E ':(err|warn):heap:' "$work/stderr" | grep -v ': mismatching heap$' || true)"
+fi
+if [ "$rc" -eq 0 ] && [ -n "$heap_reports" ]; then
   echo "wine-run: Wine's heap checking reported the errors above" >&2
   rc=1
 fi

@@ -84,6 +84,7 @@ void TFrmAutorun::Build(HWND parent) {
   CreateOwnWindow(L"OrvaneFrame", WS_EX_CONTROLPARENT, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0,
                   0, 0, 0, parent, nullptr);
   dpi_ = DpiOfWindow(Handle());
+  kindWidth_ = ScaleForDpi(kKindColumnWidth, dpi_);
   panel_ = Create<TPanel>(L"PnlAutorun", Handle());
   check_ = Create<TCheckBox>(L"ChkAllList", panel_->Handle(), L"전체목록");
   check_->OnClick = [this] { Defer([this] { ChkAllListClick(); }); };
@@ -153,7 +154,8 @@ void TFrmAutorun::RebuildFonts() {
 void TFrmAutorun::DpiChanged(UINT dpi) {
   dpi_ = dpi;
   // The kind column keeps its 96-dpi width on the new scale.
-  ListView_SetColumnWidth(list_, 1, ScaleForDpi(kKindColumnWidth, dpi_));
+  kindWidth_ = ScaleForDpi(kKindColumnWidth, dpi_);
+  ListView_SetColumnWidth(list_, 1, kindWidth_);
   RebuildFonts();
   ShowRows();
 }
@@ -183,16 +185,19 @@ void TFrmAutorun::FitColumns(int dragged) {
   // also changes when the vertical scroll bar comes or goes; the two together are never
   // wider than it, so no horizontal scroll bar appears and no gap is left. After the
   // user drags column 0's divider, the kind column takes the rest instead, down to its
-  // smallest width.
+  // smallest width. The kind column's chosen width is kept apart from its width now, so
+  // a list narrower for a moment (not laid out yet, a small window) does not shrink it
+  // for good.
   if (fittingColumns_ || !list_) return;
-  fittingColumns_ = true;
   RECT inner{};
   ::GetClientRect(list_, &inner);
   const int width = std::max(0, static_cast<int>(inner.right));
-  const int smallest = std::min(width, ScaleForDpi(kSmallestColumnWidth, dpi_));
-  int kind = ListView_GetColumnWidth(list_, 1);
-  if (dragged == 0) kind = width - ListView_GetColumnWidth(list_, 0);
-  kind = std::clamp(kind, smallest, width);
+  if (width == 0) return;
+  fittingColumns_ = true;
+  const int smallest = ScaleForDpi(kSmallestColumnWidth, dpi_);
+  if (dragged == 0) kindWidth_ = std::max(smallest, width - ListView_GetColumnWidth(list_, 0));
+  if (dragged == 1) kindWidth_ = std::max(smallest, ListView_GetColumnWidth(list_, 1));
+  const int kind = std::min(kindWidth_, width);
   if (ListView_GetColumnWidth(list_, 1) != kind) ListView_SetColumnWidth(list_, 1, kind);
   if (ListView_GetColumnWidth(list_, 0) != width - kind) ListView_SetColumnWidth(list_, 0, width - kind);
   fittingColumns_ = false;
@@ -437,9 +442,10 @@ LRESULT TFrmAutorun::CustomDraw(NMLVCUSTOMDRAW* draw) {
       } else {
         draw->clrText = ::GetSysColor(COLOR_WINDOWTEXT);
       }
-      // The theme draws its own hot row; without one the row under the mouse gets the
-      // same light highlight. A selected row keeps the selection's colours.
-      if (row == hotRow_ && !::GetWindowTheme(list_) &&
+      // With the explorer theme the list tracks and draws its own hot row; where it does
+      // not (no theme, or Wine's list), the row under the mouse gets the same light
+      // highlight from here. A selected row keeps the selection's colours.
+      if (row == hotRow_ && ListView_GetHotItem(list_) != row &&
           !(ListView_GetItemState(list_, row, LVIS_SELECTED) & LVIS_SELECTED)) {
         draw->clrTextBk = kHotRowColor;
       }

@@ -124,5 +124,7 @@ class TFrmAutorun : public TComponent, public TWindow {
   bool fittingColumns_ = false;
   bool trackingMouse_ = false;
   int hotRow_ = -1;
+  // The kind column's width as created or as the user dragged it, in pixels.
+  int kindWidth_ = 0;
   std::deque<std::function<void()>> deferred_;
 };
