@@ -106,7 +106,7 @@ void AddJsonArray(FilterList& list, const nlohmann::json& object, const std::wst
   }
 }
 
-void ShellOpen(const std::wstring& url) {
-  (void)PlatformShell().ShellExecuteW(nullptr, L"open", url.c_str(), nullptr, nullptr,
+void ShellOpen(const std::wstring& url, HWND owner) {
+  (void)PlatformShell().ShellExecuteW(owner, L"open", url.c_str(), nullptr, nullptr,
                                       SW_SHOWNORMAL);
 }

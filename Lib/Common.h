@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/WinTypes.h"
+
 // Rows kept sorted and free of duplicates, both by the user's locale ignoring case
 // (CompareStringW with LOCALE_USER_DEFAULT and NORM_IGNORECASE). An empty row is a row.
 class FilterList {
@@ -48,4 +50,5 @@ void AddJsonArray(FilterList& list, const nlohmann::json& object, const std::wst
 // addresses the program builds itself from its own settings: "open" starts whatever the
 // text names, so links that came from the network go through OpenLink (Tavin/Update.h),
 // which lets only web links through.
-void ShellOpen(const std::wstring& url);
+// The owner is the window the shell's own messages (an error, a choice) belong to.
+void ShellOpen(const std::wstring& url, HWND owner = nullptr);

@@ -99,4 +99,17 @@ set -e
 cat "$work/stdout"
 cat "$work/stderr" >&2
 if [ "$rc" -eq 124 ]; then echo "wine-run: $(basename -- "$exe") timed out" >&2; fi
+# With the heap channel on, Wine checks every block it hands out and frees (freed blocks
+# are filled, their tails guarded) and reports what it finds instead of failing: a run
+# whose report names a damaged, freed or foreign block fails here. "mismatching heap"
+# alone is left out: Wine's own Task Scheduler threads free blocks of another heap of
+# theirs, in every run that reaches the service.
+heap_reports=""
+if [[ "${WINEDEBUG}" == *heap* ]]; then
+  heap_reports="$(grep -E ':(err|warn):heap:' "$work/stderr" | grep -v ': mismatching heap$' || true)"
+fi
+if [ "$rc" -eq 0 ] && [ -n "$heap_reports" ]; then
+  echo "wine-run: Wine's heap checking reported the errors above" >&2
+  rc=1
+fi
 exit "$rc"

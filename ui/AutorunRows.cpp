@@ -37,6 +37,25 @@ int TAutorunRows::FindRow(const std::wstring& target, const std::wstring& from) 
   return found == index_.end() ? -1 : static_cast<int>(found->second);
 }
 
+std::optional<TRowKey> TAutorunRows::KeyOf(int row) const {
+  if (row < 0 || row >= Count()) return std::nullopt;
+  const TAutorunItem& item = rows_[static_cast<size_t>(row)];
+  return TRowKey{item.From, item.Target};
+}
+
+int TAutorunRows::FindByPrefix(std::wstring_view prefix, int start, bool wrap,
+                               TPrefixMatch match) const {
+  const int count = Count();
+  if (prefix.empty() || count == 0) return -1;
+  if (start < 0 || start >= count) start = 0;
+  const int steps = wrap ? count : count - start;
+  for (int step = 0; step < steps; ++step) {
+    const int row = (start + step) % count;
+    if (match(prefix, rows_[static_cast<size_t>(row)].FileName)) return row;
+  }
+  return -1;
+}
+
 bool DescribeNewRow(const TAutorunInfo& entry, const TRowSources& sources, TAutorunItem& row) {
   row.Target = entry.Target;
   row.From = entry.From;

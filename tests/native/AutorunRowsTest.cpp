@@ -2,6 +2,7 @@
 // "All Programs" rebuild, white lists by kind, display names and icons, and removal.
 #include <gtest/gtest.h>
 
+#include "Tavin/Text.h"
 #include "platform/fake/FakePlatform.h"
 #include "tests/support/Bytes.h"
 #include "ui/AutorunRows.h"
@@ -150,6 +151,43 @@ TEST_F(AutorunRowsTest, RowsAreFoundIgnoringCaseButRemovedUnlessTheKeyIsExact) {
   sources.showAll = true;
   rows.Merge({Entry(L"HKCU", RunTarget(L"FOO"), L"FOO", false)}, sources);
   EXPECT_EQ(rows.Count(), 1);
+}
+
+TEST_F(AutorunRowsTest, AnEntryKeepsItsKeyWhileRowsAroundItComeAndGo) {
+  rows.Merge({Entry(L"HKCU", RunTarget(L"Alpha"), L"Alpha", true),
+              Entry(L"HKCU", RunTarget(L"Beta"), L"Beta", true)},
+             sources);
+  const std::optional<TRowKey> beta = rows.KeyOf(1);
+  ASSERT_TRUE(beta.has_value());
+  EXPECT_FALSE(rows.KeyOf(2).has_value());
+  EXPECT_FALSE(rows.KeyOf(-1).has_value());
+  rows.Merge({Entry(L"HKCU", RunTarget(L"Beta"), L"Beta", true)}, sources);
+  EXPECT_EQ(rows.RowOf(*beta), 0) << "the row above went; the entry moved up";
+  rows.Merge({}, sources);
+  EXPECT_EQ(rows.RowOf(*beta), -1);
+}
+
+TEST_F(AutorunRowsTest, TypeAheadFindsTheNextNameThatBeginsWithTheText) {
+  rows.Merge({Entry(L"HKCU", RunTarget(L"Alpha"), L"Alpha", true),
+              Entry(L"HKCU", RunTarget(L"Beta"), L"Beta", true),
+              Entry(L"HKCU", RunTarget(L"alps"), L"alps", true),
+              Entry(L"HKCU", RunTarget(L"Delta"), L"Delta", true)},
+             sources);
+  struct Case {
+    const wchar_t* prefix;
+    int start;
+    bool wrap;
+    int found;
+  } cases[] = {
+      {L"a", 0, true, 0},     {L"A", 1, true, 2},   {L"al", 3, true, 0},  {L"alp", 3, false, -1},
+      {L"alps", 0, true, 2},  {L"d", -1, true, 3},  {L"d", 9, true, 3},   {L"x", 0, true, -1},
+      {L"", 0, true, -1},     {L"Betamax", 0, true, -1},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(rows.FindByPrefix(c.prefix, c.start, c.wrap, StartsTextAscii), c.found)
+        << c.prefix << " from " << c.start;
+  }
+  EXPECT_EQ(TAutorunRows().FindByPrefix(L"a", 0, true, StartsTextAscii), -1);
 }
 
 TEST(EntryLookupPathTest, LowerCasesAToZOnly) {

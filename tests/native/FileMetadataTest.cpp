@@ -2,6 +2,9 @@
 // image collection and cached.
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "Tavin/FileMetadata.h"
 #include "platform/fake/FakePlatform.h"
 #include "tests/support/Bytes.h"
@@ -104,6 +107,22 @@ class IconIndexTest : public ::testing::Test {
   TIconCache cache;
   TImageCollection collection;
 };
+
+TEST_F(IconIndexTest, AListenerTakenOffHearsNoMoreEvenWhenItTakesItselfOff) {
+  std::vector<std::string> heard;
+  const int gone = collection.OnAdded([&heard](int index) { heard.push_back("gone " + std::to_string(index)); });
+  int self = 0;
+  self = collection.OnAdded([&](int index) {
+    heard.push_back("once " + std::to_string(index));
+    collection.RemoveListener(self);
+  });
+  collection.OnAdded([&heard](int index) { heard.push_back("stays " + std::to_string(index)); });
+  collection.RemoveListener(gone);
+  collection.RemoveListener(12345);  // not a listener: nothing happens
+  collection.AddIcon(L"a", "");
+  collection.AddIcon(L"b", "");
+  EXPECT_EQ(heard, (std::vector<std::string>{"once 4", "stays 4", "stays 5"}));
+}
 
 TEST_F(IconIndexTest, ExtractsOncePerTextAndAppendsAfterTheBuiltInImages) {
   int announced = -1;

@@ -42,9 +42,8 @@ int MetricForDpi(int index, UINT dpi) {
   static const auto forDpi = reinterpret_cast<ForDpiFn>(reinterpret_cast<void*>(
       ::GetProcAddress(::GetModuleHandleW(L"user32.dll"), "GetSystemMetricsForDpi")));
   if (forDpi) return forDpi(index, dpi);
-  HDC screen = ::GetDC(nullptr);
-  const int systemDpi = screen ? ::GetDeviceCaps(screen, LOGPIXELSY) : 96;
-  if (screen) ::ReleaseDC(nullptr, screen);
+  const TWindowDc screen(nullptr);
+  const int systemDpi = screen ? ::GetDeviceCaps(screen.get(), LOGPIXELSY) : 96;
   return ::MulDiv(::GetSystemMetrics(index), static_cast<int>(dpi), systemDpi > 0 ? systemDpi : 96);
 }
 
@@ -265,11 +264,9 @@ int TUpdateDialogForm::ShowModal() {
 }
 
 void TUpdateDialogForm::Paint() {
-  PAINTSTRUCT paint{};
-  HDC dc = ::BeginPaint(Handle(), &paint);
+  const TPaintDc paint(Handle());
   HICON icon = icon_ ? icon_.get() : ::LoadIconW(nullptr, IDI_WARNING);
-  ::DrawIconEx(dc, iconAt_.x, iconAt_.y, icon, iconSize_, iconSize_, 0, nullptr, DI_NORMAL);
-  ::EndPaint(Handle(), &paint);
+  ::DrawIconEx(paint.get(), iconAt_.x, iconAt_.y, icon, iconSize_, iconSize_, 0, nullptr, DI_NORMAL);
 }
 
 LRESULT TUpdateDialogForm::FormMessage(UINT message, WPARAM wParam, LPARAM lParam) {
