@@ -9,7 +9,8 @@ starts the program with one reply and looks at what the window shows:
 
   held      the list stays empty while the server holds the reply and fills after it with
             the rows merged; a second start exits at once; F5 reads the system again; a
-            double click opens the lookup page, the logo the program page
+            double click opens the lookup page (one percent-encoded address, also for a
+            name with quotes and blanks), the logo the program page
   other     replies that are a JSON array, a JSON string or HTML merge nothing
   no        an offered update declined with the notice's hold box ticked: the hold request
             reaches the server, nothing opens, the list fills
@@ -52,6 +53,10 @@ KEEPER = ("Keeper", "HKCU")
 DISCORD = ("Discord", "FILE")
 HELPER = ("Helper", "FILE")
 FRESH = ("Fresh", "HKCU")
+# A name anyone may give a Run value: quotes and blanks that would take the browser's
+# command line apart if the lookup address carried them as they are.
+SWITCHY_NAME = 'x" --some-switch "y'
+SWITCHY = (SWITCHY_NAME, "HKCU")
 ALL_OURS = [FOOBAR, KEEPER, DISCORD, HELPER, FRESH]
 
 MERGING_ROWS = {"file_white": ["Discord.exe*"], "name_white": ["Foo"],
@@ -194,6 +199,12 @@ def case_held(checks, run, options, work):
             run.desktop.probe("dblclick-row", rows.index(HELPER))
             checks.equal(run.browser.wait_for(1), [f"{options.lookup_url}/entry/file/helper.cmd"],
                          "a double click on Helper opens its lookup page")
+        if checks.expect(SWITCHY in rows, f"a row for the Run value {SWITCHY_NAME!r}"):
+            run.browser.clear()
+            run.desktop.probe("dblclick-row", rows.index(SWITCHY))
+            checks.equal(run.browser.wait_for(1),
+                         [f"{options.lookup_url}/entry/hkcu/x%22%20--some-switch%20%22y"],
+                         "its lookup page is one percent-encoded address")
         run.browser.clear()
         client_width = run.main["window"]["client"][2]
         # The logo, 112 x 50, sits 3 pixels into the 120 pixels at the header's right end.
@@ -396,6 +407,7 @@ def prepare(prefix, browser):
     values = [
         ("HKCU", RUN, "FooBar", "sz", f"{APPS}\\FooBar.exe"),
         ("HKCU", RUN, "Keeper", "sz", f'"{APPS}\\Keeper.exe" /background'),
+        ("HKCU", RUN, SWITCHY_NAME, "sz", f"{APPS}\\Keeper.exe"),
         browser.registry_value(),
     ]
     files = {

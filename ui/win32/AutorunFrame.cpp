@@ -9,6 +9,7 @@
 #include "Lib/CatalogueFormat.h"
 #include "ServerAddresses.h"
 #include "Tavin/Translate.h"
+#include "Tavin/Update.h"
 #include "ui/TranslateComponent.h"
 
 namespace {
@@ -196,7 +197,9 @@ void TFrmAutorun::ListAutorunDblClick() {
   const int row = FocusedRow();
   if (row < 0) return;
   const TAutorunItem& item = rows_.Row(row);
-  ShellOpen(std::wstring(kLookupServer) + EntryLookupPath(item.From, item.Target));
+  // The name is anyone's to choose and the shell runs elevated here: only an address
+  // that is one clean web link is handed on.
+  (void)OpenLink(std::wstring(kLookupServer) + EntryLookupPath(item.From, item.Target));
 }
 
 void TFrmAutorun::ListAutorunKeyDown(WORD key) {
