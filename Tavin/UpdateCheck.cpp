@@ -101,12 +101,14 @@ std::shared_ptr<TUpdateCheck> CheckUpdate(const std::wstring& url, TUpdateProc p
 }
 
 void HandleReply(const std::wstring& data, const TUpdateProc& proc, IUpdateUi& ui) {
-  const std::wstring updateLink = UnescapeText(ExtractBetween(data, L"\"update\":\"", L"\""));
+  const std::wstring updateLink = UnescapeValue(ExtractBetween(data, L"\"update\":\"", L"\""));
   bool flag = false;
-  // Yes only counts when the link really went to the browser; a link that is not a web
-  // address is refused, and the program must not close for an update that never opened.
-  if (!updateLink.empty() && ui.UpdateDialog(data)) flag = OpenLink(updateLink);
-  const std::wstring statusLink = UnescapeText(ExtractBetween(data, L"\"notify\":\"", L"\""));
+  // The dialog is only offered for a link the browser will really get: a link that is
+  // not a clean web address would be refused after the user said Yes. And Yes only
+  // counts when the link went to the browser, so the program never closes for an
+  // update that never opened.
+  if (IsWebLink(updateLink) && ui.UpdateDialog(data)) flag = OpenLink(updateLink);
+  const std::wstring statusLink = UnescapeValue(ExtractBetween(data, L"\"notify\":\"", L"\""));
   if (!statusLink.empty()) ui.ShowUpdateStatus(statusLink);
   if (proc) proc(flag, data);
 }

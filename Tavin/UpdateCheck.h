@@ -59,6 +59,5 @@ class TUpdateCheck {
 std::shared_ptr<TUpdateCheck> CheckUpdate(const std::wstring& url, TUpdateProc proc, int offset,
                                           const TUpdateHost& host);
 
-// The reply step. Throws ConvertError from a bad escape in the links, which ends the
-// step where it stands.
+// The reply step. A link with a bad escape is empty; the callback always runs.
 void HandleReply(const std::wstring& data, const TUpdateProc& proc, IUpdateUi& ui);

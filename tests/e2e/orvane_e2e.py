@@ -20,6 +20,8 @@ starts the program with one reply and looks at what the window shows:
   close     closing the window while the request is being retried ends the program
   korean    under a Korean user locale: the request's language, the dialog's and the
             window's texts
+  huge      a reply of a million rows per white list: the list fills all the same (the
+            rows past the first 100,000 of an array count for nothing); prints the time
   offline   (on its own, it takes a minute) nothing listens: the list comes only after
             every attempt and its pause, filtered by the built-in lists alone
 
@@ -396,9 +398,31 @@ def case_korean(checks, run, options, work):
         run.close()
 
 
+def case_huge(checks, run, options, work):
+    """A reply of a million rows in each white list: the list still fills, filtered as
+    before, and the time from the request to the filled list is printed."""
+    rows = [f"~{i}" for i in range(1_000_000)]
+    reply = json.dumps({"name_white": rows + ["Foo"], "file_white": rows + ["Discord.exe*"]},
+                       separators=(",", ":"))
+    with StandInServer(options.server, work, options.port, reply) as server:
+        run.start()
+        server.wait_for_request()
+        asked = time.monotonic()
+        filled = run.desktop.probe("wait", "rows", HANG_SECONDS * 1000)["wait:rows"]
+        took = time.monotonic() - asked
+        print(f"   {len(reply) / 2**20:.1f} MiB reply: the list filled {took:.1f} s after "
+              f"the request reached the server", flush=True)
+        if checks.expect(filled is not None, "the list fills after a reply of a million rows"):
+            # Only the first 100,000 rows of an array count: Foo and Discord.exe* come
+            # after them and hide nothing.
+            shown(checks, run.settled_rows(), [FOOBAR, KEEPER, DISCORD, HELPER], [],
+                  "after a reply of a million rows")
+        run.close()
+
+
 CASES = {"held": case_held, "other": case_other, "no": case_no, "yes": case_yes,
          "notify": case_notify, "close": case_close, "korean": case_korean,
-         "offline": case_offline}
+         "offline": case_offline, "huge": case_huge}
 
 
 def prepare(prefix, browser):
@@ -426,7 +450,7 @@ def main():
         parser.add_argument(name, type=Path, required=True)
     for name in ("--init-url", "--lookup-url", "--link-url"):
         parser.add_argument(name, required=True)
-    parser.add_argument("--cases", default="held,other,no,yes,notify,close,korean")
+    parser.add_argument("--cases", default="held,other,no,yes,notify,close,korean,huge")
     parser.add_argument("--locales", type=Path, required=True,
                         help="the locales compiled into the build (LOCPATH)")
     parser.add_argument("--name", default="e2e-orvane")

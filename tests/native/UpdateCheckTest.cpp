@@ -107,7 +107,10 @@ TEST_F(UpdateCheckTest, WhatTheCallbackReceives) {
       // A link that is no web address is never opened, and the program must not close
       // for an update that never started.
       {"an update link that is a local program", {FakeHttpResponse::Ok(R"({"update":"C:\\Windows\\calc.exe"})")},
-       true, 1, 0, false, LR"({"update":"C:\\Windows\\calc.exe"})", 1, {}, {}},
+       true, 1, 0, false, LR"({"update":"C:\\Windows\\calc.exe"})", 0, {}, {}},
+      // The dialog would offer what cannot be opened: it is not shown at all.
+      {"an update link with a blank", {FakeHttpResponse::Ok(R"({"update":"https://x.test/a b"})")},
+       true, 1, 0, false, LR"({"update":"https://x.test/a b"})", 0, {}, {}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.situation);
@@ -208,15 +211,20 @@ TEST_F(UpdateCheckTest, AReplyThatArrivesAfterTheWindowIsGoneRunsNothing) {
   EXPECT_TRUE(calls.empty());
 }
 
-TEST_F(UpdateCheckTest, AConversionErrorEndsTheReplyStepWhereItStands) {
+// A bad escape only empties the value it is in: the other link still works and the
+// callback always comes, so the list is always filled.
+TEST_F(UpdateCheckTest, AConversionErrorEmptiesItsValueAndTheReplyStepGoesOn) {
   struct Case {
     const char* where;
     std::string reply;
-    int dialogs;  // shown before the error was met
+    int dialogs;
+    std::vector<std::wstring> statusLinks;
   };
   const Case cases[] = {
-      {"in the update link", R"({"update":"https://x.test/\u00G1","notify":"https://n.test/"})", 0},
-      {"at the end of the notify link", R"({"update":"https://x.test/","notify":"https://n.test/\u"})", 1},
+      {"in the update link", R"({"update":"https://x.test/\u00G1","notify":"https://n.test/"})", 0,
+       {L"https://n.test/"}},
+      {"at the end of the notify link", R"({"update":"https://x.test/","notify":"https://n.test/\u"})", 1,
+       {}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.where);
@@ -225,13 +233,14 @@ TEST_F(UpdateCheckTest, AConversionErrorEndsTheReplyStepWhereItStands) {
     local.http.Script(FakeHttpResponse::Ok(c.reply));
     auto localUi = std::make_shared<RecordingUpdateUi>();
     auto localDispatcher = std::make_shared<TQueueDispatcher>();
-    bool called = false;
+    std::vector<std::wstring> received;
     auto check = CheckUpdate(
-        kUrl, [&](bool, const std::wstring&) { called = true; }, 10, {localDispatcher, localUi});
+        kUrl, [&](bool, const std::wstring& text) { received.push_back(text); }, 10,
+        {localDispatcher, localUi});
     localDispatcher->ServeUntil([&check] { return check->Finished(); });
     EXPECT_EQ(localUi->dialogs.size(), static_cast<size_t>(c.dialogs));
-    EXPECT_TRUE(localUi->statusLinks.empty());
-    EXPECT_FALSE(called);
+    EXPECT_EQ(localUi->statusLinks, c.statusLinks);
+    EXPECT_EQ(received, std::vector<std::wstring>{Utf8ToWide(c.reply)});
     EXPECT_EQ(local.http.Calls().size(), 1u) << "a bad reply is not retried";
   }
 }
