@@ -13,7 +13,7 @@ struct TUpdateTaskState {
   TUpdateProc proc;
   TUpdateHost host;
   std::wstring data;
-  std::atomic<bool> stop{false};
+  StopSignal stop;
   HttpAbort abort;
 
   mutable std::mutex mutex;
@@ -23,14 +23,8 @@ struct TUpdateTaskState {
 
 namespace {
 
-// False when the task was asked to stop, checked before every step's sleep.
-bool Pause(TUpdateTaskState& state) {
-  for (int step = 0; step < kPauseSteps; ++step) {
-    if (state.stop) return false;
-    PlatformProcess().Sleep(kPauseStepMilliseconds);
-  }
-  return true;
-}
+// False when the task was asked to stop, before or during the pause.
+bool Pause(TUpdateTaskState& state) { return !PlatformProcess().Pause(state.stop, kPauseMilliseconds); }
 
 void RunTask(const std::shared_ptr<TUpdateTaskState>& state) {
   try {
@@ -45,14 +39,14 @@ void RunTask(const std::shared_ptr<TUpdateTaskState>& state) {
     }
     // A stop that came while the last request was answered still holds: the window
     // that asked for it may be gone by the time the hand-over would run.
-    if (!stopped && !state->stop) {
+    if (!stopped && !state->stop.Stopped()) {
       (void)state->host.dispatcher->Send([&state] {
         HandleReply(state->data, state->proc, *state->host.ui);
       });
     }
   } catch (...) {
-    // A conversion error in the reply step, or anything else: the task just ends. No
-    // exception may leave a thread.
+    // Nothing the reply step does is expected to throw; should anything, the task just
+    // ends. No exception may leave a thread.
   }
   {
     std::lock_guard lock(state->mutex);
@@ -65,7 +59,7 @@ void RunTask(const std::shared_ptr<TUpdateTaskState>& state) {
 }  // namespace
 
 void TUpdateCheck::Stop() {
-  state_->stop = true;
+  state_->stop.Stop();
   state_->abort.Abort();
 }
 
