@@ -38,8 +38,9 @@ bool ApplyUserProxy(HINTERNET request, const std::wstring& url) {
       options.dwAutoDetectFlags = WINHTTP_AUTO_DETECT_TYPE_DHCP | WINHTTP_AUTO_DETECT_TYPE_DNS_A;
     }
     options.fAutoLogonIfChallenged = TRUE;
-    // The script is fetched and run on a synchronous session of its own, under the same
-    // time-outs as the request; the attempt's overall limit starts after it.
+    // The script is fetched and run on a synchronous session of its own, under the
+    // request's step time-outs. The call blocks and no abort reaches it: only systems
+    // before Windows 8.1 with detection or a script turned on take this path.
     UniqueInternet resolver(::WinHttpOpen(nullptr, WINHTTP_ACCESS_TYPE_NO_PROXY, WINHTTP_NO_PROXY_NAME,
                                           WINHTTP_NO_PROXY_BYPASS, 0));
     if (resolver && ::WinHttpSetTimeouts(resolver.get(), 0, kHttpStepTimeoutMilliseconds,
