@@ -24,6 +24,7 @@
 #include "Tavin/Update.h"
 #include "Tavin/UpdateText.h"
 #include "platform/fake/FakeHttp.h"
+#include "platform/Utf8.h"
 #include "platform/fake/FakeShell.h"
 #include "tests/windows/WineTest.h"
 #include "ui/win32/Application.h"
