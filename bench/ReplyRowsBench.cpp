@@ -66,7 +66,7 @@ void BM_ReplyToFilledList(benchmark::State& state) {
     rows.Merge(catalogue, TRowSources{&fileWhite, &nameWhite, nullptr, nullptr, true});
     benchmark::DoNotOptimize(rows.Count());
   }
-  state.counters["reply_MiB"] = static_cast<double>(reply.size()) / (1024.0 * 1024.0);
+  state.counters["reply_MiB"] = static_cast<double>(WideToUtf8(reply).size()) / (1024.0 * 1024.0);
 }
 
 }  // namespace
