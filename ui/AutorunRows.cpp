@@ -3,6 +3,7 @@
 #include <unordered_set>
 
 #include "Tavin/Text.h"
+#include "platform/Utf8.h"
 
 namespace {
 
@@ -14,6 +15,27 @@ std::wstring ProductNameOr(const TAutorunInfo& entry) {
   GetVersionStrings(entry.FileName, {L"ProductName"}, strings);
   const auto found = strings.find(L"ProductName");
   return (found != strings.end() && !found->second.empty()) ? found->second : entry.Caption;
+}
+
+// RFC 3986's unreserved characters and the segment separator stand as they are; every
+// other byte of the UTF-8 text becomes %XX. What is left cannot end the address, start
+// another argument on a command line or change its meaning.
+std::wstring PercentEncodePath(std::wstring_view text) {
+  static constexpr wchar_t kHex[] = L"0123456789ABCDEF";
+  std::wstring encoded;
+  for (const char byte : WideToUtf8(text)) {
+    const auto b = static_cast<unsigned char>(byte);
+    const bool plain = (b >= 'a' && b <= 'z') || (b >= 'A' && b <= 'Z') || (b >= '0' && b <= '9') ||
+                       b == '-' || b == '.' || b == '_' || b == '~' || b == '/';
+    if (plain) {
+      encoded += static_cast<wchar_t>(b);
+    } else {
+      encoded += L'%';
+      encoded += kHex[b >> 4];
+      encoded += kHex[b & 0xF];
+    }
+  }
+  return encoded;
 }
 
 }  // namespace
@@ -107,5 +129,5 @@ void TAutorunRows::Merge(const TAutorunList& catalogue, const TRowSources& sourc
 }
 
 std::wstring EntryLookupPath(const std::wstring& from, const std::wstring& target) {
-  return L"/entry/" + LowerCaseAscii(from + L"/" + FileNamePart(target));
+  return L"/entry/" + PercentEncodePath(LowerCaseAscii(from + L"/" + FileNamePart(target)));
 }

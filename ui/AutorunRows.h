@@ -86,5 +86,6 @@ class TAutorunRows {
 bool DescribeNewRow(const TAutorunInfo& entry, const TRowSources& sources, TAutorunItem& row);
 
 // The entry lookup page's path for a row: "/entry/" + from + "/" + the file-name part of
-// target, with A-Z lower-cased and nothing else changed.
+// target, with A-Z lower-cased, then percent-encoded from UTF-8 except for the
+// unreserved characters and "/".
 std::wstring EntryLookupPath(const std::wstring& from, const std::wstring& target);

@@ -12,6 +12,7 @@
 #include "Lib/CatalogueFormat.h"
 #include "ServerAddresses.h"
 #include "Tavin/Translate.h"
+#include "Tavin/Update.h"
 #include "ui/TranslateComponent.h"
 #include "ui/win32/Fonts.h"
 
@@ -369,8 +370,10 @@ void TFrmAutorun::ListAutorunDblClick() {
   const int row = FocusedRow();
   if (row < 0) return;
   const TAutorunItem& item = rows_.Row(row);
-  ShellOpen(std::wstring(kLookupServer) + EntryLookupPath(item.From, item.Target),
-            ::GetAncestor(Handle(), GA_ROOT));
+  // The name is anyone's to choose and the shell runs elevated here: only an address
+  // that is one clean web link is handed on.
+  const std::wstring link = std::wstring(kLookupServer) + EntryLookupPath(item.From, item.Target);
+  if (IsWebLink(link)) ShellOpen(link, ::GetAncestor(Handle(), GA_ROOT));
 }
 
 void TFrmAutorun::ListAutorunKeyDown(WORD key) {
