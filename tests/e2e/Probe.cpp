@@ -15,6 +15,7 @@
 //                    its configured type and start type (Wine's sc.exe creates services
 //                    but has no "qc" to read their configuration back)
 //   set ROOT\PATH NAME TEXT   writes a REG_SZ value (64-bit view), creating the key
+//   delete ROOT\PATH NAME     deletes a value (64-bit view); false when it was not there
 //
 // Window requests, for orvane.exe running in the same prefix (HWND in decimal):
 //
@@ -26,7 +27,8 @@
 //                      main    the main window: a visible top-level window of class
 //                              OrvaneForm that holds a list view (answered as a tree)
 //                      dialog  a visible top-level window of the main window's process
-//                              other than the main window (answered as a tree)
+//                              other than the main window, a popup menu too
+//                              (answered as a tree)
 //                      rows    the main list with at least one row (answered as rows)
 //                      nodialog  the main window without such a dialog (true)
 //                      gone    no window of class OrvaneForm left (answered as true)
@@ -36,8 +38,13 @@
 //   click HWND       a button gets BM_CLICK; any other control a left click in its middle
 //   click-at HWND X Y   a left click at client point X,Y of HWND, sent to the deepest
 //                    visible child window under it
+//   click-row N      a left click on row N of the main list, as the mouse gives it
 //   dblclick-row N   a double click on row N of the main list, as the mouse gives it
+//   rclick-row N     a right click on row N of the main list, as the mouse gives it
+//   selected         the main list's selected and focused rows (LVM_GETNEXTITEM with
+//                    LVNI_SELECTED and LVNI_FOCUSED), -1 for none; null without a list
 //   keypress HWND VK a key press (down and up) of virtual key VK
+//   char HWND CODE   WM_CHAR with character CODE, as a typed letter reaches a window
 //   close HWND       posts WM_CLOSE
 //   sleep MS         waits
 //
@@ -277,6 +284,21 @@ std::string SetValue(const std::wstring& path, const std::wstring& name, const s
   const LSTATUS status =
       RegSetValueExW(key, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
                      static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
+  RegCloseKey(key);
+  return status == ERROR_SUCCESS ? "true" : "false";
+}
+
+std::string DeleteValue(const std::wstring& path, const std::wstring& name) {
+  const size_t slash = path.find(L'\\');
+  const std::wstring rootName = path.substr(0, slash);
+  HKEY root = rootName == L"HKLM" ? HKEY_LOCAL_MACHINE : rootName == L"HKCU" ? HKEY_CURRENT_USER
+                                                                            : nullptr;
+  if (root == nullptr || slash == std::wstring::npos) return "false";
+  HKEY key = nullptr;
+  if (RegOpenKeyExW(root, path.c_str() + slash + 1, 0, KEY_SET_VALUE | KEY_WOW64_64KEY, &key) !=
+      ERROR_SUCCESS)
+    return "false";
+  const LSTATUS status = RegDeleteValueW(key, name.c_str());
   RegCloseKey(key);
   return status == ERROR_SUCCESS ? "true" : "false";
 }
@@ -541,10 +563,13 @@ std::string ClickAt(HWND window, int x, int y) {
   return Json(ClassOf(window));
 }
 
-std::string DoubleClickRow(int row) {
+HWND MainList() {
   HWND main = MainWindow();
-  HWND list = main ? ListOf(main) : nullptr;
-  if (list == nullptr) return "false";
+  return main ? ListOf(main) : nullptr;
+}
+
+// The middle of row N's label in the list's client coordinates, asked of the list itself.
+bool RowPoint(HWND list, int row, POINT& point) {
   RemoteBuffer remote(list, sizeof(RECT));
   RECT rect{};
   rect.left = LVIR_LABEL;
@@ -554,9 +579,39 @@ std::string DoubleClickRow(int row) {
                            reinterpret_cast<LPARAM>(remote.At(0)), SMTO_ABORTIFHUNG,
                            kAnswerTimeoutMs, &found) ||
       !found || !remote.Read(0, &rect, sizeof rect))
-    return "false";
-  PostClick(list, rect.left + 4, (rect.top + rect.bottom) / 2, true);
+    return false;
+  point = {rect.left + 4, (rect.top + rect.bottom) / 2};
+  return true;
+}
+
+enum class RowClick { kLeft, kDouble, kRight };
+
+std::string ClickRow(int row, RowClick how) {
+  HWND list = MainList();
+  POINT point{};
+  if (list == nullptr || !RowPoint(list, row, point)) return "false";
+  if (how == RowClick::kRight) {
+    PostMessageW(list, WM_MOUSEMOVE, 0, Point(point.x, point.y));
+    PostMessageW(list, WM_RBUTTONDOWN, MK_RBUTTON, Point(point.x, point.y));
+    PostMessageW(list, WM_RBUTTONUP, 0, Point(point.x, point.y));
+  } else {
+    PostClick(list, point.x, point.y, how == RowClick::kDouble);
+  }
   return "true";
+}
+
+std::string Selected() {
+  HWND list = MainList();
+  if (list == nullptr) return "null";
+  DWORD_PTR selected = 0;
+  DWORD_PTR focused = 0;
+  if (!SendMessageTimeoutW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED,
+                           SMTO_ABORTIFHUNG, kAnswerTimeoutMs, &selected) ||
+      !SendMessageTimeoutW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED,
+                           SMTO_ABORTIFHUNG, kAnswerTimeoutMs, &focused))
+    return "null";
+  return "{\"selected\": " + std::to_string(static_cast<int>(selected)) +
+         ", \"focused\": " + std::to_string(static_cast<int>(focused)) + "}";
 }
 
 std::string PressKey(HWND window, int key) {
@@ -564,6 +619,12 @@ std::string PressKey(HWND window, int key) {
   const UINT scan = MapVirtualKeyW(static_cast<UINT>(key), MAPVK_VK_TO_VSC);
   PostMessageW(window, WM_KEYDOWN, static_cast<WPARAM>(key), 1 | (scan << 16));
   PostMessageW(window, WM_KEYUP, static_cast<WPARAM>(key), 1 | (scan << 16) | 0xC0000000u);
+  return "true";
+}
+
+std::string PostChar(HWND window, int code) {
+  if (!IsWindow(window)) return "false";
+  PostMessageW(window, WM_CHAR, static_cast<WPARAM>(code), 1);
   return "true";
 }
 
@@ -616,26 +677,37 @@ int wmain(int argc, wchar_t** argv) {
       const std::wstring path = argv[++i];
       const std::wstring name = argv[++i];
       out += Json(L"set:" + path + L"\\" + name) + ": " + SetValue(path, name, argv[++i]);
+    } else if (request == L"delete" && i + 2 < argc) {
+      const std::wstring path = argv[++i];
+      const std::wstring name = argv[++i];
+      out += Json(L"delete:" + path + L"\\" + name) + ": " + DeleteValue(path, name);
     } else if (request == L"windows") {
       out += "\"windows\": " + Windows();
     } else if (request == L"rows") {
       out += "\"rows\": " + Rows();
-    } else if ((request == L"wait" || request == L"keypress") && i + 2 < argc) {
+    } else if (request == L"selected") {
+      out += "\"selected\": " + Selected();
+    } else if ((request == L"wait" || request == L"keypress" || request == L"char") &&
+               i + 2 < argc) {
       const std::wstring first = argv[++i];
       const std::wstring second = argv[++i];
       const int number = _wtoi(second.c_str());
       out += Json(request + L":" + first) + ": " +
-             (request == L"wait" ? Wait(first, static_cast<DWORD>(number))
-                                 : PressKey(HandleFrom(first), number));
+             (request == L"wait"       ? Wait(first, static_cast<DWORD>(number))
+              : request == L"keypress" ? PressKey(HandleFrom(first), number)
+                                       : PostChar(HandleFrom(first), number));
     } else if ((request == L"tree" || request == L"click" || request == L"close" ||
-                request == L"dblclick-row" || request == L"sleep") &&
+                request == L"click-row" || request == L"dblclick-row" ||
+                request == L"rclick-row" || request == L"sleep") &&
                i + 1 < argc) {
       const std::wstring what = argv[++i];
       std::string answer = "true";
       if (request == L"tree") answer = Tree(HandleFrom(what));
       if (request == L"click") answer = Click(HandleFrom(what));
       if (request == L"close") answer = PostMessageW(HandleFrom(what), WM_CLOSE, 0, 0) ? "true" : "false";
-      if (request == L"dblclick-row") answer = DoubleClickRow(_wtoi(what.c_str()));
+      if (request == L"click-row") answer = ClickRow(_wtoi(what.c_str()), RowClick::kLeft);
+      if (request == L"dblclick-row") answer = ClickRow(_wtoi(what.c_str()), RowClick::kDouble);
+      if (request == L"rclick-row") answer = ClickRow(_wtoi(what.c_str()), RowClick::kRight);
       if (request == L"sleep") Sleep(static_cast<DWORD>(_wtoi(what.c_str())));
       out += Json(request + L":" + what) + ": " + answer;
     } else if (request == L"click-at" && i + 3 < argc) {

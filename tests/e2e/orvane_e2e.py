@@ -22,6 +22,10 @@ starts the program with one reply and looks at what the window shows:
             window's texts
   huge      a reply of a million rows in a white list: the list fills all the same (the
             rows past the first 100,000 of an array count for nothing); prints the time
+  selection the selection belongs to an entry: a letter selects the first row that begins
+            with it; a right click selects its row and the button then switches that entry;
+            a row removed above the selection by F5 leaves the same entry selected and
+            focused, and the selected entry's own removal leaves nothing selected
   offline   (on its own, it takes a minute) nothing listens: the list comes only after
             every attempt and its pause, filtered by the built-in lists alone
 
@@ -46,7 +50,9 @@ from orvanec_e2e import Checks  # noqa: E402
 
 RUN = r"Software\Microsoft\Windows\CurrentVersion\Run"
 APPS = r"C:\e2e\apps"
+APPROVED_RUN = r"Software\Microsoft\Windows\CurrentVersion\Explorer\StartupApproved\Run"
 VK_F5 = 116
+VK_ESCAPE = 27
 
 # The rows the entries below give, as (column 0, column 1): their files carry no version
 # data, so a Run value shows its name and a startup file its name without extension.
@@ -59,6 +65,9 @@ FRESH = ("Fresh", "HKCU")
 # command line apart if the lookup address carried them as they are.
 SWITCHY_NAME = 'x" --some-switch "y'
 SWITCHY = (SWITCHY_NAME, "HKCU")
+# Run values the selection case adds, each with its own program so that each is an entry
+# of its own (an entry's key is where it comes from and what it starts).
+SELECTION_VALUES = ["Able", "Baker", "Cedar"]
 ALL_OURS = [FOOBAR, KEEPER, DISCORD, HELPER, FRESH]
 
 MERGING_ROWS = {"file_white": ["Discord.exe*"], "name_white": ["Foo"],
@@ -427,11 +436,98 @@ def case_huge(checks, run, options, work):
             shown(checks, run.settled_rows(), [FOOBAR, KEEPER, HELPER], [DISCORD],
                   "after a reply of a million rows")
         run.close()
+def case_selection(checks, run, options, work):
+    """Selection, type-ahead, right click and refresh through the list's own messages."""
+    for name in SELECTION_VALUES:
+        run.desktop.probe("set", f"HKCU\\{RUN}", name, f"{APPS}\\{name}.exe")
+    with StandInServer(options.server, work, options.port, "{}"):
+        run.start()
+        rows = run.settled_rows()
+        entries = [(name, "HKCU") for name in SELECTION_VALUES]
+        shown(checks, rows, entries + [KEEPER, HELPER], [], "with the added values")
+        if not all(entry in rows for entry in entries + [KEEPER]):
+            raise Abort
+        list_hwnd = run.list_hwnd()
+
+        def selected():
+            state = run.desktop.probe("selected")["selected"]
+            return state["selected"], state["focused"]
+
+        def refreshed(gone):
+            """F5, then the rows once the removed entry has left them."""
+            run.desktop.probe("keypress", list_hwnd, VK_F5)
+            deadline = time.monotonic() + HANG_SECONDS
+            now = rows
+            while gone in now and time.monotonic() < deadline:
+                now = [tuple(r) for r in run.desktop.probe("sleep", 300, "rows")["rows"]]
+            checks.expect(gone not in now, f"F5 removes the row of {gone}")
+            return run.settled_rows()
+
+        checks.section("selection: a typed letter selects the first row that begins with it")
+        keeper = rows.index(KEEPER)
+        checks.expect(keeper > 0 and not any(r[0].lower().startswith("k") for r in rows[:keeper]),
+                      f"Keeper is the first row with a K and not row 0: {rows}")
+        run.desktop.probe("char", list_hwnd, ord("k"), "sleep", 300)
+        checks.equal(selected(), (keeper, keeper), "selected and focused rows after typing k")
+
+        checks.section("selection: a right click selects its row; the button switches it")
+        able = rows.index(entries[0])
+        run.desktop.probe("rclick-row", able)
+        menu = run.desktop.probe("wait", "dialog", HANG_SECONDS * 1000)["wait:dialog"]
+        if checks.expect(menu is not None, "the right click opens the menu"):
+            run.desktop.probe("keypress", menu["window"]["hwnd"], VK_ESCAPE)
+            checks.equal(run.desktop.probe("wait", "nodialog", HANG_SECONDS * 1000)
+                         ["wait:nodialog"], True, "Escape closes the menu")
+        checks.equal(selected(), (able, able), "selected and focused rows after the right click")
+        tree = run.tree()
+        button = next((c for c in tree["children"] if c["text"] == "Disable"), None)
+        if not checks.expect(button is not None, "the switch button says Disable: "
+                             f"{[(c['class'], c['text']) for c in tree['children']]}"):
+            raise Abort
+        run.desktop.probe("click", button["hwnd"])
+        deadline = time.monotonic() + HANG_SECONDS
+        while time.monotonic() < deadline:
+            approved = run.desktop.probe("sleep", 300, "key", f"HKCU\\{APPROVED_RUN}")[
+                f"key:HKCU\\{APPROVED_RUN}"] or []
+            records = {value["name"]: value["hex"] for value in approved}
+            if "Able" in records:
+                break
+        checks.expect(records.get("Able", "").startswith("03"),
+                      f"Able, the right-clicked entry, is disabled: {records}")
+        checks.expect("Keeper" not in records or records["Keeper"].startswith("02"),
+                      f"Keeper, selected before the right click, is not: {records}")
+        rows = run.settled_rows()
+        checks.equal(selected(), (rows.index(entries[0]),) * 2,
+                     "the switched entry stays selected after its refresh")
+
+        # F5 reads every entry anew, and a disabled one comes back only with the check box
+        # ticked: Able's row goes with Baker's, both above Cedar.
+        checks.section("selection: F5 without the rows above keeps the selected entry")
+        cedar, baker = entries[2], entries[1]
+        checks.expect(rows.index(entries[0]) < rows.index(baker) < rows.index(cedar),
+                      f"Able and Baker are above Cedar: {rows}")
+        run.desktop.probe("click-row", rows.index(cedar), "sleep", 300)
+        checks.equal(selected(), (rows.index(cedar),) * 2, "Cedar selected by a click")
+        run.desktop.probe("delete", f"HKCU\\{RUN}", "Baker")
+        rows = refreshed(baker)
+        checks.equal(rows.count(entries[0]), 0, "Able, disabled, has no row after F5")
+        if checks.expect(cedar in rows, f"Cedar's row after F5: {rows}"):
+            checks.equal(selected(), (rows.index(cedar),) * 2,
+                         "Cedar is still the selected and focused row")
+
+        checks.section("selection: F5 without the selected entry leaves nothing selected")
+        run.desktop.probe("delete", f"HKCU\\{RUN}", "Cedar")
+        refreshed(cedar)
+        checks.equal(selected(), (-1, -1), "no row is selected or focused once Cedar is gone")
+        run.close()
+    for name in SELECTION_VALUES:
+        run.desktop.probe("delete", f"HKCU\\{RUN}", name, "delete", f"HKCU\\{APPROVED_RUN}", name)
 
 
 CASES = {"held": case_held, "other": case_other, "no": case_no, "yes": case_yes,
          "notify": case_notify, "close": case_close, "korean": case_korean,
-         "offline": case_offline, "huge": case_huge}
+         "offline": case_offline, "huge": case_huge,
+         "selection": case_selection}
 
 
 def prepare(prefix, browser):
@@ -447,6 +543,7 @@ def prepare(prefix, browser):
         f"{APPS}\\FooBar.exe": b"MZ",
         f"{APPS}\\Keeper.exe": b"MZ",
         f"{APPS}\\Fresh.exe": b"MZ",
+        **{f"{APPS}\\{name}.exe": b"MZ" for name in SELECTION_VALUES},
         f"{startup}\\Discord.exe": b"MZ",
         f"{startup}\\Helper.cmd": b"@echo off\r\n",
     }
@@ -459,7 +556,7 @@ def main():
         parser.add_argument(name, type=Path, required=True)
     for name in ("--init-url", "--lookup-url", "--link-url"):
         parser.add_argument(name, required=True)
-    parser.add_argument("--cases", default="held,other,no,yes,notify,close,korean,huge")
+    parser.add_argument("--cases", default="held,other,no,yes,notify,close,korean,huge,selection")
     parser.add_argument("--locales", type=Path, required=True,
                         help="the locales compiled into the build (LOCPATH)")
     parser.add_argument("--name", default="e2e-orvane")
