@@ -59,6 +59,10 @@ void LoadTextResource(FilterList& list, const std::wstring& name) {
 }
 
 bool MatchesList(const FilterList& list, const std::wstring& text, bool fileMode) {
+  return MatchingRow(list, text, fileMode) != nullptr;
+}
+
+const std::wstring* MatchingRow(const FilterList& list, const std::wstring& text, bool fileMode) {
   const std::wstring fileName = fileMode ? ExtractFileName(text) : std::wstring();
   std::wstring upperText;  // made on the first path fragment
   for (const std::wstring& raw : list.Rows()) {
@@ -66,15 +70,15 @@ bool MatchesList(const FilterList& list, const std::wstring& text, bool fileMode
     if (row.empty() || row.compare(0, 2, L"//") == 0) continue;
     if (!fileMode) {
       if (text.size() >= row.size() && CompareLocale(std::wstring_view(text).substr(0, row.size()), row) == 0)
-        return true;
+        return &raw;
     } else if (row.back() == L'*') {
-      if (SameTextAscii(std::wstring_view(row).substr(0, row.size() - 1), fileName)) return true;
+      if (SameTextAscii(std::wstring_view(row).substr(0, row.size() - 1), fileName)) return &raw;
     } else {
       if (upperText.empty()) upperText = UpperLocale(text);
-      if (upperText.find(UpperLocale(row)) != std::wstring::npos) return true;
+      if (upperText.find(UpperLocale(row)) != std::wstring::npos) return &raw;
     }
   }
-  return false;
+  return nullptr;
 }
 
 std::optional<nlohmann::json> ParseJsonText(std::string_view utf8) {
