@@ -120,8 +120,9 @@ int List(const std::vector<std::wstring>& args, std::string& out, std::string& e
     return kExitUsage;
   }
   // The lists the window starts with: the built-in name list; the file list comes from
-  // the server's reply alone. A rows file stands in for that reply.
-  FilterList fileWhite, nameWhite, nameBlack;
+  // the server's reply alone. A rows file stands in for that reply; its name_black rows
+  // hide nothing, in the window as here.
+  FilterList fileWhite, nameWhite;
   LoadTextResource(nameWhite, L"name_white");
   if (options.rows) {
     const std::optional<std::string> bytes = ReadInput(*options.rows, "rows file", err);
@@ -137,7 +138,6 @@ int List(const std::vector<std::wstring>& args, std::string& out, std::string& e
     }
     AddJsonArray(fileWhite, *reply, L"file_white");
     AddJsonArray(nameWhite, *reply, L"name_white");
-    AddJsonArray(nameBlack, *reply, L"name_black");
   }
 
   TAutorunList catalogue;

@@ -10,9 +10,9 @@
 #   the user's Startup folder   Sample Sync.cmd
 #   services          SampleAgent (automatic), SampleIndexer (manual)
 #
-# The programs the Run values and services name are not installed: Wine would start Run
-# values and automatic services itself, and a missing program fails at once instead of
-# running. The startup files do nothing harmful when started.
+# The programs the Run values and services name are not installed, so nothing of the
+# sample ever runs: Wine starts automatic services itself, and a missing program fails at
+# once. The startup files do nothing when opened.
 set -euo pipefail
 
 if [ $# -ne 2 ]; then
