@@ -618,8 +618,8 @@ def check_why(checks, orvanec, fixture, entries):
             checks.equal(by_key.get((root, f"{root}\\{key}\\{name}")),
                          None if enabled else {"list": "disabled", "row": None},
                          f"hiddenBy of {root} {name}")
-    checks.equal(by_key.get(("SERV", "e2e_own_demand")), {"list": "disabled", "row": None},
-                 "hiddenBy of a manual service")
+    checks.equal(by_key.get(("SERV", "e2e_own_disabled")), {"list": "disabled", "row": None},
+                 "hiddenBy of a disabled service")
     checks.equal(by_key.get(("SERV", "e2e_own_auto")), None, "hiddenBy of an automatic service")
 
     shown = [e for e in why if e.get("hiddenBy", "missing") is None]
