@@ -10,7 +10,14 @@ std::recursive_mutex& AutorunLock() {
   return lock;
 }
 
-bool IsWindows10OrLater() { return PlatformSystem().RtlGetVersion().major >= 10; }
+bool UsesStartupApprovalRecords() {
+  // Task Manager's startup page, which writes and honours the records, came with
+  // Windows 8 (6.2). A version that cannot be read (0) takes the records' side: writing
+  // a record never destroys anything, deleting would.
+  const OsVersion version = PlatformSystem().RtlGetVersion();
+  if (version.major == 0) return true;
+  return version.major > 6 || (version.major == 6 && version.minor >= 2);
+}
 
 void CollectAutorun(TAutorunList& list) {
   list.clear();

@@ -30,11 +30,12 @@ void CollectAutorun(TAutorunList& list);
 
 // Switches one entry, identified by its Target and From (case-insensitive tag). The
 // outcome shows in the next refresh; the one failure that propagates is a startup file
-// that cannot be deleted on Windows before 10 (PlatformError).
+// that cannot be deleted on Windows before 8 (PlatformError).
 void SetAutorunEnabled(const std::wstring& target, const std::wstring& from, bool enable);
 
 // Serialises every use of the module's single Task Scheduler connection.
 std::recursive_mutex& AutorunLock();
 
-// Windows 10 and 11 keep the startup state in approval records; older versions don't.
-bool IsWindows10OrLater();
+// Windows 8 and later keep the startup state of Run values and startup files in
+// approval records; on Vista and 7 a disabled one is deleted.
+bool UsesStartupApprovalRecords();

@@ -3,6 +3,7 @@
 #include "Lib/StartupApproved.h"
 #include "Tavin/Path.h"
 #include "Tavin/Registry.h"
+#include "Tavin/Text.h"
 
 namespace {
 
@@ -13,12 +14,22 @@ constexpr wchar_t kMachineRun32Key[] =
     L"\\Software\\Wow6432Node\\Microsoft\\Windows\\CurrentVersion\\Run";
 constexpr wchar_t kUserRunKey[] = L"\\Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 
+struct RunKey {
+  HKEY root;
+  const wchar_t* path;
+};
+
+// The three keys, in the order a refresh reads them.
+const RunKey kRunKeys[] = {
+    {HKEY_LOCAL_MACHINE, kMachineRunKey},
+    {HKEY_LOCAL_MACHINE, kMachineRun32Key},
+    {HKEY_CURRENT_USER, kUserRunKey},
+};
+
 }  // namespace
 
 void CollectRunKeys(TAutorunList& list) {
-  CollectRunKey(HKEY_LOCAL_MACHINE, kMachineRunKey, list);
-  CollectRunKey(HKEY_LOCAL_MACHINE, kMachineRun32Key, list);
-  CollectRunKey(HKEY_CURRENT_USER, kUserRunKey, list);
+  for (const RunKey& key : kRunKeys) CollectRunKey(key.root, key.path, list);
 }
 
 void CollectRunKey(HKEY rootKey, const std::wstring& keyPath, TAutorunList& list) {
@@ -33,21 +44,47 @@ void CollectRunKey(HKEY rootKey, const std::wstring& keyPath, TAutorunList& list
     entry.Caption = name;
     entry.Target = rootName + keyPath + L"\\" + name;
     entry.From = rootName;
-    entry.Enabled = IsStartupApproved(rootKey, approvalKey, name);
+    entry.Enabled = StartsAtLogon(rootKey, approvalKey, name);
     list.push_back(std::move(entry));
   }
 }
 
+bool ParseRunTarget(std::wstring_view target, HKEY& rootKey, std::wstring& keyPath,
+                    std::wstring& name) {
+  // A value name may hold backslashes, so the Target cannot be split at one: the key
+  // part is one of the three Run keys, and everything after it is the name.
+  const size_t rootEnd = target.find(L'\\');
+  if (rootEnd == std::wstring_view::npos) return false;
+  const HKEY root = NameToRootKey(target.substr(0, rootEnd));
+  const std::wstring_view rest = target.substr(rootEnd);
+  for (const RunKey& key : kRunKeys) {
+    const std::wstring_view path = key.path;
+    if (key.root != root || rest.size() <= path.size() || rest[path.size()] != L'\\' ||
+        !SameTextAscii(rest.substr(0, path.size()), path))
+      continue;
+    const std::wstring_view valueName = rest.substr(path.size() + 1);
+    // The registry functions take names up to their first NUL; such a value cannot be
+    // addressed, and a cut name would switch another one (or the default value).
+    if (valueName.find(L'\0') != std::wstring_view::npos) return false;
+    rootKey = key.root;
+    keyPath = path;
+    name = valueName;
+    return true;
+  }
+  return false;
+}
+
 void SetRunEntryEnabled(const std::wstring& target, bool enable) {
-  if (IsWindows10OrLater()) {
-    HKEY rootKey = nullptr;
-    std::wstring key;
-    std::wstring name;
-    if (!TReg::Parse(target, rootKey, key, name)) return;
+  HKEY rootKey = nullptr;
+  std::wstring keyPath;
+  std::wstring name;
+  if (!ParseRunTarget(target, rootKey, keyPath, name)) return;
+  if (UsesStartupApprovalRecords()) {
     // The Run value itself stays untouched; only its approval record changes.
-    TReg::WriteBinary(rootKey, ApprovalKeyForRunKey(key), name, MakeStartupApproved(enable));
+    TReg::WriteBinary(rootKey, ApprovalKeyForRunKey(keyPath), name, MakeStartupApproved(enable));
     return;
   }
-  // Windows before 10 has no approval records: a disabled Run value is removed.
-  if (!enable) TReg::Delete(target);
+  // Vista and 7 keep no records: a disabled Run value is removed, that value alone (a
+  // subkey of the same name is no entry of ours).
+  if (!enable) TReg::DeleteValue(rootKey, keyPath, name);
 }

@@ -24,6 +24,27 @@ std::unique_ptr<SizedBuffer> QueryConfig(SC_HANDLE manager, const wchar_t* servi
 
 }  // namespace
 
+namespace {
+
+void AppendService(SC_HANDLE manager, const ENUM_SERVICE_STATUSW& record, TAutorunList& list) {
+  std::unique_ptr<SizedBuffer> config = QueryConfig(manager, record.lpServiceName);
+  if (!config) return;
+  const auto* settings = config->as<QUERY_SERVICE_CONFIGW>();
+  TAutorunInfo entry;
+  entry.FileName = settings->lpBinaryPathName ? settings->lpBinaryPathName : L"";
+  entry.Caption = record.lpDisplayName ? record.lpDisplayName : L"";
+  entry.RawData = entry.FileName;
+  entry.Target = record.lpServiceName ? record.lpServiceName : L"";
+  entry.From = kFromService;
+  entry.Enabled = settings->dwStartType == SERVICE_AUTO_START;
+  list.push_back(std::move(entry));
+}
+
+// A hostile or broken manager could keep answering "more" without moving on.
+constexpr int kMaxEnumerationRounds = 100000;
+
+}  // namespace
+
 void CollectServices(TAutorunList& list) {
   IServiceManager& scm = PlatformServices();
   UniqueScHandle manager(scm.OpenSCManagerW(nullptr, nullptr, kManagerEnumAccess));
@@ -38,27 +59,27 @@ void CollectServices(TAutorunList& list) {
   const DWORD probeError = scm.GetLastError();
   if (probeError != ERROR_INSUFFICIENT_BUFFER && probeError != ERROR_MORE_DATA) return;
 
-  // One more call with exactly the reported size. Services that appeared in between make
-  // it fail with ERROR_MORE_DATA; that refresh then lists no services.
-  SizedBuffer buffer(needed);
-  auto* records = buffer.as<ENUM_SERVICE_STATUSW>();
-  if (!scm.EnumServicesStatusW(manager.get(), SERVICE_WIN32, SERVICE_STATE_ALL, records,
-                               buffer.size(), &needed, &returned, &resume))
-    return;
-
-  for (DWORD i = 0; i < returned; ++i) {
-    const ENUM_SERVICE_STATUSW& record = records[i];
-    std::unique_ptr<SizedBuffer> config = QueryConfig(manager.get(), record.lpServiceName);
-    if (!config) continue;
-    const auto* settings = config->as<QUERY_SERVICE_CONFIGW>();
-    TAutorunInfo entry;
-    entry.FileName = settings->lpBinaryPathName ? settings->lpBinaryPathName : L"";
-    entry.Caption = record.lpDisplayName ? record.lpDisplayName : L"";
-    entry.RawData = entry.FileName;
-    entry.Target = record.lpServiceName ? record.lpServiceName : L"";
-    entry.From = kFromService;
-    entry.Enabled = settings->dwStartType == SERVICE_AUTO_START;
-    list.push_back(std::move(entry));
+  // The manager hands out at most one buffer's worth per call (256 KB on Windows) and
+  // says where to go on through the resume handle; services that appear between two
+  // calls make it answer ERROR_MORE_DATA again. Every batch is taken until the list is
+  // complete.
+  auto buffer = std::make_unique<SizedBuffer>(needed);
+  for (int round = 0; round < kMaxEnumerationRounds; ++round) {
+    auto* records = buffer->as<ENUM_SERVICE_STATUSW>();
+    const BOOL complete = scm.EnumServicesStatusW(manager.get(), SERVICE_WIN32, SERVICE_STATE_ALL,
+                                                  records, buffer->size(), &needed, &returned,
+                                                  &resume);
+    const DWORD error = complete ? ERROR_SUCCESS : scm.GetLastError();
+    const bool more = !complete && (error == ERROR_MORE_DATA || error == ERROR_INSUFFICIENT_BUFFER);
+    // Any other failure ends the listing with the services taken so far.
+    if (!complete && !more) return;
+    for (DWORD i = 0; i < returned; ++i) AppendService(manager.get(), records[i], list);
+    if (complete) return;
+    if (returned == 0) {
+      // Not even one record fitted: the next one is larger than the buffer.
+      if (needed <= buffer->size()) return;
+      buffer = std::make_unique<SizedBuffer>(needed);
+    }
   }
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "Lib/Autorun.h"
 #include "platform/WinTypes.h"
@@ -16,6 +17,11 @@ void SetStartupFileEnabled(const std::wstring& target, bool enable);
 void CollectRunKeys(TAutorunList& list);
 void CollectRunKey(HKEY rootKey, const std::wstring& keyPath, TAutorunList& list);
 void SetRunEntryEnabled(const std::wstring& target, bool enable);
+// Splits a Run entry's Target into one of the three Run keys and the exact value name
+// after it (backslashes included). False for any other text, and for a name the registry
+// functions cannot pass intact (one that holds a NUL).
+bool ParseRunTarget(std::wstring_view target, HKEY& rootKey, std::wstring& keyPath,
+                    std::wstring& name);
 
 // Tasks of the task library's root folder.
 void CollectTasks(TAutorunList& list);

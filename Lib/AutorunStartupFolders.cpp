@@ -26,10 +26,6 @@ HKEY ApprovalRoot(const std::wstring& folder) {
   return GetSpecialFolder(CSIDL_COMMON_STARTUP) == folder ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER;
 }
 
-[[noreturn]] void ThrowListingError(DWORD error) {
-  throw PlatformError(error, PlatformFiles().FormatSystemMessage(error));
-}
-
 }  // namespace
 
 void CollectStartupFolders(TAutorunList& list) {
@@ -41,18 +37,15 @@ void CollectStartupFolder(const std::wstring& folder, TAutorunList& list) {
   if (folder.empty()) return;
   const HKEY root = ApprovalRoot(folder);
 
+  // A folder that cannot be listed, for whatever reason (no access, a network folder
+  // that is gone, a path the system refuses, an error half-way), contributes nothing;
+  // it must never cost the user the Run keys, tasks and services listed after it.
+  const size_t before = list.size();
   FindData found;
   DWORD error = ERROR_SUCCESS;
   const std::wstring pattern = folder + L"\\*";
   std::unique_ptr<IFileSearch> search = PlatformFiles().FindFirstFileW(pattern.c_str(), &found, &error);
-  if (!search) {
-    // An empty or unreadable folder lists nothing; a folder that is gone (it vanished
-    // after the shell named it) is an error the refresh reports.
-    if (error == ERROR_FILE_NOT_FOUND || error == ERROR_NO_MORE_FILES ||
-        error == ERROR_ACCESS_DENIED)
-      return;
-    ThrowListingError(error);
-  }
+  if (!search) return;
 
   for (;;) {
     if ((found.attributes & FILE_ATTRIBUTE_DIRECTORY) == 0 && IsStartable(found.fileName)) {
@@ -61,25 +54,27 @@ void CollectStartupFolder(const std::wstring& folder, TAutorunList& list) {
       entry.Caption = FileNameWithoutExt(found.fileName);
       entry.Target = entry.FileName;
       entry.From = kFromFile;
-      entry.Enabled = IsStartupApproved(root, kApprovedStartupFolderKey, found.fileName);
+      entry.Enabled = StartsAtLogon(root, kApprovedStartupFolderKey, found.fileName);
       list.push_back(std::move(entry));
     }
     if (!search->FindNextFileW(&found, &error)) {
-      if (error == ERROR_NO_MORE_FILES) return;
-      ThrowListingError(error);
+      if (error != ERROR_NO_MORE_FILES) list.resize(before);
+      return;
     }
   }
 }
 
 void SetStartupFileEnabled(const std::wstring& target, bool enable) {
-  if (IsWindows10OrLater()) {
+  if (UsesStartupApprovalRecords()) {
     TReg::WriteBinary(ApprovalRoot(ExtractFileDir(target)), kApprovedStartupFolderKey,
                       ExtractFileName(target), MakeStartupApproved(enable));
     return;
   }
-  // Windows before 10 has no approval records: a disabled startup file is removed.
+  // Vista and 7 keep no records: a disabled startup file is removed. One that is gone
+  // already is what was asked for.
   if (enable) return;
   DWORD error = ERROR_SUCCESS;
-  if (!PlatformFiles().DeleteFileW(target.c_str(), &error))
-    throw PlatformError(error, PlatformFiles().FormatSystemMessage(error));
+  if (PlatformFiles().DeleteFileW(target.c_str(), &error)) return;
+  if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) return;
+  throw PlatformError(error, PlatformFiles().FormatSystemMessage(error));
 }

@@ -227,14 +227,14 @@ int Switch(bool enable, const std::wstring& from, const std::wstring& target, st
   const TAutorunInfo* now = FindEntry(after, entryFrom, entryTarget);
   const char* wanted = enable ? "enabled" : "disabled";
   if (now == nullptr) {
-    if (!enable && !IsWindows10OrLater() && IsDeletedWhenDisabled(entryFrom)) {
+    if (!enable && !UsesStartupApprovalRecords() && IsDeletedWhenDisabled(entryFrom)) {
       out += std::string("disabled (removed): ") + name + "\n";
       return kExitSuccess;
     }
     return Fail(err, "the entry vanished while being switched: " + name);
   }
   if (now->Enabled != enable) {
-    if (enable && !IsWindows10OrLater() && IsDeletedWhenDisabled(entryFrom))
+    if (enable && !UsesStartupApprovalRecords() && IsDeletedWhenDisabled(entryFrom))
       return Fail(err, "this Windows version keeps no startup state to enable: " + name);
     return Fail(err, std::string("the system did not make the entry ") + wanted +
                          " (missing rights, or the change was refused): " + name);

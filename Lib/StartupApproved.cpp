@@ -1,5 +1,6 @@
 #include "Lib/StartupApproved.h"
 
+#include "Lib/Autorun.h"
 #include "Tavin/Registry.h"
 #include "Tavin/Text.h"
 #include "platform/Platform.h"
@@ -19,6 +20,10 @@ bool IsApprovalRecordEnabled(const std::vector<BYTE>& record) {
 
 bool IsStartupApproved(HKEY rootKey, const std::wstring& key, const std::wstring& name) {
   return IsApprovalRecordEnabled(TReg::ReadBinary(rootKey, key, name));
+}
+
+bool StartsAtLogon(HKEY rootKey, const std::wstring& key, const std::wstring& name) {
+  return !UsesStartupApprovalRecords() || IsStartupApproved(rootKey, key, name);
 }
 
 std::vector<BYTE> MakeStartupApproved(bool enable) {

@@ -1,5 +1,5 @@
 // The 12-byte records under Explorer's StartupApproved keys that say whether a Run
-// value or a startup file may start (Windows 10 and later).
+// value or a startup file may start (Windows 8 and later).
 #pragma once
 
 #include <string>
@@ -14,6 +14,9 @@ inline constexpr wchar_t kApprovedRunKey[] =
 inline constexpr wchar_t kApprovedRun32Key[] =
     L"\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\StartupApproved\\Run32";
 
+// Whether a Run value or startup file starts at logon: what its record says on Windows 8
+// and later; always on Vista and 7, which keep no records.
+bool StartsAtLogon(HKEY rootKey, const std::wstring& key, const std::wstring& name);
 // Whether the record allows the entry to start. No record, or one that cannot be read,
 // or one of another length, allows it.
 bool IsStartupApproved(HKEY rootKey, const std::wstring& key, const std::wstring& name);

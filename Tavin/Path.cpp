@@ -22,6 +22,29 @@ std::wstring_view Unquote(std::wstring_view text, bool& closed) {
   return closed ? text.substr(1, close - 1) : text.substr(1);
 }
 
+// Whether the character after an extension lets it end a path component: the end of the
+// text, a blank, a quote or a comma (rundll32's separator).
+bool EndsComponent(std::wstring_view text, size_t pos) {
+  if (pos >= text.size()) return true;
+  const wchar_t next = text[pos];
+  return next == L' ' || next == L'\t' || next == L'"' || next == L',';
+}
+
+// The position of the earliest command extension that ends a component, or npos.
+size_t FindCommandExtension(std::wstring_view upper) {
+  size_t first = std::wstring_view::npos;
+  for (std::wstring_view extension : kCommandExtensions) {
+    for (size_t at = upper.find(extension); at != std::wstring_view::npos && at < first;
+         at = upper.find(extension, at + 1)) {
+      if (EndsComponent(upper, at + extension.size())) {
+        first = at;
+        break;
+      }
+    }
+  }
+  return first;
+}
+
 }  // namespace
 
 std::wstring GetSpecialFolder(int csidl) {
@@ -82,11 +105,10 @@ void SplitCommandLine(std::wstring_view commandLine, std::wstring& file, std::ws
     return;
   }
 
-  // The earliest extension anywhere in the text ends the file part, even inside a
-  // folder name: unquoted paths with spaces are common in Run values.
-  const std::wstring upper = UpperCaseAscii(line);
-  size_t first = std::wstring::npos;
-  for (std::wstring_view extension : kCommandExtensions) first = std::min(first, upper.find(extension));
+  // The earliest extension that ends a path component ends the file part: unquoted
+  // paths with spaces are common in Run values, and a dotted folder name
+  // (C:\My.Executables\) is no extension.
+  const size_t first = FindCommandExtension(UpperCaseAscii(line));
   if (first != std::wstring::npos) {
     const size_t end = first + 4;
     file = Trim(std::wstring_view(line).substr(0, end));
@@ -125,9 +147,17 @@ std::wstring ExtractCommandFile(std::wstring_view commandLine) {
 
   file = ExpandFolderVariable(file);
 
+  // Doubled backslashes from careless writers collapse into one, except the two that
+  // open a network path (\\server\share\a.exe).
   std::wstring result;
   result.reserve(file.size());
-  for (size_t i = 0; i < file.size(); ++i) {
+  size_t i = 0;
+  if (file.size() >= 2 && file[0] == L'\\' && file[1] == L'\\') {
+    result = L"\\\\";
+    i = 2;
+    while (i < file.size() && file[i] == L'\\') ++i;
+  }
+  for (; i < file.size(); ++i) {
     result.push_back(file[i]);
     if (file[i] == L'\\' && i + 1 < file.size() && file[i + 1] == L'\\') ++i;
   }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <new>
 
 #include "Tavin/Text.h"
 #include "platform/PlatformHandles.h"
@@ -35,9 +36,15 @@ std::wstring KeyPath(std::wstring_view key) {
   return std::wstring(key);
 }
 
+// The registry functions take names as NUL-terminated strings, so a name that holds a
+// NUL (NtSetValueKey can store one) would reach them cut short and address another
+// value, the key's default value for a leading NUL. Such names are never passed on.
+bool Addressable(std::wstring_view text) { return text.find(L'\0') == std::wstring_view::npos; }
+
 // Opens an existing key for reading, stepping down from full read rights to what a
 // restricted key may still allow.
 UniqueRegKey OpenForRead(HKEY rootKey, std::wstring_view key) {
+  if (!Addressable(key)) return {};
   const std::wstring path = KeyPath(key);
   UniqueRegKey opened;
   for (REGSAM access : {kRegReadAccess, kRegQueryEnumAccess, kRegQueryAccess}) {
@@ -51,12 +58,27 @@ UniqueRegKey OpenForRead(HKEY rootKey, std::wstring_view key) {
 
 // Opens a key for writing, creating it (and its parents) when it is missing.
 UniqueRegKey OpenForWrite(HKEY rootKey, std::wstring_view key) {
+  if (!Addressable(key)) return {};
   const std::wstring path = KeyPath(key);
   UniqueRegKey opened;
   DWORD disposition = 0;
   if (PlatformRegistry().RegCreateKeyExW(rootKey, path.c_str(), REG_OPTION_NON_VOLATILE,
                                          kRegWriteAccess, opened.put(),
                                          &disposition) != ERROR_SUCCESS) {
+    opened.release();
+    return {};
+  }
+  return opened;
+}
+
+// Opens an existing key with write rights. Deletes use it: removing something must never
+// create the keys on the way to it.
+UniqueRegKey OpenExistingForWrite(HKEY rootKey, std::wstring_view key) {
+  if (!Addressable(key)) return {};
+  const std::wstring path = KeyPath(key);
+  UniqueRegKey opened;
+  if (PlatformRegistry().RegOpenKeyExW(rootKey, path.c_str(), 0, kRegWriteAccess, opened.put()) !=
+      ERROR_SUCCESS) {
     opened.release();
     return {};
   }
@@ -72,13 +94,19 @@ struct RawValue {
 // the read then reports ERROR_MORE_DATA and fails like any other error.
 bool QueryRaw(HKEY key, const std::wstring& name, RawValue& value, bool& sizeKnown) {
   sizeKnown = false;
+  if (!Addressable(name)) return false;
   DWORD type = REG_NONE;
   DWORD size = 0;
   if (PlatformRegistry().RegQueryValueExW(key, name.c_str(), &type, nullptr, &size) !=
       ERROR_SUCCESS)
     return false;
   value.type = type;
-  value.bytes.assign(size, 0);
+  try {
+    value.bytes.assign(size, 0);
+  } catch (const std::bad_alloc&) {
+    // A value larger than the memory the process can get reads as missing.
+    return false;
+  }
   sizeKnown = true;
   if (size == 0) return true;
   DWORD read = size;
@@ -95,17 +123,23 @@ bool IsBinaryType(DWORD type) {
          type == REG_FULL_RESOURCE_DESCRIPTOR || type == REG_RESOURCE_REQUIREMENTS_LIST;
 }
 
+// The registry's own limits on the length of names, in characters without the NUL.
+constexpr DWORD kMaxKeyNameLength = 255;
+constexpr DWORD kMaxValueNameLength = 16383;
+
 // Enumerates names with a buffer sized from RegQueryInfoKeyW, growing it when a longer
-// name appeared since.
+// name appeared since, up to the longest name the registry allows. A call that still
+// reports ERROR_MORE_DATA then is not a name at all, and the enumeration fails.
 template <typename Enum>
-bool ReadNames(DWORD maxLength, Enum enumerate, std::vector<std::wstring>& names) {
-  std::vector<wchar_t> buffer(static_cast<size_t>(maxLength) + 1);
+bool ReadNames(DWORD maxLength, DWORD limit, Enum enumerate, std::vector<std::wstring>& names) {
+  std::vector<wchar_t> buffer(static_cast<size_t>(std::min(maxLength, limit)) + 1);
   for (DWORD index = 0;;) {
     DWORD length = static_cast<DWORD>(buffer.size());
     const LSTATUS status = enumerate(index, buffer.data(), &length);
     if (status == ERROR_NO_MORE_ITEMS) return true;
     if (status == ERROR_MORE_DATA) {
-      buffer.resize(buffer.size() * 2);
+      if (buffer.size() > limit) return false;
+      buffer.resize(std::min<size_t>(buffer.size() * 2, static_cast<size_t>(limit) + 1));
       continue;
     }
     if (status != ERROR_SUCCESS) return false;
@@ -114,33 +148,67 @@ bool ReadNames(DWORD maxLength, Enum enumerate, std::vector<std::wstring>& names
   }
 }
 
-void DeleteKeyTree(HKEY parent, const std::wstring& name) {
+// Deeper than the registry lets keys nest: a tree that claims more is not followed.
+constexpr int kMaxKeyDepth = 512;
+
+// Windows marks a symbolic link by this value on the link key itself, which only an open
+// with REG_OPTION_OPEN_LINK reaches.
+constexpr wchar_t kSymbolicLinkValue[] = L"SymbolicLinkValue";
+
+// Opens a subkey for enumerating its own subkeys without following it when it is a link,
+// with the best rights it grants.
+UniqueRegKey OpenSubKeyAsIs(HKEY parent, const std::wstring& name) {
+  UniqueRegKey opened;
+  for (REGSAM access : {kRegWriteAccess, kRegReadAccess, kRegQueryEnumAccess}) {
+    if (PlatformRegistry().RegOpenKeyExW(parent, name.c_str(), REG_OPTION_OPEN_LINK, access,
+                                         opened.put()) == ERROR_SUCCESS)
+      return opened;
+    opened.release();
+  }
+  return {};
+}
+
+bool IsLink(HKEY key) {
+  DWORD type = REG_NONE;
+  DWORD size = 0;
+  return PlatformRegistry().RegQueryValueExW(key, kSymbolicLinkValue, &type, nullptr, &size) ==
+             ERROR_SUCCESS &&
+         type == REG_LINK;
+}
+
+// Deletes a key and everything below it, deepest first. A link is left where it is:
+// RegDeleteKeyExW would follow it and delete the key it points at, which may be anywhere
+// in the registry. A subkey that cannot be opened is still deleted when the registry
+// allows it (the right to delete a key is its own).
+void DeleteKeyTree(HKEY parent, const std::wstring& name, int depth) {
+  if (depth > kMaxKeyDepth || !Addressable(name)) return;
   {
-    UniqueRegKey child;
-    if (PlatformRegistry().RegOpenKeyExW(parent, name.c_str(), 0, kRegWriteAccess, child.put()) !=
-        ERROR_SUCCESS) {
-      child.release();
+    UniqueRegKey child = OpenSubKeyAsIs(parent, name);
+    if (!child) {
+      // Without even the right to look, whether it is a link cannot be told: leave it.
       return;
     }
+    if (IsLink(child.get())) return;
     std::vector<std::wstring> subKeys;
     DWORD count = 0;
     DWORD maxLength = 0;
     if (PlatformRegistry().RegQueryInfoKeyW(child.get(), &count, &maxLength, nullptr, nullptr,
                                             nullptr) == ERROR_SUCCESS) {
       ReadNames(
-          maxLength,
+          maxLength, kMaxKeyNameLength,
           [&](DWORD index, wchar_t* buffer, DWORD* length) {
             return PlatformRegistry().RegEnumKeyExW(child.get(), index, buffer, length);
           },
           subKeys);
     }
-    for (const std::wstring& subKey : subKeys) DeleteKeyTree(child.get(), subKey);
+    for (const std::wstring& subKey : subKeys) DeleteKeyTree(child.get(), subKey, depth + 1);
   }
   (void)PlatformRegistry().RegDeleteKeyExW(parent, name.c_str(), KEY_WOW64_64KEY);
 }
 
 void SetValue(HKEY rootKey, std::wstring_view key, std::wstring_view name, DWORD type,
               const BYTE* data, size_t size) {
+  if (!Addressable(name)) return;
   UniqueRegKey opened = OpenForWrite(rootKey, key);
   if (!opened) return;
   const std::wstring valueName(name);
@@ -167,6 +235,7 @@ HKEY NameToRootKey(std::wstring_view name) {
 }
 
 bool TReg::IsKey(HKEY rootKey, std::wstring_view key) {
+  if (!Addressable(key)) return false;
   const std::wstring path = KeyPath(key);
   UniqueRegKey opened;
   if (PlatformRegistry().RegOpenKeyExW(rootKey, path.c_str(), 0, kRegQueryEnumAccess,
@@ -239,12 +308,17 @@ int TReg::ReadKeyNames(HKEY rootKey, std::wstring_view key, std::vector<std::wst
   if (PlatformRegistry().RegQueryInfoKeyW(opened.get(), &count, &maxLength, nullptr, nullptr,
                                           nullptr) != ERROR_SUCCESS)
     return 0;
-  const bool complete = ReadNames(
-      maxLength,
-      [&](DWORD index, wchar_t* buffer, DWORD* length) {
-        return PlatformRegistry().RegEnumKeyExW(opened.get(), index, buffer, length);
-      },
-      keyNames);
+  bool complete = false;
+  try {
+    complete = ReadNames(
+        maxLength, kMaxKeyNameLength,
+        [&](DWORD index, wchar_t* buffer, DWORD* length) {
+          return PlatformRegistry().RegEnumKeyExW(opened.get(), index, buffer, length);
+        },
+        keyNames);
+  } catch (const std::bad_alloc&) {
+    // A key with more names than memory holds lists nothing rather than a part.
+  }
   if (!complete) keyNames.clear();
   return static_cast<int>(keyNames.size());
 }
@@ -259,12 +333,17 @@ int TReg::ReadValueNames(HKEY rootKey, std::wstring_view key,
   if (PlatformRegistry().RegQueryInfoKeyW(opened.get(), nullptr, nullptr, &count, &maxLength,
                                           nullptr) != ERROR_SUCCESS)
     return 0;
-  const bool complete = ReadNames(
-      maxLength,
-      [&](DWORD index, wchar_t* buffer, DWORD* length) {
-        return PlatformRegistry().RegEnumValueW(opened.get(), index, buffer, length, nullptr);
-      },
-      valueNames);
+  bool complete = false;
+  try {
+    complete = ReadNames(
+        maxLength, kMaxValueNameLength,
+        [&](DWORD index, wchar_t* buffer, DWORD* length) {
+          return PlatformRegistry().RegEnumValueW(opened.get(), index, buffer, length, nullptr);
+        },
+        valueNames);
+  } catch (const std::bad_alloc&) {
+    // As for subkeys: nothing rather than a part.
+  }
   if (!complete) valueNames.clear();
   return static_cast<int>(valueNames.size());
 }
@@ -293,13 +372,14 @@ void TReg::WriteString(HKEY rootKey, std::wstring_view key, std::wstring_view na
 void TReg::DeleteKey(HKEY rootKey, std::wstring_view key, std::wstring_view name) {
   // An empty name would address the key itself, not a subkey of it.
   if (name.empty()) return;
-  UniqueRegKey opened = OpenForWrite(rootKey, key);
+  UniqueRegKey opened = OpenExistingForWrite(rootKey, key);
   if (!opened) return;
-  DeleteKeyTree(opened.get(), std::wstring(name));
+  DeleteKeyTree(opened.get(), std::wstring(name), 0);
 }
 
 void TReg::DeleteValue(HKEY rootKey, std::wstring_view key, std::wstring_view name) {
-  UniqueRegKey opened = OpenForWrite(rootKey, key);
+  if (!Addressable(name)) return;
+  UniqueRegKey opened = OpenExistingForWrite(rootKey, key);
   if (!opened) return;
   const std::wstring valueName(name);
   (void)PlatformRegistry().RegDeleteValueW(opened.get(), valueName.c_str());

@@ -79,6 +79,11 @@ struct FakeRegistry::Key {
   // after the letters, and RegEnumKeyExW returns them in this order.
   std::map<std::wstring, std::shared_ptr<Key>> subKeys;
   bool deleted = false;
+  // A symbolic link (REG_OPTION_CREATE_LINK): opening a path through it lands in the
+  // key it points at, unless REG_OPTION_OPEN_LINK asks for the link itself.
+  bool isLink = false;
+  HKEY linkRoot = nullptr;
+  std::vector<std::wstring> linkTarget;
 
   Value* FindValue(std::wstring_view valueName) {
     const auto found = valueIndex.find(FoldCase(valueName));
@@ -172,6 +177,22 @@ std::shared_ptr<FakeRegistry::Key> FakeRegistry::Find(HKEY root, const Parts& pa
   return key;
 }
 
+std::shared_ptr<FakeRegistry::Key> FakeRegistry::FindThroughLinks(HKEY root, const Parts& parts,
+                                                                bool openLastLink) const {
+  std::shared_ptr<Key> key = RootKey(root);
+  for (size_t i = 0; i < parts.size() && key; ++i) {
+    const auto found = key->subKeys.find(FoldCase(parts[i]));
+    key = found == key->subKeys.end() ? nullptr : found->second;
+    // Windows gives up after a few hops too; links to links are rare.
+    for (int hops = 0; key && key->isLink && hops < 16; ++hops) {
+      if (openLastLink && i + 1 == parts.size()) break;
+      key = Find(key->linkRoot, key->linkTarget);
+    }
+    if (key && key->isLink && !(openLastLink && i + 1 == parts.size())) key = nullptr;
+  }
+  return key;
+}
+
 std::shared_ptr<FakeRegistry::Key> FakeRegistry::FindOrCreate(HKEY root, const Parts& parts) {
   std::shared_ptr<Key> key = RequireRoot(root);
   for (const std::wstring& part : parts) {
@@ -214,7 +235,6 @@ void FakeRegistry::Record(const char* function, HKEY handle, const wchar_t* subK
 
 LSTATUS FakeRegistry::RegOpenKeyExW(HKEY key, const wchar_t* subKey, DWORD options,
                                     REGSAM samDesired, HKEY* result) {
-  (void)options;
   std::lock_guard lock(mutex_);
   Record("RegOpenKeyExW", key, subKey, samDesired);
   if (result != nullptr) *result = nullptr;
@@ -227,7 +247,8 @@ LSTATUS FakeRegistry::RegOpenKeyExW(HKEY key, const wchar_t* subKey, DWORD optio
 
   Parts parts = PathBelowRoot(parent.key->path, relative);
   const HKEY root = parent.key->root;
-  std::shared_ptr<Key> target = Find(root, InView(root, parts, samDesired));
+  std::shared_ptr<Key> target = FindThroughLinks(root, InView(root, parts, samDesired),
+                                                 (options & REG_OPTION_OPEN_LINK) != 0);
   if (!target) return ERROR_FILE_NOT_FOUND;
   // The rights are checked against the key being opened, after it was found.
   if (DeniedOnMachine(root, samDesired)) return ERROR_ACCESS_DENIED;
@@ -382,15 +403,19 @@ LSTATUS FakeRegistry::RegDeleteKeyExW(HKEY key, const wchar_t* subKey, REGSAM sa
   parts = InView(root, std::move(parts), samDesired);
   // An empty subkey names the key itself; a hive's root cannot be deleted.
   if (parts.empty()) return ERROR_ACCESS_DENIED;
-  std::shared_ptr<Key> target = Find(root, parts);
+  // RegDeleteKeyExW opens the key it deletes like any open does: through a link, to the
+  // key the link points at.
+  std::shared_ptr<Key> target = FindThroughLinks(root, parts, false);
   if (!target) return ERROR_FILE_NOT_FOUND;
-  if (machineReadOnly_ && root == HKEY_LOCAL_MACHINE) return ERROR_ACCESS_DENIED;
+  if (machineReadOnly_ && target->root == HKEY_LOCAL_MACHINE) return ERROR_ACCESS_DENIED;
   // RegDeleteKeyExW removes one key; with subkeys left the system refuses, and callers
   // have to delete from the bottom up.
   if (!target->subKeys.empty()) return ERROR_ACCESS_DENIED;
-  const Parts parentParts(parts.begin(), parts.end() - 1);
-  std::shared_ptr<Key> owner = Find(root, parentParts);
-  owner->subKeys.erase(FoldCase(parts.back()));
+  const Parts targetParts = SplitParts(target->path);
+  if (targetParts.empty()) return ERROR_ACCESS_DENIED;
+  std::shared_ptr<Key> owner = Find(target->root, Parts(targetParts.begin(), targetParts.end() - 1));
+  if (!owner) return ERROR_FILE_NOT_FOUND;
+  owner->subKeys.erase(FoldCase(targetParts.back()));
   target->MarkDeleted();
   return ERROR_SUCCESS;
 }
@@ -418,6 +443,25 @@ void FakeRegistry::SetMachineReadOnly(bool on) {
 void FakeRegistry::CreateKey(HKEY root, std::wstring_view path) {
   std::lock_guard lock(mutex_);
   FindOrCreate(root, SplitParts(path));
+}
+
+void FakeRegistry::SetLink(HKEY root, std::wstring_view path, HKEY targetRoot,
+                           std::wstring_view targetPath) {
+  std::lock_guard lock(mutex_);
+  RequireRoot(targetRoot);
+  std::shared_ptr<Key> link = FindOrCreate(root, SplitParts(path));
+  link->isLink = true;
+  link->linkRoot = targetRoot;
+  link->linkTarget = SplitParts(targetPath);
+  // What Windows stores on the link key: the target's native path, without a NUL.
+  std::wstring native = targetRoot == HKEY_LOCAL_MACHINE ? L"\\REGISTRY\\MACHINE\\" : L"\\REGISTRY\\USER\\";
+  native += targetPath;
+  std::vector<BYTE> bytes = StringBytes(native);
+  bytes.resize(bytes.size() - 2);
+  if (Value* existing = link->FindValue(L"SymbolicLinkValue"))
+    existing->value = RegValue{REG_LINK, std::move(bytes)};
+  else
+    link->AddValue({L"SymbolicLinkValue", RegValue{REG_LINK, std::move(bytes)}});
 }
 
 bool FakeRegistry::HasKey(HKEY root, std::wstring_view path) const {

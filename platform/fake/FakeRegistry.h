@@ -76,6 +76,10 @@ class FakeRegistry : public IRegistry {
   // `path` is relative to it ("Software\\Vendor"); missing keys are created on writes.
   void CreateKey(HKEY root, std::wstring_view path);
   bool HasKey(HKEY root, std::wstring_view path) const;
+  // Makes `path` a symbolic link to another key, as REG_OPTION_CREATE_LINK does: opens
+  // and deletes through it reach the target; REG_OPTION_OPEN_LINK opens the link itself,
+  // which carries the REG_LINK value "SymbolicLinkValue".
+  void SetLink(HKEY root, std::wstring_view path, HKEY targetRoot, std::wstring_view targetPath);
   // Removes a key with everything below it; handles to those keys report
   // ERROR_KEY_DELETED from then on.
   void DeleteTree(HKEY root, std::wstring_view path);
@@ -123,6 +127,7 @@ class FakeRegistry : public IRegistry {
   Parts InView(HKEY root, Parts parts, REGSAM sam) const;
   bool DeniedOnMachine(HKEY root, REGSAM sam) const;
   std::shared_ptr<Key> Find(HKEY root, const Parts& parts) const;
+  std::shared_ptr<Key> FindThroughLinks(HKEY root, const Parts& parts, bool openLastLink) const;
   std::shared_ptr<Key> FindOrCreate(HKEY root, const Parts& parts);
   HKEY NewHandle(std::shared_ptr<Key> key, REGSAM sam);
   void Record(const char* function, HKEY handle, const wchar_t* subKey, REGSAM sam);

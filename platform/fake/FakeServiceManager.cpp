@@ -156,34 +156,45 @@ BOOL FakeServiceManager::EnumLocked(SC_HANDLE manager, DWORD serviceType, DWORD 
   const size_t first = resumeHandle == nullptr ? 0 : std::min<size_t>(*resumeHandle, listed.size());
   listed.erase(listed.begin(), listed.begin() + static_cast<std::ptrdiff_t>(first));
 
-  size_t needed = listed.size() * sizeof(ENUM_SERVICE_STATUSW);
-  for (const FakeService* service : listed)
-    needed += TextBytes(service->name) + TextBytes(service->displayName);
-  *servicesReturned = 0;
-  if (services == nullptr || cbBufSize < needed) {
-    if (!listed.empty()) {
-      *pcbBytesNeeded = static_cast<DWORD>(needed);
-      return Fail(ERROR_MORE_DATA);
-    }
-  }
+  // As many whole records as the buffer (and the per-call limit) holds, each with its
+  // strings; the rest is left to a call with the resume handle, and pcbBytesNeeded
+  // counts what the rest takes.
+  auto recordBytes = [](const FakeService* service) {
+    return sizeof(ENUM_SERVICE_STATUSW) + TextBytes(service->name) + TextBytes(service->displayName);
+  };
+  const size_t capacity = services == nullptr ? 0 : std::min<size_t>(cbBufSize, maxEnumBytes);
+  size_t fitted = 0;
+  size_t used = 0;
+  while (fitted < listed.size() && used + recordBytes(listed[fitted]) <= capacity)
+    used += recordBytes(listed[fitted++]);
+  size_t rest = 0;
+  for (size_t i = fitted; i < listed.size(); ++i) rest += recordBytes(listed[i]);
 
   // The records first, then their strings; sizeof a record keeps the strings aligned
   // for wchar_t whenever the block is aligned for the records.
-  BlockWriter writer(services);
-  writer.SetCursor(listed.size() * sizeof(ENUM_SERVICE_STATUSW));
-  for (size_t i = 0; i < listed.size(); ++i) {
-    const FakeService& service = *listed[i];
-    ENUM_SERVICE_STATUSW record{};
-    record.lpServiceName = writer.Text(service.name);
-    record.lpDisplayName = writer.Text(service.displayName);
-    record.ServiceStatus.dwServiceType = service.serviceType;
-    record.ServiceStatus.dwCurrentState = service.currentState;
-    record.ServiceStatus.dwControlsAccepted =
-        service.currentState == SERVICE_RUNNING ? kAcceptStop : 0;
-    writer.Put(i * sizeof(ENUM_SERVICE_STATUSW), record);
+  *servicesReturned = 0;
+  if (fitted > 0) {
+    BlockWriter writer(services);
+    writer.SetCursor(fitted * sizeof(ENUM_SERVICE_STATUSW));
+    for (size_t i = 0; i < fitted; ++i) {
+      const FakeService& service = *listed[i];
+      ENUM_SERVICE_STATUSW record{};
+      record.lpServiceName = writer.Text(service.name);
+      record.lpDisplayName = writer.Text(service.displayName);
+      record.ServiceStatus.dwServiceType = service.serviceType;
+      record.ServiceStatus.dwCurrentState = service.currentState;
+      record.ServiceStatus.dwControlsAccepted =
+          service.currentState == SERVICE_RUNNING ? kAcceptStop : 0;
+      writer.Put(i * sizeof(ENUM_SERVICE_STATUSW), record);
+    }
+  }
+  *servicesReturned = static_cast<DWORD>(fitted);
+  if (fitted < listed.size()) {
+    *pcbBytesNeeded = static_cast<DWORD>(rest);
+    if (resumeHandle != nullptr) *resumeHandle = static_cast<DWORD>(first + fitted);
+    return Fail(ERROR_MORE_DATA);
   }
   *pcbBytesNeeded = 0;
-  *servicesReturned = static_cast<DWORD>(listed.size());
   if (resumeHandle != nullptr) *resumeHandle = 0;
   return TRUE;
 }

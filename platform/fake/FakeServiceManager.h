@@ -75,6 +75,9 @@ class FakeServiceManager : public IServiceManager {
   // with ERROR_SERVICE_MARKED_FOR_DELETE.
   bool RemoveService(std::wstring_view name);
   std::optional<FakeService> Service(std::wstring_view name) const;
+  // The most one EnumServicesStatusW call fills, whatever the buffer: Windows stops at
+  // 256 KB and leaves the rest to the next call with the resume handle.
+  size_t maxEnumBytes = 256 * 1024;
   // OpenSCManagerW fails with ERROR_ACCESS_DENIED.
   void DenyManager(bool deny);
   // OpenServiceW of this service fails with ERROR_ACCESS_DENIED.

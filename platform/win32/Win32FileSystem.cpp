@@ -33,9 +33,10 @@ class Win32FileSearch final : public IFileSearch {
 
 std::unique_ptr<IFileSearch> Win32FileSystem::FindFirstFileW(const wchar_t* pattern,
                                                              FindData* data, DWORD* error) {
-  // The basic information level skips the 8.3 short name nobody here reads.
+  // The standard information level: the basic one (no 8.3 name) only exists since
+  // Windows 7, and Vista refuses it with ERROR_INVALID_PARAMETER.
   WIN32_FIND_DATAW found;
-  UniqueFindHandle handle(::FindFirstFileExW(pattern, FindExInfoBasic, &found,
+  UniqueFindHandle handle(::FindFirstFileExW(pattern, FindExInfoStandard, &found,
                                              FindExSearchNameMatch, nullptr, 0));
   if (!handle) {
     *error = ::GetLastError();

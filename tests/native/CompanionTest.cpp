@@ -272,8 +272,8 @@ TEST_F(CompanionTest, ARefusedSwitchIsAFailureNeverASuccess) {
   EXPECT_TRUE(out.empty());
 }
 
-TEST_F(CompanionTest, OnWindows81ADisabledEntryIsGoneAndThatIsSuccess) {
-  fake.system.SetVersion(6, 3, 9600);
+TEST_F(CompanionTest, OnWindows7ADisabledEntryIsGoneAndThatIsSuccess) {
+  fake.system.SetVersion(6, 1, 7601);
   fake.files.AddFile(kUserStartup, L"Tray.lnk");
   const std::wstring file = std::wstring(kUserStartup) + L"\\Tray.lnk";
   EXPECT_EQ(Run({L"disable", L"FILE", file}), 0) << err;

@@ -242,9 +242,82 @@ TEST_F(RegistryTest, WritesCreateTheKeyAndStoreExactBytes) {
   EXPECT_EQ(TReg::ReadString(HKEY_CURRENT_USER, L"Software\\New\\Deep", L"s", L""), L"Ωx");
 }
 
-TEST_F(RegistryTest, DeleteValueCreatesAMissingKeyAndDeletesNothing) {
-  TReg::DeleteValue(HKEY_CURRENT_USER, L"Software\\Fresh", L"x");
-  EXPECT_TRUE(fake.registry.HasKey(HKEY_CURRENT_USER, L"Software\\Fresh"));
+TEST_F(RegistryTest, DeletesNeverCreateAKey) {
+  TReg::DeleteValue(HKEY_CURRENT_USER, L"Software\\Fresh\\Deep", L"x");
+  TReg::DeleteKey(HKEY_CURRENT_USER, L"Software\\Fresh\\Deep", L"x");
+  TReg::Delete(L"HKCU\\Software\\Fresh\\Deep\\x");
+  EXPECT_FALSE(fake.registry.HasKey(HKEY_CURRENT_USER, L"Software\\Fresh"));
+  for (const RegCall& call : fake.registry.CallLog())
+    EXPECT_NE(call.function, "RegCreateKeyExW") << WideToUtf8Debug(call.path);
+}
+
+TEST_F(RegistryTest, KeyDeletionNeverFollowsALink) {
+  // A link below the deleted key points at a key elsewhere: opening or deleting through
+  // it would reach that key, so the link is left and its target untouched.
+  fake.registry.SetString(HKEY_LOCAL_MACHINE, L"Software\\Precious", L"keep", L"v");
+  fake.registry.SetString(HKEY_LOCAL_MACHINE, L"Software\\Precious\\Child", L"keep", L"v");
+  fake.registry.SetString(HKEY_CURRENT_USER, std::wstring(kKey) + L"\\Tree\\Plain", L"x", L"1");
+  fake.registry.SetLink(HKEY_CURRENT_USER, std::wstring(kKey) + L"\\Tree\\Link", HKEY_LOCAL_MACHINE,
+                        L"Software\\Precious");
+  TReg::DeleteKey(HKEY_CURRENT_USER, kKey, L"Tree");
+  EXPECT_TRUE(fake.registry.HasKey(HKEY_LOCAL_MACHINE, L"Software\\Precious\\Child"));
+  EXPECT_EQ(fake.registry.GetString(HKEY_LOCAL_MACHINE, L"Software\\Precious", L"keep"), L"v");
+  EXPECT_FALSE(fake.registry.HasKey(HKEY_CURRENT_USER, std::wstring(kKey) + L"\\Tree\\Plain"));
+
+  // Named directly, the link is not deleted either: RegDeleteKeyExW would delete its
+  // target.
+  fake.registry.SetLink(HKEY_CURRENT_USER, std::wstring(kKey) + L"\\Direct", HKEY_LOCAL_MACHINE,
+                        L"Software\\Precious\\Child");
+  TReg::Delete(L"HKCU\\" + std::wstring(kKey) + L"\\Direct");
+  EXPECT_TRUE(fake.registry.HasKey(HKEY_LOCAL_MACHINE, L"Software\\Precious\\Child"));
+}
+
+TEST_F(RegistryTest, KeyDeletionStopsAtTheRegistrysDepthAndTakesWhatItMayDelete) {
+  std::wstring deep = std::wstring(kKey) + L"\\Deep";
+  for (int i = 0; i < 600; ++i) deep += L"\\k";
+  fake.registry.CreateKey(HKEY_CURRENT_USER, deep);
+  TReg::DeleteKey(HKEY_CURRENT_USER, kKey, L"Deep");  // returns, whatever is left
+  EXPECT_TRUE(fake.registry.HasKey(HKEY_CURRENT_USER, std::wstring(kKey) + L"\\Deep"));
+
+  // A subkey that refuses the open for writing is still looked into and deleted with
+  // the rights it grants. The calls: the parent, then the subkey's write open (refused).
+  fake.registry.CreateKey(HKEY_CURRENT_USER, std::wstring(kKey) + L"\\Guarded\\Inner");
+  fake.registry.faults.Fail("RegOpenKeyExW", ERROR_ACCESS_DENIED, 1, 1);
+  TReg::DeleteKey(HKEY_CURRENT_USER, kKey, L"Guarded");
+  EXPECT_FALSE(fake.registry.HasKey(HKEY_CURRENT_USER, std::wstring(kKey) + L"\\Guarded"));
+}
+
+TEST_F(RegistryTest, NameEnumerationThatNeverFitsFailsCleanly) {
+  fake.registry.SetString(HKEY_CURRENT_USER, kKey, L"a", L"");
+  fake.registry.CreateKey(HKEY_CURRENT_USER, std::wstring(kKey) + L"\\Sub");
+  // A registry that keeps answering "more data" past the longest name it allows.
+  fake.registry.faults.Fail("RegEnumValueW", ERROR_MORE_DATA);
+  fake.registry.faults.Fail("RegEnumKeyExW", ERROR_MORE_DATA);
+  std::vector<std::wstring> names = {L"stale"};
+  EXPECT_EQ(TReg::ReadValueNames(HKEY_CURRENT_USER, kKey, names), 0);
+  EXPECT_TRUE(names.empty());
+  EXPECT_EQ(TReg::ReadKeyNames(HKEY_CURRENT_USER, kKey, names), 0);
+  EXPECT_TRUE(names.empty());
+}
+
+// A name with a NUL reaches the registry functions cut short and would address another
+// value (the default value, for a leading NUL): TReg never passes one on.
+TEST_F(RegistryTest, NamesWithANulAddressNothing) {
+  fake.registry.SetString(HKEY_CURRENT_USER, kKey, L"", L"default");
+  fake.registry.SetString(HKEY_CURRENT_USER, kKey, L"Run", L"run");
+  const std::wstring leading(L"\0x", 2);
+  const std::wstring inner(L"Run\0x", 5);
+  for (const std::wstring& name : {leading, inner}) {
+    EXPECT_EQ(TReg::ReadString(HKEY_CURRENT_USER, kKey, name, L"dflt"), L"");
+    EXPECT_TRUE(TReg::ReadBinary(HKEY_CURRENT_USER, kKey, name).empty());
+    TReg::WriteString(HKEY_CURRENT_USER, kKey, name, L"changed");
+    TReg::DeleteValue(HKEY_CURRENT_USER, kKey, name);
+    TReg::Delete(L"HKCU\\" + std::wstring(kKey) + L"\\" + name);
+  }
+  EXPECT_EQ(fake.registry.GetString(HKEY_CURRENT_USER, kKey, L""), L"default");
+  EXPECT_EQ(fake.registry.GetString(HKEY_CURRENT_USER, kKey, L"Run"), L"run");
+  EXPECT_EQ(fake.registry.ValueNames(HKEY_CURRENT_USER, kKey).size(), 2u);
+  EXPECT_FALSE(TReg::IsKey(HKEY_CURRENT_USER, std::wstring(L"Software\0x", 10)));
 }
 
 TEST_F(RegistryTest, MachineWritesWithoutAdministratorRightsChangeNothing) {

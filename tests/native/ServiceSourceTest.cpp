@@ -1,4 +1,5 @@
-// Win32 services through the service control manager's two-call protocol.
+// Win32 services through the service control manager's buffer protocol and its resume
+// handle.
 #include "tests/support/CatalogueFixture.h"
 
 namespace {
@@ -84,7 +85,8 @@ TEST_F(ServiceSourceTest, ServicesAppearingOrVanishingBetweenTheCalls) {
   };
   TAutorunList list;
   CollectServices(list);
-  EXPECT_TRUE(list.empty()) << "no third call, no continuation";
+  // The buffer sized before the newcomer holds A and B; the resume handle brings the rest.
+  EXPECT_EQ(Targets(list), (std::vector<std::wstring>{L"SERV:A", L"SERV:B", L"SERV:Newcomer"}));
 
   // One that vanishes after the enumeration, before it is opened, is skipped.
   enumCalls = 0;
@@ -94,6 +96,32 @@ TEST_F(ServiceSourceTest, ServicesAppearingOrVanishingBetweenTheCalls) {
   list.clear();
   CollectServices(list);
   EXPECT_EQ(Targets(list), (std::vector<std::wstring>{L"SERV:B", L"SERV:Newcomer"}));
+}
+
+// Windows fills at most 256 KB per call, which a machine with many services (or long
+// display names) exceeds; the rest comes through the resume handle, never nothing.
+TEST_F(ServiceSourceTest, AListLargerThanOneCallsBufferIsTakenInBatches) {
+  std::vector<std::wstring> expected;
+  for (int i = 0; i < 300; ++i) {
+    const std::wstring name = L"Svc" + std::to_wstring(i);
+    fake.services.AddService(Service(name, i % 2 == 0 ? SERVICE_AUTO_START : SERVICE_DEMAND_START));
+    expected.push_back(L"SERV:" + name);
+  }
+  for (size_t limit : {size_t{256 * 1024}, size_t{4096}, size_t{200}}) {
+    fake.services.maxEnumBytes = limit;
+    TAutorunList list;
+    CollectServices(list);
+    EXPECT_EQ(Targets(list), expected) << "at most " << limit << " bytes per call";
+  }
+
+  // A failure after some batches keeps the services taken so far.
+  fake.services.maxEnumBytes = 4096;
+  fake.services.faults.Fail("EnumServicesStatusW", ERROR_INVALID_HANDLE, 3, 1);
+  TAutorunList list;
+  CollectServices(list);
+  EXPECT_FALSE(list.empty());
+  EXPECT_LT(list.size(), expected.size());
+  EXPECT_EQ(list.front().Target, L"Svc0");
 }
 
 TEST_F(ServiceSourceTest, NoServicesAtAll) {

@@ -73,26 +73,44 @@ TEST_F(StartupFolderSourceTest, UnresolvedOrUnreadableFoldersContributeNothing) 
   EXPECT_TRUE(list.empty());
 }
 
-TEST_F(StartupFolderSourceTest, AFolderThatVanishedOrAListingErrorEndsTheRefresh) {
+// A folder that cannot be listed, whatever the reason, must not cost the user the other
+// sources: the refresh goes on with the Run keys, tasks and services.
+TEST_F(StartupFolderSourceTest, AFolderThatCannotBeListedContributesNothingAndTheRefreshGoesOn) {
+  struct Case {
+    const char* what;
+    const char* call;
+    DWORD error;
+    int skip;
+  };
+  const Case cases[] = {
+      {"a path that is gone", "FindFirstFileW", ERROR_PATH_NOT_FOUND, 0},
+      {"a network folder that is gone", "FindFirstFileW", 53 /* ERROR_BAD_NETPATH */, 0},
+      {"a path or listing level the system refuses", "FindFirstFileW", ERROR_INVALID_PARAMETER, 0},
+      {"no access", "FindFirstFileW", ERROR_ACCESS_DENIED, 0},
+      // "." and ".." come first; the third FindNextFileW fails half-way.
+      {"an error half-way", "FindNextFileW", ERROR_NOT_ENOUGH_MEMORY, 2},
+  };
   fake.files.AddFile(kCommonStartup, L"First.lnk");
   fake.files.AddFile(kCommonStartup, L"Second.lnk");
+  fake.files.AddFile(kUserStartup, L"Mine.lnk");
+  fake.registry.SetString(HKEY_CURRENT_USER, kRunKey, L"Keeper", L"keeper.exe");
+  for (const Case& c : cases) {
+    fake.files.faults.Clear();
+    fake.files.faults.Fail(c.call, c.error, c.skip, 1);
+    TAutorunList list;
+    ASSERT_NO_THROW(CollectAutorun(list)) << c.what;
+    // The failing listing is the first one, the all-users folder's.
+    EXPECT_EQ(Targets(list),
+              (std::vector<std::wstring>{L"FILE:" + std::wstring(kUserStartup) + L"\\Mine.lnk",
+                                         L"HKCU:HKCU\\" + std::wstring(kRunKey) + L"\\Keeper"}))
+        << c.what;
+  }
+
+  fake.files.faults.Clear();
   fake.files.RemoveFolder(kUserStartup);
   TAutorunList list;
-  EXPECT_THROW(CollectStartupFolders(list), PlatformError);
-  EXPECT_EQ(list.size(), 2u);  // what was appended before stays
-
-  fake.files.AddFolder(kUserStartup);
-  // "." and ".." come first; the third FindNextFileW fails.
-  fake.files.faults.Fail("FindNextFileW", ERROR_NOT_ENOUGH_MEMORY, 2, 1);
-  list.clear();
-  try {
-    CollectStartupFolder(kCommonStartup, list);
-    FAIL() << "the listing error was swallowed";
-  } catch (const PlatformError& error) {
-    EXPECT_EQ(error.code(), ERROR_NOT_ENOUGH_MEMORY);
-    EXPECT_FALSE(error.message().empty());
-  }
-  EXPECT_EQ(list.size(), 1u);
+  ASSERT_NO_THROW(CollectAutorun(list));
+  EXPECT_EQ(list.size(), 3u) << "a folder that vanished after the shell named it lists nothing";
 }
 
 }  // namespace

@@ -1,8 +1,12 @@
-// Switching startup files and Run values: approval records on Windows 10 and later,
-// deletion on older Windows.
+// Switching startup files and Run values: approval records on Windows 8 and later,
+// deletion on Vista and 7.
 #include "tests/support/CatalogueFixture.h"
 
+#include <functional>
+#include <map>
+
 #include "platform/PlatformError.h"
+#include "platform/Utf8.h"
 
 namespace {
 
@@ -51,16 +55,6 @@ TEST_F(SwitchTest, OnWindows10RecordsGoToTheRightKeyAndRoot) {
   SetAutorunEnabled(std::wstring(kUserStartup) + L"\\Foo.lnk", L"FILE", true);
   EXPECT_EQ(Record(HKEY_LOCAL_MACHINE, kApprovedFolder, L"Foo.lnk")[0], 3);
   EXPECT_EQ(Record(HKEY_CURRENT_USER, kApprovedFolder, L"Foo.lnk")[0], 2);
-
-  // A value name with a backslash cannot be told apart from its key path: the record is
-  // written for the text after the last backslash.
-  SetAutorunEnabled(L"HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Run\\Tools\\Helper",
-                    L"HKCU", false);
-  EXPECT_EQ(Record(HKEY_CURRENT_USER, kApprovedRun, L"Helper")[0], 3);
-
-  // Text that does not parse changes nothing.
-  SetAutorunEnabled(L"HKCU\\Foo", L"HKCU", false);
-  EXPECT_TRUE(Record(HKEY_CURRENT_USER, L"", L"Foo").empty());
 }
 
 TEST_F(SwitchTest, WithoutAdministratorRightsMachineRecordsStayAsTheyWere) {
@@ -73,8 +67,37 @@ TEST_F(SwitchTest, WithoutAdministratorRightsMachineRecordsStayAsTheyWere) {
   EXPECT_TRUE(list[0].Enabled);
 }
 
-TEST_F(SwitchTest, OnWindows81DisablingDeletesAndEnablingDoesNothing) {
-  fake.system.SetVersion(6, 3, 9600);
+// Task Manager's startup page writes and honours the records since Windows 8 (6.2):
+// deleting there would lose the user's entry for good. A version that cannot be read
+// takes the side that destroys nothing.
+TEST_F(SwitchTest, RecordsFromWindows8OnDeletionOnlyOnVistaAnd7) {
+  struct Case {
+    DWORD major, minor;
+    bool records;
+  };
+  const Case cases[] = {{6, 0, false}, {6, 1, false}, {6, 2, true},
+                        {6, 3, true},  {10, 0, true}, {0, 0, true}};
+  const std::wstring file = std::wstring(kUserStartup) + L"\\Tray.lnk";
+  for (const Case& c : cases) {
+    fake.system.SetVersion(c.major, c.minor, 0);
+    fake.registry.DeleteTree(HKEY_CURRENT_USER, L"Software");
+    fake.registry.SetString(HKEY_CURRENT_USER, kRunKey, L"Foo", L"foo.exe");
+    fake.files.AddFile(kUserStartup, L"Tray.lnk");
+    SetAutorunEnabled(kFooTarget, L"HKCU", false);
+    SetAutorunEnabled(file, L"FILE", false);
+    const std::string version = std::to_string(c.major) + "." + std::to_string(c.minor);
+    EXPECT_EQ(fake.registry.GetValue(HKEY_CURRENT_USER, kRunKey, L"Foo").has_value(), c.records)
+        << version;
+    EXPECT_EQ(fake.files.Exists(file), c.records) << version;
+    EXPECT_EQ(Record(HKEY_CURRENT_USER, kApprovedRun, L"Foo").size(), c.records ? 12u : 0u)
+        << version;
+    EXPECT_EQ(Record(HKEY_CURRENT_USER, kApprovedFolder, L"Tray.lnk").size(), c.records ? 12u : 0u)
+        << version;
+  }
+}
+
+TEST_F(SwitchTest, OnWindows7DisablingDeletesAndEnablingDoesNothing) {
+  fake.system.SetVersion(6, 1, 7601);
   fake.registry.SetString(HKEY_CURRENT_USER, kRunKey, L"Foo", L"foo.exe");
   fake.registry.SetString(HKEY_CURRENT_USER, kRunKey, L"Bar", L"bar.exe");
   const std::wstring file = std::wstring(kUserStartup) + L"\\Tray.lnk";
@@ -96,10 +119,28 @@ TEST_F(SwitchTest, OnWindows81DisablingDeletesAndEnablingDoesNothing) {
   CollectAutorun(list);
   EXPECT_EQ(Targets(list), (std::vector<std::wstring>{
                                L"HKCU:HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Run\\Bar"}));
+
+  // Disabling a file that is gone already is what was asked for, not an error.
+  EXPECT_NO_THROW(SetAutorunEnabled(file, L"FILE", false));
 }
 
-TEST_F(SwitchTest, OnWindows81AStartupFileThatCannotBeDeletedRaisesTheSystemsMessage) {
-  fake.system.SetVersion(6, 3, 9600);
+TEST_F(SwitchTest, OnWindows7RecordsAreNotRead) {
+  // Windows 7 has nothing that writes or honours them: a stray record says nothing.
+  fake.system.SetVersion(6, 1, 7601);
+  fake.registry.SetString(HKEY_CURRENT_USER, kRunKey, L"Foo", L"foo.exe");
+  fake.registry.SetValue(HKEY_CURRENT_USER, kApprovedRun, L"Foo", REG_BINARY, ApprovalRecord(3));
+  fake.files.AddFile(kUserStartup, L"Tray.lnk");
+  fake.registry.SetValue(HKEY_CURRENT_USER, kApprovedFolder, L"Tray.lnk", REG_BINARY,
+                         ApprovalRecord(3));
+  TAutorunList list;
+  CollectAutorun(list);
+  ASSERT_EQ(list.size(), 2u);
+  EXPECT_TRUE(list[0].Enabled);
+  EXPECT_TRUE(list[1].Enabled);
+}
+
+TEST_F(SwitchTest, OnWindows7AStartupFileThatCannotBeDeletedRaisesTheSystemsMessage) {
+  fake.system.SetVersion(6, 1, 7601);
   const std::wstring file = std::wstring(kUserStartup) + L"\\Locked.lnk";
   fake.files.AddFile(kUserStartup, L"Locked.lnk");
   fake.files.LockFile(file, ERROR_ACCESS_DENIED);
@@ -111,6 +152,137 @@ TEST_F(SwitchTest, OnWindows81AStartupFileThatCannotBeDeletedRaisesTheSystemsMes
     EXPECT_EQ(error.message(), L"Access is denied.");
   }
   EXPECT_TRUE(fake.files.Exists(file));
+}
+
+// A Run value is addressed by its exact name: the key part of the Target is one of the
+// three Run keys, and everything after it, backslashes included, is the name.
+class RunTargetTest : public SwitchTest {
+ protected:
+  void SetUp() override {
+    SwitchTest::SetUp();
+    const std::wstring tools = std::wstring(kRunKey) + L"\\Tools";
+    fake.registry.SetString(HKEY_LOCAL_MACHINE, kRunKey, L"Tools\\Updater", L"tools.exe");
+    fake.registry.SetString(HKEY_LOCAL_MACHINE, kRunKey, L"Updater", L"other.exe");
+    // A value and a subkey of the same name.
+    fake.registry.SetString(HKEY_LOCAL_MACHINE, kRunKey, L"Twin", L"twin.exe");
+    fake.registry.SetString(HKEY_LOCAL_MACHINE, std::wstring(kRunKey) + L"\\Twin", L"inside", L"x");
+    fake.registry.SetString(HKEY_LOCAL_MACHINE, kRunKey, L"", L"default.exe");
+    // Names NtSetValueKey can store and RegSetValueExW cannot address.
+    fake.registry.SetString(HKEY_LOCAL_MACHINE, kRunKey, std::wstring(L"\0Hidden", 7), L"a.exe");
+    fake.registry.SetString(HKEY_LOCAL_MACHINE, kRunKey, std::wstring(L"Twin\0x", 6), L"b.exe");
+    fake.registry.SetString(HKEY_LOCAL_MACHINE, kRun32Key, L"Old", L"old.exe");
+    fake.registry.SetString(HKEY_CURRENT_USER, kRunKey, L"Foo", L"foo.exe");
+    fake.registry.DeleteTree(HKEY_LOCAL_MACHINE, kApprovedRun);
+    fake.registry.CreateKey(HKEY_LOCAL_MACHINE, kApprovedRun);
+  }
+
+  // Every key and value under both roots' Software, with its data.
+  std::map<std::wstring, std::vector<BYTE>> Snapshot() {
+    std::map<std::wstring, std::vector<BYTE>> all;
+    std::function<void(HKEY, const std::wstring&, const std::wstring&)> walk =
+        [&](HKEY root, const std::wstring& path, const std::wstring& label) {
+          all[label + L"\\" + path] = {};
+          for (const std::wstring& name : fake.registry.ValueNames(root, path))
+            all[label + L"\\" + path + L"|" + name] = fake.registry.GetValue(root, path, name)->bytes;
+          for (const std::wstring& sub : fake.registry.SubKeyNames(root, path))
+            walk(root, path + L"\\" + sub, label);
+        };
+    walk(HKEY_LOCAL_MACHINE, L"Software", L"HKLM");
+    walk(HKEY_CURRENT_USER, L"Software", L"HKCU");
+    return all;
+  }
+
+  // What a switch changed: keys and values added, removed or rewritten.
+  std::vector<std::wstring> Changes(const std::map<std::wstring, std::vector<BYTE>>& before) {
+    const auto after = Snapshot();
+    std::vector<std::wstring> changes;
+    for (const auto& [path, bytes] : before) {
+      const auto found = after.find(path);
+      if (found == after.end())
+        changes.push_back(L"-" + path);
+      else if (found->second != bytes)
+        changes.push_back(L"~" + path);
+    }
+    for (const auto& [path, bytes] : after)
+      if (before.count(path) == 0) changes.push_back(L"+" + path);
+    return changes;
+  }
+};
+
+constexpr wchar_t kMachineRun[] = L"HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Run\\";
+
+TEST_F(RunTargetTest, ASwitchChangesExactlyTheEntryAskedFor) {
+  const std::wstring run = L"HKLM\\" + std::wstring(kRunKey);
+  struct Case {
+    std::wstring target;
+    std::vector<std::wstring> records;   // Windows 10: the approval record written, if any
+    std::vector<std::wstring> deletion;  // Windows 7: what disabling removes
+  };
+  const std::wstring approved = L"HKLM\\" + std::wstring(kApprovedRun);
+  const Case cases[] = {
+      {std::wstring(kMachineRun) + L"Tools\\Updater",
+       {L"+" + approved + L"|Tools\\Updater"},
+       {L"-" + run + L"|Tools\\Updater"}},
+      {std::wstring(kMachineRun) + L"Updater",
+       {L"+" + approved + L"|Updater"},
+       {L"-" + run + L"|Updater"}},
+      // The value goes; the subkey of the same name is no entry and stays.
+      {std::wstring(kMachineRun) + L"Twin",
+       {L"+" + approved + L"|Twin"},
+       {L"-" + run + L"|Twin"}},
+      // The root's long name and other letter case address the same key.
+      {L"HKEY_LOCAL_MACHINE\\SOFTWARE\\microsoft\\Windows\\CurrentVersion\\RUN\\Updater",
+       {L"+" + approved + L"|Updater"},
+       {L"-" + run + L"|Updater"}},
+      // The default value, named by a Target that ends in the backslash.
+      {std::wstring(kMachineRun), {L"+" + approved + L"|"}, {L"-" + run + L"|"}},
+      // Names with a NUL cannot be passed intact: nothing changes, least of all the
+      // default value or a value named by the text before the NUL.
+      {std::wstring(kMachineRun) + std::wstring(L"\0Hidden", 7), {}, {}},
+      {std::wstring(kMachineRun) + std::wstring(L"Twin\0x", 6), {}, {}},
+      // Anything that is not one of the three Run keys switches nothing.
+      {L"HKLM\\Software\\Other\\Run\\Updater", {}, {}},
+      {L"HKCU\\Software\\Wow6432Node\\Microsoft\\Windows\\CurrentVersion\\Run\\Foo", {}, {}},
+      {L"HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\RunOnce\\Updater", {}, {}},
+      {L"HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Run", {}, {}},
+      {L"HKCU\\Foo", {}, {}},
+      {L"", {}, {}},
+  };
+  for (const Case& c : cases) {
+    const std::string label = WideToUtf8Debug(c.target);
+    fake.system.SetVersion(10, 0, 19045);
+    auto before = Snapshot();
+    SetAutorunEnabled(c.target, L"HKLM", false);
+    EXPECT_EQ(Changes(before), c.records) << "Windows 10: " << label;
+    SetUp();  // the record gone again
+
+    fake.system.SetVersion(6, 1, 7601);
+    before = Snapshot();
+    SetAutorunEnabled(c.target, L"HKLM", false);
+    EXPECT_EQ(Changes(before), c.deletion) << "Windows 7: " << label;
+    SetUp();  // the deleted value back
+  }
+}
+
+TEST_F(RunTargetTest, TheListGivesEveryValueATargetThatSwitchesItself) {
+  TAutorunList list;
+  CollectRunKeys(list);
+  for (const TAutorunInfo& entry : list) {
+    HKEY root = nullptr;
+    std::wstring key;
+    std::wstring name;
+    const bool addressable = entry.Caption.find(L'\0') == std::wstring::npos;
+    EXPECT_EQ(ParseRunTarget(entry.Target, root, key, name), addressable)
+        << WideToUtf8Debug(entry.Target);
+    if (addressable) {
+      EXPECT_EQ(name, entry.Caption);
+    }
+  }
+  // The names with a NUL are listed as read; their data cannot be read by name.
+  EXPECT_NE(Find(list, L"HKLM", std::wstring(kMachineRun) + std::wstring(L"\0Hidden", 7)), nullptr);
+  const TAutorunInfo* cut = Find(list, L"HKLM", std::wstring(kMachineRun) + std::wstring(L"Twin\0x", 6));
+  ASSERT_NE(cut, nullptr);
+  EXPECT_EQ(cut->RawData, L"") << "the data of the value named by the text before the NUL";
 }
 
 }  // namespace

@@ -90,7 +90,14 @@ TEST_F(PathTest, SplitCommandLine) {
       {L"\"C:\\Program Files\\App\\app.exe", L"C:\\Program Files\\App\\app.exe", L""},
       {L"\" C:\\open ", L" C:\\open", L""},  // no closing quote: kept as it is after the quote
       {L"C:\\Program Files\\App\\app.exe -silent", L"C:\\Program Files\\App\\app.exe", L"-silent"},
-      {L"C:\\My.Executables\\run.exe", L"C:\\My.Exe", L"cutables\\run.exe"},
+      // An extension counts only where a path component ends: before the end, a blank,
+      // a quote or a comma; a dotted folder name is no extension.
+      {L"C:\\My.Executables\\run.exe", L"C:\\My.Executables\\run.exe", L""},
+      {L"C:\\Apps\\Foo.Battery Monitor\\bm.exe /tray", L"C:\\Apps\\Foo.Battery Monitor\\bm.exe",
+       L"/tray"},
+      {L"C:\\a.exe.bak\\b.cmd x", L"C:\\a.exe.bak\\b.cmd", L"x"},
+      {L"C:\\Tools.Exe\\Run.EXE,1", L"C:\\Tools.Exe\\Run.EXE", L",1"},
+      {L"C:\\app.exeutil", L"C:\\app.exeutil", L""},  // no ending extension: split at a space
       {L"C:\\Program Files\\App\\app", L"C:\\Program", L"Files\\App\\app"},
       {L"c:\\tools\\setup.msi /quiet", L"c:\\tools\\setup.msi", L"/quiet"},
       {L"x.bat y.exe", L"x.bat", L"y.exe"},  // the earliest extension wins
@@ -126,7 +133,14 @@ TEST_F(PathTest, ExtractCommandFile) {
       {L"%ProgramFilesX%\\a.exe", L"%ProgramFilesX%\\a.exe"},
       {L"%LocalAppData%\\a.exe", L"%LocalAppData%\\a.exe"},
       {L"\\??\\C:\\Drivers\\agent.exe", L"C:\\Drivers\\agent.exe"},
-      {L"\\\\server\\share\\a.exe", L"\\server\\share\\a.exe"},
+      // A network path keeps the two backslashes that open it.
+      {L"\\\\server\\share\\a.exe", L"\\\\server\\share\\a.exe"},
+      {L"\"\\\\server\\share\\My App\\a.exe\" -x", L"\\\\server\\share\\My App\\a.exe"},
+      {L"\\\\server\\\\share\\a.exe", L"\\\\server\\share\\a.exe"},
+      {L"C:\\My.Executables\\run.exe -q", L"C:\\My.Executables\\run.exe"},
+      {L"C:\\Apps\\Foo.Battery Monitor\\bm.exe", L"C:\\Apps\\Foo.Battery Monitor\\bm.exe"},
+      // The letter case of the result is the command line's own.
+      {L"c:\\Program Files\\Mixed.Case\\TOOL.Exe /x", L"c:\\Program Files\\Mixed.Case\\TOOL.Exe"},
       {L"C:\\a\\\\\\b.exe", L"C:\\a\\\\b.exe"},
       {L"C:\\a\\\\\\\\b.exe", L"C:\\a\\\\b.exe"},
       {L"notepad", L"notepad"},

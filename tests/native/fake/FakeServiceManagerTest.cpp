@@ -69,7 +69,7 @@ constexpr DWORD kWin32RecordsAndStrings =
     2 * sizeof(ENUM_SERVICE_STATUSW) +
     sizeof(wchar_t) * (sizeof("Alpha") + sizeof("Alpha Service") + sizeof("Beta") + sizeof("B"));
 
-TEST_F(FakeServiceManagerTest, EnumerationSizesThenFillsOneBlock) {
+TEST_F(FakeServiceManagerTest, EnumerationSizesThenFillsWholeRecordsAndResumes) {
   DWORD needed = 0;
   DWORD returned = 99;
   EXPECT_FALSE(scm.EnumServicesStatusW(manager, SERVICE_WIN32, SERVICE_STATE_ALL, nullptr, 0,
@@ -78,12 +78,26 @@ TEST_F(FakeServiceManagerTest, EnumerationSizesThenFillsOneBlock) {
   EXPECT_EQ(needed, kWin32RecordsAndStrings) << "drivers are not counted";
   EXPECT_EQ(returned, 0u);
 
+  // A buffer one byte short holds the first whole record; the rest waits for a call with
+  // the resume handle, and the size asked for is what the rest takes.
   Block tooSmall(needed - 1);
+  DWORD resume = 0;
   EXPECT_FALSE(scm.EnumServicesStatusW(manager, SERVICE_WIN32, SERVICE_STATE_ALL,
                                        tooSmall.As<ENUM_SERVICE_STATUSW>(), tooSmall.size(),
-                                       &needed, &returned, nullptr));
+                                       &needed, &returned, &resume));
   EXPECT_EQ(scm.GetLastError(), ERROR_MORE_DATA);
-  EXPECT_EQ(returned, 0u);
+  ASSERT_EQ(returned, 1u);
+  EXPECT_EQ(std::wstring(tooSmall.As<ENUM_SERVICE_STATUSW>()[0].lpServiceName), L"Alpha");
+  EXPECT_EQ(needed, sizeof(ENUM_SERVICE_STATUSW) + sizeof(wchar_t) * (sizeof("Beta") + sizeof("B")));
+  EXPECT_NE(resume, 0u);
+  Block rest(needed);
+  ASSERT_TRUE(scm.EnumServicesStatusW(manager, SERVICE_WIN32, SERVICE_STATE_ALL,
+                                      rest.As<ENUM_SERVICE_STATUSW>(), rest.size(), &needed,
+                                      &returned, &resume));
+  ASSERT_EQ(returned, 1u);
+  EXPECT_EQ(std::wstring(rest.As<ENUM_SERVICE_STATUSW>()[0].lpServiceName), L"Beta");
+  EXPECT_EQ(resume, 0u) << "a complete listing resets the resume handle";
+  needed = kWin32RecordsAndStrings;
 
   Block block(needed);
   ASSERT_TRUE(scm.EnumServicesStatusW(manager, SERVICE_WIN32, SERVICE_STATE_ALL,
@@ -150,12 +164,13 @@ TEST_F(FakeServiceManagerTest, AServiceAddedBetweenTheTwoCallsOutgrowsTheBuffer)
   EXPECT_FALSE(scm.EnumServicesStatusW(manager, SERVICE_WIN32, SERVICE_STATE_ALL, nullptr, 0,
                                        &needed, &returned, nullptr));
   Block block(needed);
+  DWORD resume = 0;
   EXPECT_FALSE(scm.EnumServicesStatusW(manager, SERVICE_WIN32, SERVICE_STATE_ALL,
                                        block.As<ENUM_SERVICE_STATUSW>(), block.size(), &needed,
-                                       &returned, nullptr));
+                                       &returned, &resume));
   EXPECT_EQ(scm.GetLastError(), ERROR_MORE_DATA) << "the hook must not disturb the error";
-  EXPECT_EQ(needed, kWin32RecordsAndStrings + sizeof(ENUM_SERVICE_STATUSW) +
-                        sizeof(wchar_t) * (sizeof("Gamma") * 2));
+  EXPECT_EQ(returned, 2u) << "the services that fit";
+  EXPECT_EQ(needed, sizeof(ENUM_SERVICE_STATUSW) + sizeof(wchar_t) * (sizeof("Gamma") * 2));
   EXPECT_EQ(calls, 2);
 }
 
