@@ -8,28 +8,40 @@ namespace {
 constexpr DWORD kManagerEnumAccess = SC_MANAGER_CONNECT | SC_MANAGER_ENUMERATE_SERVICE;  // 5
 constexpr DWORD kServiceSwitchAccess = SERVICE_CHANGE_CONFIG | SERVICE_STOP;             // 0x22
 
-// The configuration of one service, or nothing when it cannot be opened or read.
-std::unique_ptr<SizedBuffer> QueryConfig(SC_HANDLE manager, const wchar_t* serviceName) {
-  IServiceManager& scm = PlatformServices();
-  UniqueScHandle service(scm.OpenServiceW(manager, serviceName, SERVICE_QUERY_CONFIG));
-  if (!service) return nullptr;
-  DWORD needed = 0;
-  (void)scm.QueryServiceConfigW(service.get(), nullptr, 0, &needed);
-  auto buffer = std::make_unique<SizedBuffer>(needed);
-  if (!scm.QueryServiceConfigW(service.get(), buffer->as<QUERY_SERVICE_CONFIGW>(), buffer->size(),
-                               &needed))
-    return nullptr;
-  return buffer;
-}
+// QueryServiceConfigW answers with at most 8 KB: one buffer of that size serves every
+// service in one call, and a service that still needs more is asked again with the size
+// it names.
+constexpr DWORD kConfigBufferSize = 8 * 1024;
 
-}  // namespace
+class TConfigReader {
+ public:
+  // The configuration of one service, valid until the next call; nullptr when the
+  // service cannot be opened or its configuration cannot be read.
+  const QUERY_SERVICE_CONFIGW* Query(SC_HANDLE manager, const wchar_t* serviceName) {
+    IServiceManager& scm = PlatformServices();
+    UniqueScHandle service(scm.OpenServiceW(manager, serviceName, SERVICE_QUERY_CONFIG));
+    if (!service) return nullptr;
+    DWORD needed = 0;
+    if (scm.QueryServiceConfigW(service.get(), buffer_->as<QUERY_SERVICE_CONFIGW>(),
+                                buffer_->size(), &needed))
+      return buffer_->as<QUERY_SERVICE_CONFIGW>();
+    if (scm.GetLastError() != ERROR_INSUFFICIENT_BUFFER || needed <= buffer_->size())
+      return nullptr;
+    buffer_ = std::make_unique<SizedBuffer>(needed);
+    if (!scm.QueryServiceConfigW(service.get(), buffer_->as<QUERY_SERVICE_CONFIGW>(),
+                                 buffer_->size(), &needed))
+      return nullptr;
+    return buffer_->as<QUERY_SERVICE_CONFIGW>();
+  }
 
-namespace {
+ private:
+  std::unique_ptr<SizedBuffer> buffer_ = std::make_unique<SizedBuffer>(kConfigBufferSize);
+};
 
-void AppendService(SC_HANDLE manager, const ENUM_SERVICE_STATUSW& record, TAutorunList& list) {
-  std::unique_ptr<SizedBuffer> config = QueryConfig(manager, record.lpServiceName);
-  if (!config) return;
-  const auto* settings = config->as<QUERY_SERVICE_CONFIGW>();
+void AppendService(SC_HANDLE manager, const ENUM_SERVICE_STATUSW& record, TConfigReader& configs,
+                   TAutorunList& list) {
+  const QUERY_SERVICE_CONFIGW* settings = configs.Query(manager, record.lpServiceName);
+  if (settings == nullptr) return;
   TAutorunInfo entry;
   entry.FileName = settings->lpBinaryPathName ? settings->lpBinaryPathName : L"";
   entry.Caption = record.lpDisplayName ? record.lpDisplayName : L"";
@@ -64,6 +76,7 @@ void CollectServices(TAutorunList& list) {
   // calls make it answer ERROR_MORE_DATA again. Every batch is taken until the list is
   // complete.
   auto buffer = std::make_unique<SizedBuffer>(needed);
+  TConfigReader configs;
   for (int round = 0; round < kMaxEnumerationRounds; ++round) {
     auto* records = buffer->as<ENUM_SERVICE_STATUSW>();
     const BOOL complete = scm.EnumServicesStatusW(manager.get(), SERVICE_WIN32, SERVICE_STATE_ALL,
@@ -73,7 +86,7 @@ void CollectServices(TAutorunList& list) {
     const bool more = !complete && (error == ERROR_MORE_DATA || error == ERROR_INSUFFICIENT_BUFFER);
     // Any other failure ends the listing with the services taken so far.
     if (!complete && !more) return;
-    for (DWORD i = 0; i < returned; ++i) AppendService(manager.get(), records[i], list);
+    for (DWORD i = 0; i < returned; ++i) AppendService(manager.get(), records[i], configs, list);
     if (complete) return;
     if (returned == 0) {
       // Not even one record fitted: the next one is larger than the buffer.

@@ -41,6 +41,7 @@ void CollectStartupFolder(const std::wstring& folder, TAutorunList& list) {
   // that is gone, a path the system refuses, an error half-way), contributes nothing;
   // it must never cost the user the Run keys, tasks and services listed after it.
   const size_t before = list.size();
+  TApprovalRecords records(root, kApprovedStartupFolderKey);
   FindData found;
   DWORD error = ERROR_SUCCESS;
   const std::wstring pattern = folder + L"\\*";
@@ -54,7 +55,7 @@ void CollectStartupFolder(const std::wstring& folder, TAutorunList& list) {
       entry.Caption = FileNameWithoutExt(found.fileName);
       entry.Target = entry.FileName;
       entry.From = kFromFile;
-      entry.Enabled = StartsAtLogon(root, kApprovedStartupFolderKey, found.fileName);
+      entry.Enabled = records.StartsAtLogon(found.fileName);
       list.push_back(std::move(entry));
     }
     if (!search->FindNextFileW(&found, &error)) {

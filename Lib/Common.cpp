@@ -37,7 +37,32 @@ bool FilterList::Add(const std::wstring& text) {
                                    });
   if (at != rows_.end() && CompareLocale(*at, text) == 0) return false;
   rows_.insert(at, text);
+  prepared_ = false;
   return true;
+}
+
+void FilterList::AddRange(std::vector<std::wstring> texts) {
+  if (texts.empty()) return;
+  // Stable, so of equal texts the first given comes first and is the one kept.
+  std::stable_sort(texts.begin(), texts.end(), [](const std::wstring& a, const std::wstring& b) {
+    return CompareLocale(a, b) < 0;
+  });
+  std::vector<std::wstring> merged;
+  merged.reserve(rows_.size() + texts.size());
+  const auto append = [&merged](std::wstring& text) {
+    if (merged.empty() || CompareLocale(merged.back(), text) != 0) merged.push_back(std::move(text));
+  };
+  size_t row = 0;
+  size_t next = 0;
+  while (row < rows_.size() || next < texts.size()) {
+    // A row already listed goes before an equal new text, which is then dropped.
+    if (next == texts.size() || (row < rows_.size() && CompareLocale(rows_[row], texts[next]) <= 0))
+      append(rows_[row++]);
+    else
+      append(texts[next++]);
+  }
+  rows_ = std::move(merged);
+  prepared_ = false;
 }
 
 bool FilterList::Contains(const std::wstring& text) const {
@@ -48,14 +73,29 @@ bool FilterList::Contains(const std::wstring& text) const {
   return at != rows_.end() && CompareLocale(*at, text) == 0;
 }
 
-void FilterList::Clear() { rows_.clear(); }
+void FilterList::Clear() {
+  rows_.clear();
+  prepared_ = false;
+}
+
+const std::vector<FilterList::MatchRow>& FilterList::MatchRows() const {
+  if (prepared_) return matchRows_;
+  matchRows_.clear();
+  for (size_t i = 0; i < rows_.size(); ++i) {
+    MatchRow row{ExpandFolderVariable(Trim(rows_[i])), {}, i};
+    if (row.text.empty() || row.text.compare(0, 2, L"//") == 0) continue;
+    if (row.text.back() != L'*') row.upper = UpperLocale(row.text);
+    matchRows_.push_back(std::move(row));
+  }
+  prepared_ = true;
+  return matchRows_;
+}
 
 void LoadTextResource(FilterList& list, const std::wstring& name) {
   const auto bytes = LoadRcData(name);
   if (!bytes) return;
-  const std::vector<std::wstring> lines = SplitTextLines(*bytes);
   list.Clear();
-  for (const std::wstring& line : lines) list.Add(line);
+  list.AddRange(SplitTextLines(*bytes));
 }
 
 bool MatchesList(const FilterList& list, const std::wstring& text, bool fileMode) {
@@ -65,17 +105,21 @@ bool MatchesList(const FilterList& list, const std::wstring& text, bool fileMode
 const std::wstring* MatchingRow(const FilterList& list, const std::wstring& text, bool fileMode) {
   const std::wstring fileName = fileMode ? ExtractFileName(text) : std::wstring();
   std::wstring upperText;  // made on the first path fragment
-  for (const std::wstring& raw : list.Rows()) {
-    const std::wstring row = ExpandFolderVariable(Trim(raw));
-    if (row.empty() || row.compare(0, 2, L"//") == 0) continue;
+  bool upperMade = false;
+  for (const FilterList::MatchRow& row : list.MatchRows()) {
     if (!fileMode) {
-      if (text.size() >= row.size() && CompareLocale(std::wstring_view(text).substr(0, row.size()), row) == 0)
-        return &raw;
-    } else if (row.back() == L'*') {
-      if (SameTextAscii(std::wstring_view(row).substr(0, row.size() - 1), fileName)) return &raw;
+      if (text.size() >= row.text.size() &&
+          CompareLocale(std::wstring_view(text).substr(0, row.text.size()), row.text) == 0)
+        return &list.Rows()[row.index];
+    } else if (row.text.back() == L'*') {
+      if (SameTextAscii(std::wstring_view(row.text).substr(0, row.text.size() - 1), fileName))
+        return &list.Rows()[row.index];
     } else {
-      if (upperText.empty()) upperText = UpperLocale(text);
-      if (upperText.find(UpperLocale(row)) != std::wstring::npos) return &raw;
+      if (!upperMade) {
+        upperText = UpperLocale(text);
+        upperMade = true;
+      }
+      if (upperText.find(row.upper) != std::wstring::npos) return &list.Rows()[row.index];
     }
   }
   return nullptr;
@@ -97,20 +141,25 @@ void AddJsonArray(FilterList& list, const nlohmann::json& object, const std::wst
     if (!object.is_object()) return;
     const auto member = object.find(WideToUtf8(name));
     if (member == object.end() || !member->is_array()) return;
+    std::vector<std::wstring> texts;
+    texts.reserve(std::min(member->size(), kReplyRowLimit));
     for (const nlohmann::json& element : *member) {
+      if (texts.size() == kReplyRowLimit) break;
       if (element.is_string())
-        list.Add(Utf8ToWide(element.get_ref<const std::string&>()));
+        texts.push_back(Utf8ToWide(element.get_ref<const std::string&>()));
       else if (element.is_structured())
-        list.Add(std::wstring());
+        texts.emplace_back();
       else
-        list.Add(Utf8ToWide(element.dump()));
+        texts.push_back(Utf8ToWide(element.dump()));
     }
+    list.AddRange(std::move(texts));
   } catch (const std::exception&) {
-    // A reply of any shape adds what it could; nothing reaches the window's handler.
+    // Only running out of memory gets here: nothing is added, and nothing reaches the
+    // window's handler.
   }
 }
 
-void ShellOpen(const std::wstring& url) {
-  (void)PlatformShell().ShellExecuteW(nullptr, L"open", url.c_str(), nullptr, nullptr,
+void ShellOpen(const std::wstring& url, HWND owner) {
+  (void)PlatformShell().ShellExecuteW(owner, L"open", url.c_str(), nullptr, nullptr,
                                       SW_SHOWNORMAL);
 }

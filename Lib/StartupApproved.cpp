@@ -22,8 +22,14 @@ bool IsStartupApproved(HKEY rootKey, const std::wstring& key, const std::wstring
   return IsApprovalRecordEnabled(TReg::ReadBinary(rootKey, key, name));
 }
 
-bool StartsAtLogon(HKEY rootKey, const std::wstring& key, const std::wstring& name) {
-  return !UsesStartupApprovalRecords() || IsStartupApproved(rootKey, key, name);
+TApprovalRecords::TApprovalRecords(HKEY rootKey, const std::wstring& key)
+    : used_(UsesStartupApprovalRecords()) {
+  if (used_) records_ = TRegReader(rootKey, key);
+}
+
+bool TApprovalRecords::StartsAtLogon(const std::wstring& name) {
+  // A key that cannot be opened reads as no record, as IsStartupApproved reads it.
+  return !used_ || IsApprovalRecordEnabled(records_.ReadBinary(name));
 }
 
 std::vector<BYTE> MakeStartupApproved(bool enable) {

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "Tavin/Registry.h"
 #include "platform/WinTypes.h"
 
 inline constexpr wchar_t kApprovedStartupFolderKey[] =
@@ -14,9 +15,19 @@ inline constexpr wchar_t kApprovedRunKey[] =
 inline constexpr wchar_t kApprovedRun32Key[] =
     L"\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\StartupApproved\\Run32";
 
-// Whether a Run value or startup file starts at logon: what its record says on Windows 8
-// and later; always on Vista and 7, which keep no records.
-bool StartsAtLogon(HKEY rootKey, const std::wstring& key, const std::wstring& name);
+// The records of one approval key, opened once for the entries of a source that one
+// refresh judges by them.
+class TApprovalRecords {
+ public:
+  TApprovalRecords(HKEY rootKey, const std::wstring& key);
+  // Whether the entry starts at logon: what its record says on Windows 8 and later;
+  // always on Vista and 7, which keep no records.
+  bool StartsAtLogon(const std::wstring& name);
+
+ private:
+  bool used_;
+  TRegReader records_;
+};
 // Whether the record allows the entry to start. No record, or one that cannot be read,
 // or one of another length, allows it.
 bool IsStartupApproved(HKEY rootKey, const std::wstring& key, const std::wstring& name);

@@ -1,9 +1,12 @@
 #include "Tavin/FileMetadata.h"
 
+#include <algorithm>
 #include <array>
+#include <cstdint>
 #include <cstdio>
 #include <cwchar>
 #include <optional>
+#include <vector>
 
 #include "Tavin/Text.h"
 #include "platform/Platform.h"
@@ -28,6 +31,15 @@ std::optional<long long> ParseInteger(std::wstring_view text) {
   value = negative ? -value : value;
   if (value > 0x7FFFFFFFLL) return std::nullopt;
   return value;
+}
+
+// Whether the bytes [at, at + count) lie inside the block of size bytes. What
+// VerQueryValueW points to is computed from lengths the file itself states, so it is
+// checked against the block the system really returned before anything is read.
+bool InsideBlock(const void* block, DWORD size, const void* at, size_t count) {
+  const auto start = reinterpret_cast<std::uintptr_t>(block);
+  const auto where = reinterpret_cast<std::uintptr_t>(at);
+  return at != nullptr && where >= start && where - start <= size && count <= size - (where - start);
 }
 
 }  // namespace
@@ -56,7 +68,8 @@ int GetVersionStrings(const std::wstring& fileName, const std::vector<std::wstri
     return 0;
   // Only the first translation names the string table; no other one and no fallback
   // code page is tried, so a file whose first translation has no table gives nothing.
-  if (translation == nullptr || translationLength < 2 * sizeof(WORD)) return 0;
+  if (translationLength < 2 * sizeof(WORD) || !InsideBlock(block.as<void>(), size, translation, 2 * sizeof(WORD)))
+    return 0;
   const auto* pair = static_cast<const WORD*>(translation);
   std::array<wchar_t, 9> table{};
   std::swprintf(table.data(), table.size(), L"%.4x%.4x", static_cast<unsigned>(pair[0]),
@@ -67,11 +80,17 @@ int GetVersionStrings(const std::wstring& fileName, const std::vector<std::wstri
     void* value = nullptr;
     UINT length = 0;
     if (!versions.VerQueryValueW(block.as<void>(), path.c_str(), &value, &length)) continue;
-    // The value ends at its terminator, and never beyond the length the block gives.
+    if (!InsideBlock(block.as<void>(), size, value, sizeof(wchar_t))) continue;
+    // The value ends at its terminator, never beyond the length it states, and never
+    // beyond the block's end, whatever length it states.
     const auto* text = static_cast<const wchar_t*>(value);
+    const size_t room = (size - (reinterpret_cast<std::uintptr_t>(value) -
+                                 reinterpret_cast<std::uintptr_t>(block.as<void>()))) /
+                        sizeof(wchar_t);
+    const size_t limit = std::min<size_t>(length, room);
     size_t count = 0;
-    while (text != nullptr && count < length && text[count] != L'\0') ++count;
-    results[key] = std::wstring(text == nullptr ? L"" : text, count);
+    while (count < limit && text[count] != L'\0') ++count;
+    results[key] = std::wstring(text, count);
   }
   return static_cast<int>(results.size());
 }
@@ -97,9 +116,8 @@ int GetFileIconIndex(TIconCache& cache, TImageCollection& collection, const std:
 
   try {
     // The shell may write the path of the file whose icon it used back into the buffer,
-    // which holds MAX_PATH characters; a longer path cannot be asked for.
-    if (path.size() >= static_cast<size_t>(MAX_PATH)) return 0;
-    std::array<wchar_t, MAX_PATH + 1> buffer{};
+    // up to MAX_PATH characters: the buffer holds at least that, and a longer path whole.
+    std::vector<wchar_t> buffer(std::max<size_t>(path.size(), MAX_PATH) + 1, L'\0');
     path.copy(buffer.data(), path.size());
     IIcons& icons = PlatformIcons();
     UniqueIcon icon(icons.ExtractAssociatedIconW(nullptr, buffer.data(), &iconNumber));

@@ -128,8 +128,18 @@ int TImageCollection::AddIcon(std::wstring name, std::string ico) {
   const auto icon = DecodeIco(ico);
   images_.push_back(Image{std::move(name), {}, std::move(ico), icon ? icon->width : 16});
   const int index = Count() - 1;
-  for (const Listener& listener : listeners_) listener(index);
+  // A copy: a listener may take itself (or another) off while it is told.
+  const auto listeners = listeners_;
+  for (const auto& [id, listener] : listeners) listener(index);
   return index;
 }
 
-void TImageCollection::OnAdded(Listener listener) { listeners_.push_back(std::move(listener)); }
+int TImageCollection::OnAdded(Listener listener) {
+  const int id = nextListenerId_++;
+  listeners_.emplace_back(id, std::move(listener));
+  return id;
+}
+
+void TImageCollection::RemoveListener(int id) {
+  std::erase_if(listeners_, [id](const auto& entry) { return entry.first == id; });
+}

@@ -8,6 +8,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "Tavin/VectorImage.h"
@@ -36,8 +37,11 @@ class TImageCollection {
 
   // Appends an icon (.ico bytes) under the name and tells the listeners; its index.
   int AddIcon(std::wstring name, std::string ico);
-  // Listeners are called in the order they were added.
-  void OnAdded(Listener listener);
+  // Listeners are called in the order they were added. The number returned takes the
+  // listener off again: whoever goes before the collection must, or the next image
+  // added calls into it after it is gone.
+  int OnAdded(Listener listener);
+  void RemoveListener(int id);
 
  private:
   struct Image {
@@ -48,7 +52,8 @@ class TImageCollection {
   };
 
   std::vector<Image> images_;
-  std::vector<Listener> listeners_;
+  std::vector<std::pair<int, Listener>> listeners_;
+  int nextListenerId_ = 1;
 };
 
 // The four built-in drawings, by index.

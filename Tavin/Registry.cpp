@@ -118,6 +118,10 @@ bool QueryRaw(HKEY key, const std::wstring& name, RawValue& value, bool& sizeKno
   return true;
 }
 
+// What ReadBinary gives for a value whose size was learnt: its data when it is of a binary
+// kind and was read, otherwise that many zero bytes.
+std::vector<BYTE> BinaryResult(bool read, const RawValue& value);
+
 bool IsBinaryType(DWORD type) {
   return type == REG_BINARY || type == REG_NONE || type == REG_RESOURCE_LIST ||
          type == REG_FULL_RESOURCE_DESCRIPTOR || type == REG_RESOURCE_REQUIREMENTS_LIST;
@@ -246,17 +250,29 @@ bool TReg::IsKey(HKEY rootKey, std::wstring_view key) {
   return true;
 }
 
-std::vector<BYTE> TReg::ReadBinary(HKEY rootKey, std::wstring_view key, std::wstring_view name) {
-  UniqueRegKey opened = OpenForRead(rootKey, key);
-  if (!opened) return {};
+namespace {
+
+std::vector<BYTE> ReadBinaryOf(HKEY opened, std::wstring_view name) {
   RawValue value;
   bool sizeKnown = false;
-  const bool read = QueryRaw(opened.get(), std::wstring(name), value, sizeKnown);
+  const bool read = QueryRaw(opened, std::wstring(name), value, sizeKnown);
   if (!sizeKnown) return {};
+  return BinaryResult(read, value);
+}
+
+std::vector<BYTE> BinaryResult(bool read, const RawValue& value) {
   // Data is taken only from the binary kinds; for any other type, or a read that failed
   // once the size was known, the caller gets that many zero bytes.
   if (!read || !IsBinaryType(value.type)) return std::vector<BYTE>(value.bytes.size(), 0);
   return value.bytes;
+}
+
+}  // namespace
+
+std::vector<BYTE> TReg::ReadBinary(HKEY rootKey, std::wstring_view key, std::wstring_view name) {
+  UniqueRegKey opened = OpenForRead(rootKey, key);
+  if (!opened) return {};
+  return ReadBinaryOf(opened.get(), name);
 }
 
 bool TReg::ReadBool(HKEY rootKey, std::wstring_view key, std::wstring_view name, bool value) {
@@ -288,15 +304,73 @@ std::wstring TReg::ReadString(HKEY rootKey, std::wstring_view key, std::wstring_
   bool sizeKnown = false;
   // From here on every failure reads as the empty string: the key exists.
   if (!QueryRaw(opened.get(), std::wstring(name), raw, sizeKnown)) return {};
-  if (raw.type != REG_SZ && raw.type != REG_EXPAND_SZ) {
-    // Other types have no defined text; multi-strings give their first string and
-    // everything else nothing, which keeps command lines of odd values harmless.
-    if (raw.type != REG_MULTI_SZ) return {};
-  }
-  std::wstring text = Utf16LeBytesToWide(raw.bytes.data(), raw.bytes.size());
+  return RegValueText(raw.type, raw.bytes);
+}
+
+std::wstring RegValueText(DWORD type, const std::vector<BYTE>& data) {
+  // Other types have no defined text; multi-strings give their first string and
+  // everything else nothing, which keeps command lines of odd values harmless.
+  if (type != REG_SZ && type != REG_EXPAND_SZ && type != REG_MULTI_SZ) return {};
+  std::wstring text = Utf16LeBytesToWide(data.data(), data.size());
   const size_t nul = text.find(L'\0');
   if (nul != std::wstring::npos) text.resize(nul);
   return text;
+}
+
+TRegReader::TRegReader(HKEY rootKey, std::wstring_view key) : key_(OpenForRead(rootKey, key)) {}
+
+std::vector<BYTE> TRegReader::ReadBinary(std::wstring_view name) {
+  if (!key_) return {};
+  return ReadBinaryOf(key_.get(), name);
+}
+
+bool TRegReader::ReadValues(std::vector<TRegValue>& values) {
+  values.clear();
+  if (!key_) return false;
+  DWORD count = 0;
+  DWORD maxName = 0;
+  DWORD maxData = 0;
+  if (PlatformRegistry().RegQueryInfoKeyW(key_.get(), nullptr, nullptr, &count, &maxName,
+                                          &maxData) != ERROR_SUCCESS)
+    return false;
+  try {
+    // Buffers sized for the longest name and the largest data the key reports; a value
+    // that grew since makes the call ask for more, up to the registry's name limit.
+    std::vector<wchar_t> name(static_cast<size_t>(std::min(maxName, kMaxValueNameLength)) + 1);
+    std::vector<BYTE> data(std::max<DWORD>(maxData, 1));
+    values.reserve(count);
+    for (DWORD index = 0;;) {
+      DWORD nameLength = static_cast<DWORD>(name.size());
+      DWORD dataSize = static_cast<DWORD>(data.size());
+      DWORD type = REG_NONE;
+      const LSTATUS status = PlatformRegistry().RegEnumValueW(
+          key_.get(), index, name.data(), &nameLength, &type, data.data(), &dataSize);
+      if (status == ERROR_NO_MORE_ITEMS) return true;
+      if (status == ERROR_MORE_DATA) {
+        if (dataSize > data.size()) {
+          data.resize(dataSize);
+        } else if (name.size() <= kMaxValueNameLength) {
+          name.resize(std::min<size_t>(name.size() * 2, kMaxValueNameLength + 1));
+        } else {
+          values.clear();
+          return false;
+        }
+        continue;
+      }
+      if (status != ERROR_SUCCESS) {
+        values.clear();
+        return false;
+      }
+      TRegValue& value = values.emplace_back();
+      value.name.assign(name.data(), std::min<size_t>(nameLength, name.size()));
+      value.type = type;
+      value.data.assign(data.begin(), data.begin() + std::min<size_t>(dataSize, data.size()));
+      ++index;
+    }
+  } catch (const std::bad_alloc&) {
+    values.clear();
+    return false;
+  }
 }
 
 int TReg::ReadKeyNames(HKEY rootKey, std::wstring_view key, std::vector<std::wstring>& keyNames) {

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/PlatformHandles.h"
 #include "platform/WinTypes.h"
 
 // "HKLM" / "HKEY_LOCAL_MACHINE" and so on; the empty text for a handle that is not a
@@ -46,6 +47,36 @@ class TReg {
   static bool Parse(std::wstring_view text, HKEY& rootKey, std::wstring& key, std::wstring& name);
   // Deletes the subkey or, when there is none of that name, the value a path names.
   static void Delete(std::wstring_view text);
+};
+
+// One value as an enumeration gives it: name, type and data.
+struct TRegValue {
+  std::wstring name;
+  DWORD type = REG_NONE;
+  std::vector<BYTE> data;
+};
+
+// The text TReg::ReadString gives for a value of this type and data: the string types up
+// to their first NUL, a multi-string's first string, nothing for the other types.
+std::wstring RegValueText(DWORD type, const std::vector<BYTE>& data);
+
+// One key held open for reading (in the 64-bit view, with the rights the TReg reads step
+// down to), for the catalogue's sources that read every value of a key in each refresh:
+// the same results as the TReg reads without opening the key again for each value.
+class TRegReader {
+ public:
+  TRegReader() = default;
+  TRegReader(HKEY rootKey, std::wstring_view key);
+
+  bool IsOpen() const { return static_cast<bool>(key_); }
+  // Replaces the list with every value, its type and data, in enumeration order, in one
+  // pass; false with the list empty when the key is not open or the enumeration fails.
+  bool ReadValues(std::vector<TRegValue>& values);
+  // As TReg::ReadBinary.
+  std::vector<BYTE> ReadBinary(std::wstring_view name);
+
+ private:
+  UniqueRegKey key_;
 };
 
 // Access masks, always with the 64-bit view.

@@ -137,7 +137,12 @@ std::wstring GetInstallId() {
                                               reinterpret_cast<const BYTE*>(bytes.data()),
                                               static_cast<DWORD>(bytes.size()));
     }
-    (void)ReadStringValue(key.get(), kInstallIdValue, result);
+    std::wstring stored;
+    // The identifier becomes a header line: a value that could end the line or break it
+    // (anyone who can write HKCU may have put one there) is sent empty, and left alone.
+    if (ReadStringValue(key.get(), kInstallIdValue, stored) &&
+        std::none_of(stored.begin(), stored.end(), [](wchar_t c) { return c < 0x20 || c == 0x7F; }))
+      result = std::move(stored);
   } catch (const std::exception&) {
     // Whatever went wrong, the request still goes out, with an empty identifier.
   }

@@ -26,8 +26,8 @@ inline constexpr wchar_t kInstallIdValue[] = L"TavinUID";
 // generator.
 std::wstring CreateInstallId();
 // The stored identifier, created and stored first when there is none. Empty when the
-// key cannot be opened or the value is not a string; an existing value is never
-// replaced.
+// key cannot be opened, the value is not a string or holds control characters; an
+// existing value is never replaced.
 std::wstring GetInstallId();
 
 // The fixed file version of the program's own executable, formatted with a pattern

@@ -13,7 +13,7 @@ struct TUpdateTaskState {
   TUpdateProc proc;
   TUpdateHost host;
   std::wstring data;
-  std::atomic<bool> stop{false};
+  StopSignal stop;
   HttpAbort abort;
 
   mutable std::mutex mutex;
@@ -23,14 +23,8 @@ struct TUpdateTaskState {
 
 namespace {
 
-// False when the task was asked to stop, checked before every step's sleep.
-bool Pause(TUpdateTaskState& state) {
-  for (int step = 0; step < kPauseSteps; ++step) {
-    if (state.stop) return false;
-    PlatformProcess().Sleep(kPauseStepMilliseconds);
-  }
-  return true;
-}
+// False when the task was asked to stop, before or during the pause.
+bool Pause(TUpdateTaskState& state) { return !PlatformProcess().Pause(state.stop, kPauseMilliseconds); }
 
 void RunTask(const std::shared_ptr<TUpdateTaskState>& state) {
   try {
@@ -45,14 +39,14 @@ void RunTask(const std::shared_ptr<TUpdateTaskState>& state) {
     }
     // A stop that came while the last request was answered still holds: the window
     // that asked for it may be gone by the time the hand-over would run.
-    if (!stopped && !state->stop) {
+    if (!stopped && !state->stop.Stopped()) {
       (void)state->host.dispatcher->Send([&state] {
         HandleReply(state->data, state->proc, *state->host.ui);
       });
     }
   } catch (...) {
-    // A conversion error in the reply step, or anything else: the task just ends. No
-    // exception may leave a thread.
+    // Nothing the reply step does is expected to throw; should anything, the task just
+    // ends. No exception may leave a thread.
   }
   {
     std::lock_guard lock(state->mutex);
@@ -65,7 +59,7 @@ void RunTask(const std::shared_ptr<TUpdateTaskState>& state) {
 }  // namespace
 
 void TUpdateCheck::Stop() {
-  state_->stop = true;
+  state_->stop.Stop();
   state_->abort.Abort();
 }
 
@@ -101,12 +95,14 @@ std::shared_ptr<TUpdateCheck> CheckUpdate(const std::wstring& url, TUpdateProc p
 }
 
 void HandleReply(const std::wstring& data, const TUpdateProc& proc, IUpdateUi& ui) {
-  const std::wstring updateLink = UnescapeText(ExtractBetween(data, L"\"update\":\"", L"\""));
+  const std::wstring updateLink = UnescapeValue(ExtractBetween(data, L"\"update\":\"", L"\""));
   bool flag = false;
-  // Yes only counts when the link really went to the browser; a link that is not a web
-  // address is refused, and the program must not close for an update that never opened.
-  if (!updateLink.empty() && ui.UpdateDialog(data)) flag = OpenLink(updateLink);
-  const std::wstring statusLink = UnescapeText(ExtractBetween(data, L"\"notify\":\"", L"\""));
+  // The dialog is only offered for a link the browser will really get: a link that is
+  // not a clean web address would be refused after the user said Yes. And Yes only
+  // counts when the link went to the browser, so the program never closes for an
+  // update that never opened.
+  if (IsWebLink(updateLink) && ui.UpdateDialog(data)) flag = OpenLink(updateLink);
+  const std::wstring statusLink = UnescapeValue(ExtractBetween(data, L"\"notify\":\"", L"\""));
   if (!statusLink.empty()) ui.ShowUpdateStatus(statusLink);
   if (proc) proc(flag, data);
 }

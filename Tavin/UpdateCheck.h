@@ -32,8 +32,7 @@ struct TUpdateHost {
 };
 
 inline constexpr int kUpdateAttempts = 6;
-inline constexpr int kPauseSteps = 1000;
-inline constexpr unsigned kPauseStepMilliseconds = 10;
+inline constexpr unsigned kPauseMilliseconds = 10'000;
 
 struct TUpdateTaskState;
 
@@ -42,8 +41,8 @@ class TUpdateCheck {
  public:
   explicit TUpdateCheck(std::shared_ptr<TUpdateTaskState> state) : state_(std::move(state)) {}
 
-  // Asks the task to stop: a pause notices it within one step, a request in progress
-  // is abandoned at once, and no reply step or callback follows.
+  // Asks the task to stop: a pause or a request in progress ends at once, and no reply
+  // step or callback follows.
   void Stop();
   bool Finished() const;
   // Waits until the task has ended, at most `timeout`; whether it has.
@@ -59,6 +58,5 @@ class TUpdateCheck {
 std::shared_ptr<TUpdateCheck> CheckUpdate(const std::wstring& url, TUpdateProc proc, int offset,
                                           const TUpdateHost& host);
 
-// The reply step. Throws ConvertError from a bad escape in the links, which ends the
-// step where it stands.
+// The reply step. A link with a bad escape is empty; the callback always runs.
 void HandleReply(const std::wstring& data, const TUpdateProc& proc, IUpdateUi& ui);

@@ -119,12 +119,20 @@ std::wstring UnescapeText(std::wstring_view text) {
   return out;
 }
 
+std::wstring UnescapeValue(std::wstring_view text) {
+  try {
+    return UnescapeText(text);
+  } catch (const ConvertError&) {
+    return {};
+  }
+}
+
 TUpdateNotice ReadNotice(std::wstring_view reply) {
   const std::wstring info = ExtractBetween(reply, L"\"info\":{", L"}");
   TUpdateNotice notice;
-  notice.Style = UnescapeText(ExtractBetween(info, L"\"style\":\"", L"\""));
-  notice.Text = UnescapeText(ExtractBetween(info, L"\"text\":\"", L"\""));
-  notice.Flag = UnescapeText(ExtractBetween(info, L"\"flag\":\"", L"\""));
-  notice.Url = UnescapeText(ExtractBetween(info, L"\"url\":\"", L"\""));
+  notice.Style = UnescapeValue(ExtractBetween(info, L"\"style\":\"", L"\""));
+  notice.Text = UnescapeValue(ExtractBetween(info, L"\"text\":\"", L"\""));
+  notice.Flag = UnescapeValue(ExtractBetween(info, L"\"flag\":\"", L"\""));
+  notice.Url = UnescapeValue(ExtractBetween(info, L"\"url\":\"", L"\""));
   return notice;
 }

@@ -7,8 +7,7 @@
 #include <string>
 #include <string_view>
 
-// A backslash-u escape that is not a hexadecimal number. Not absorbed: it ends the reply
-// step where it happens.
+// A backslash-u escape that is not a hexadecimal number.
 class ConvertError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
@@ -27,6 +26,10 @@ std::wstring ExtractBetween(std::wstring_view text, std::wstring_view startKey,
 // the next four characters (or those left) as one UTF-16 code unit, and throws
 // ConvertError when they are not all hexadecimal digits or there are none.
 std::wstring UnescapeText(std::wstring_view text);
+// UnescapeText for one value of a reply: a conversion error makes the value empty. A
+// reply comes from whoever answers on the network, and one bad value must not stop the
+// dialog, the status bar or the filling of the list.
+std::wstring UnescapeValue(std::wstring_view text);
 
 // The four notice fields of "info", read the way the update dialog reads them.
 struct TUpdateNotice {
@@ -39,6 +42,6 @@ struct TUpdateNotice {
   bool StaysOnTop() const { return Flag.find(L"stayontop") != std::wstring::npos; }
 };
 
-// The "info" object runs to its first closing brace. Throws ConvertError like
-// UnescapeText.
+// The "info" object runs to its first closing brace. A field with a bad escape is
+// empty (UnescapeValue).
 TUpdateNotice ReadNotice(std::wstring_view reply);

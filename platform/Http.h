@@ -1,6 +1,5 @@
 // One HTTP GET through the platform's client (WinHTTP on Windows): custom request
-// headers in the order given, the whole response body as bytes, the client's own
-// default time-outs. The status code is handed back but not judged: an error page with
+// headers in the order given, the whole response body as bytes, the time-outs below. The status code is handed back but not judged: an error page with
 // a body is a response like any other.
 #pragma once
 
@@ -25,9 +24,22 @@ constexpr DWORD ERROR_WINHTTP_OPERATION_CANCELLED = 12017;
 constexpr DWORD ERROR_WINHTTP_CANNOT_CONNECT = 12029;
 constexpr DWORD ERROR_WINHTTP_CONNECTION_ERROR = 12030;
 constexpr DWORD ERROR_WINHTTP_INVALID_SERVER_RESPONSE = 12152;
+constexpr DWORD ERROR_WINHTTP_REDIRECT_FAILED = 12156;
 constexpr DWORD ERROR_WINHTTP_SECURE_FAILURE = 12175;
 constexpr DWORD ERROR_WINHTTP_RESPONSE_DRAIN_OVERFLOW = 12184;
 #endif
+
+// Connecting, sending and receiving each get a minute (WinHTTP's own defaults for the
+// last two are 30 s). On top of that one attempt as a whole ends after two minutes: a
+// server that trickles a byte now and then satisfies every step's time-out, and would
+// otherwise hold the request, and the list that waits for it, for as long as it likes.
+inline constexpr int kHttpStepTimeoutMilliseconds = 60'000;
+inline constexpr unsigned kHttpAttemptLimitMilliseconds = 120'000;
+
+// Redirects are followed only to the same host and port over https, at most this many
+// in a row; any other redirect fails the request with ERROR_WINHTTP_REDIRECT_FAILED, so
+// the request's headers never go to another host or in the clear.
+inline constexpr int kHttpRedirectLimit = 5;
 
 // A body larger than this fails the request: it is read whole into memory, and an
 // endless or enormous answer must not exhaust it.
@@ -86,9 +98,11 @@ class IHttp {
   // the header), no body and nothing else of the caller's. TRUE: *status holds the
   // response's status code and *body the whole body as received. FALSE: *error holds an
   // ERROR_WINHTTP_* code and *status and *body are untouched;
-  // ERROR_WINHTTP_OPERATION_CANCELLED after abort->Abort(), and
-  // ERROR_WINHTTP_RESPONSE_DRAIN_OVERFLOW for a body over kHttpBodyCap. abort may be
-  // nullptr.
+  // ERROR_WINHTTP_OPERATION_CANCELLED after abort->Abort(),
+  // ERROR_WINHTTP_RESPONSE_DRAIN_OVERFLOW for a body over kHttpBodyCap, and
+  // ERROR_WINHTTP_TIMEOUT for a step over its time-out or a request over the attempt's
+  // limit, ERROR_WINHTTP_REDIRECT_FAILED for a redirect it may not follow (see
+  // kHttpRedirectLimit). abort may be nullptr.
   [[nodiscard]] virtual BOOL Get(const std::wstring& url, const HttpHeaders& headers,
                                  HttpAbort* abort, DWORD* status, std::string* body,
                                  DWORD* error) = 0;

@@ -16,10 +16,12 @@ class IRegistry {
                                                 DWORD* disposition) = 0;
   [[nodiscard]] virtual LSTATUS RegQueryValueExW(HKEY key, const wchar_t* valueName, DWORD* type,
                                                  BYTE* data, DWORD* cbData) = 0;
-  // Enumerates value names only; cchName counts characters without the terminator on
-  // return, as in Win32.
+  // cchValueName counts characters without the terminator on return, as in Win32. With
+  // data and cbData the value's data comes too: a buffer too small for it gives
+  // ERROR_MORE_DATA with the size needed in *cbData; without them only the name and type.
   [[nodiscard]] virtual LSTATUS RegEnumValueW(HKEY key, DWORD index, wchar_t* valueName,
-                                              DWORD* cchValueName, DWORD* type) = 0;
+                                              DWORD* cchValueName, DWORD* type,
+                                              BYTE* data = nullptr, DWORD* cbData = nullptr) = 0;
   [[nodiscard]] virtual LSTATUS RegEnumKeyExW(HKEY key, DWORD index, wchar_t* name,
                                               DWORD* cchName) = 0;
   // Counts and the longest names in characters, without the terminator.

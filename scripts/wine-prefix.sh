@@ -1,17 +1,17 @@
 #!/usr/bin/env bash
 # Creates a throw-away 64-bit Wine prefix for the Windows tests:
-#   scripts/wine-prefix.sh PREFIX VERSION      (VERSION: win10 or win81)
+#   scripts/wine-prefix.sh PREFIX VERSION      (VERSION: win10, win81 or win7)
 # Idempotent: a prefix that is already ready is left alone (and this returns at once).
 # The prefix never links to the real home folder, and ~/.wine is never touched.
 set -euo pipefail
 
 if [ $# -ne 2 ]; then
-  echo "usage: $0 PREFIX win10|win81" >&2
+  echo "usage: $0 PREFIX win10|win81|win7" >&2
   exit 2
 fi
 case "$2" in
-  win10 | win81) version="$2" ;;
-  *) echo "wine-prefix: unknown Windows version '$2' (win10 or win81)" >&2; exit 2 ;;
+  win10 | win81 | win7) version="$2" ;;
+  *) echo "wine-prefix: unknown Windows version '$2' (win10, win81 or win7)" >&2; exit 2 ;;
 esac
 
 mkdir -p "$(dirname -- "$1")"

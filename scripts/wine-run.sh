@@ -2,7 +2,7 @@
 # Runs a Windows program under Wine in a throw-away prefix and passes its exit code on.
 # CTest calls it as the cross-compiling emulator:  wine-run.sh PROGRAM.exe [ARGS...]
 #
-#   ORVANE_WINE_VERSION   win10 (default) or win81: the Windows version the prefix reports
+#   ORVANE_WINE_VERSION   win10 (default), win81 or win7: the Windows version the prefix reports
 #   ORVANE_WINE_PREFIX    the prefix folder; default <build>/wine/<version>, where <build>
 #                         is the nearest folder above the program that holds CMakeCache.txt
 #   ORVANE_WINE_TIMEOUT   seconds before a hung program is ended (default 600)
@@ -99,4 +99,17 @@ set -e
 cat "$work/stdout"
 cat "$work/stderr" >&2
 if [ "$rc" -eq 124 ]; then echo "wine-run: $(basename -- "$exe") timed out" >&2; fi
+# With the heap channel on, Wine checks every block it hands out and frees (freed blocks
+# are filled, their tails guarded) and reports what it finds instead of failing: a run
+# whose report names a damaged, freed or foreign block fails here. "mismatching heap"
+# alone is left out: Wine's own Task Scheduler threads free blocks of another heap of
+# theirs, in every run that reaches the service.
+heap_reports=""
+if [[ "${WINEDEBUG}" == *heap* ]]; then
+  heap_reports="$(grep -E ':(err|warn):heap:' "$work/stderr" | grep -v ': mismatching heap$' || true)"
+fi
+if [ "$rc" -eq 0 ] && [ -n "$heap_reports" ]; then
+  echo "wine-run: Wine's heap checking reported the errors above" >&2
+  rc=1
+fi
 exit "$rc"

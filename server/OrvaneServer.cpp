@@ -56,6 +56,8 @@ constexpr char kUsage[] =
     "                       charset=utf-8 for a JSON file, text/html; charset=utf-8 else)\n"
     "  --no-length          send no Content-Length: the body ends when the connection does\n"
     "  --delay-ms N         wait N milliseconds before answering (default 0)\n"
+    "  --trickle-ms N       send the reply's body one byte every N milliseconds\n"
+    "  --redirect URL       answer the start-up request with 302 Found to URL\n"
     "  --log FILE           append one JSON object per request to FILE: method, path and\n"
     "                       headers as [name, value] pairs in the order received\n"
     "  --help               show this text\n"
@@ -71,6 +73,8 @@ struct Options {
   std::string contentType;
   bool sendLength = true;
   int delayMs = 0;
+  int trickleMs = 0;
+  std::string redirect;
   std::string logFile;
 };
 
@@ -135,6 +139,12 @@ int ParseOptions(int argc, char** argv, Options& options) {
       options.sendLength = false;
     } else if (arg == "--delay-ms") {
       if (!number("--delay-ms", 0, 3'600'000, options.delayMs)) return 2;
+    } else if (arg == "--trickle-ms") {
+      if (!number("--trickle-ms", 1, 3'600'000, options.trickleMs)) return 2;
+    } else if (arg == "--redirect") {
+      auto text = value("--redirect");
+      if (!text) return 2;
+      options.redirect = *text;
     } else if (arg == "--log") {
       auto text = value("--log");
       if (!text) return 2;
@@ -247,13 +257,20 @@ class Server {
         return;
       }
     }
-    Respond(client, options_.status, contentType_, reply_, options_.sendLength);
+    if (!options_.redirect.empty()) {
+      Respond(client, 302, "text/plain; charset=utf-8", "moved\n", true,
+              "Location: " + options_.redirect + "\r\n");
+      return;
+    }
+    Respond(client, options_.status, contentType_, reply_, options_.sendLength, {},
+            options_.trickleMs);
   }
 
  private:
   static const char* Reason(int status) {
     switch (status) {
       case 200: return "OK";
+      case 302: return "Found";
       case 400: return "Bad Request";
       case 404: return "Not Found";
       case 405: return "Method Not Allowed";
@@ -272,14 +289,27 @@ class Server {
     }
   }
 
+  // trickleMs > 0 sends the body a byte at a time with that pause between bytes, the way
+  // a server that wants to hold a client sends it.
   static void Respond(int client, int status, const std::string& type, const std::string& body,
-                      bool withLength) {
+                      bool withLength, const std::string& extraHeaders = {}, int trickleMs = 0) {
     std::string head = "HTTP/1.1 " + std::to_string(status) + " " + Reason(status) + "\r\n";
     head += "Content-Type: " + type + "\r\n";
     if (withLength) head += "Content-Length: " + std::to_string(body.size()) + "\r\n";
+    head += extraHeaders;
     head += "Connection: close\r\n\r\n";
     SendAll(client, head);
-    SendAll(client, body);
+    if (trickleMs == 0) {
+      SendAll(client, body);
+      return;
+    }
+    for (const char byte : body) {
+      std::unique_lock lock(gStopMutex);
+      if (gStopped.wait_for(lock, std::chrono::milliseconds(trickleMs), [] { return gStopping.load(); }))
+        return;
+      lock.unlock();
+      if (::send(client, &byte, 1, MSG_NOSIGNAL) != 1) return;
+    }
   }
 
   void Log(const Request& request) {

@@ -3,6 +3,7 @@
 #include <unordered_set>
 
 #include "Tavin/Text.h"
+#include "platform/Utf8.h"
 
 namespace {
 
@@ -34,6 +35,27 @@ std::optional<THiddenBy> WhiteListed(const TAutorunInfo& entry, const TRowSource
   return THiddenBy{file ? kHiddenByFileWhite : kHiddenByNameWhite, *row};
 }
 
+// RFC 3986's unreserved characters and the segment separator stand as they are; every
+// other byte of the UTF-8 text becomes %XX. What is left cannot end the address, start
+// another argument on a command line or change its meaning.
+std::wstring PercentEncodePath(std::wstring_view text) {
+  static constexpr wchar_t kHex[] = L"0123456789ABCDEF";
+  std::wstring encoded;
+  for (const char byte : WideToUtf8(text)) {
+    const auto b = static_cast<unsigned char>(byte);
+    const bool plain = (b >= 'a' && b <= 'z') || (b >= 'A' && b <= 'Z') || (b >= '0' && b <= '9') ||
+                       b == '-' || b == '.' || b == '_' || b == '~' || b == '/';
+    if (plain) {
+      encoded += static_cast<wchar_t>(b);
+    } else {
+      encoded += L'%';
+      encoded += kHex[b >> 4];
+      encoded += kHex[b & 0xF];
+    }
+  }
+  return encoded;
+}
+
 }  // namespace
 
 void TAutorunRows::Clear() {
@@ -55,12 +77,30 @@ int TAutorunRows::FindRow(const std::wstring& target, const std::wstring& from) 
   return found == index_.end() ? -1 : static_cast<int>(found->second);
 }
 
-
 std::optional<THiddenBy> WhyHidden(const TAutorunInfo& entry, const TRowSources& sources) {
   if (entry.Caption.empty()) return THiddenBy{kHiddenByUnnamed, std::nullopt};
   if (auto listed = WhiteListed(entry, sources)) return listed;
   if (!entry.Enabled && !sources.showAll) return THiddenBy{kHiddenByDisabled, std::nullopt};
   return std::nullopt;
+}
+
+std::optional<TRowKey> TAutorunRows::KeyOf(int row) const {
+  if (row < 0 || row >= Count()) return std::nullopt;
+  const TAutorunItem& item = rows_[static_cast<size_t>(row)];
+  return TRowKey{item.From, item.Target};
+}
+
+int TAutorunRows::FindByPrefix(std::wstring_view prefix, int start, bool wrap,
+                               TPrefixMatch match) const {
+  const int count = Count();
+  if (prefix.empty() || count == 0) return -1;
+  if (start < 0 || start >= count) start = 0;
+  const int steps = wrap ? count : count - start;
+  for (int step = 0; step < steps; ++step) {
+    const int row = (start + step) % count;
+    if (match(prefix, rows_[static_cast<size_t>(row)].FileName)) return row;
+  }
+  return -1;
 }
 
 bool DescribeNewRow(const TAutorunInfo& entry, const TRowSources& sources, TAutorunItem& row) {
@@ -106,5 +146,5 @@ void TAutorunRows::Merge(const TAutorunList& catalogue, const TRowSources& sourc
 }
 
 std::wstring EntryLookupPath(const std::wstring& from, const std::wstring& target) {
-  return L"/entry/" + LowerCaseAscii(from + L"/" + FileNamePart(target));
+  return L"/entry/" + PercentEncodePath(LowerCaseAscii(from + L"/" + FileNamePart(target)));
 }

@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -19,6 +20,16 @@ struct TAutorunItem {
   int Icon = 0;
   bool Enabled = false;
 };
+
+// What names a row's entry across refreshes: its kind tag and its target. A row number
+// does not, since a refresh removes and appends rows around it.
+struct TRowKey {
+  std::wstring From;
+  std::wstring Target;
+};
+
+// Whether text begins with prefix, as the list's type-ahead search compares.
+using TPrefixMatch = bool (*)(std::wstring_view prefix, std::wstring_view text);
 
 // Images of the list: the blank page, the blue cubes, the clock and the gears.
 inline constexpr int kImageBlankPage = 0;
@@ -46,6 +57,15 @@ class TAutorunRows {
   // The first row from the top whose Target and From equal these, ignoring the case of
   // a-z; -1 when there is none.
   int FindRow(const std::wstring& target, const std::wstring& from) const;
+  // The row of that entry now, or -1 when it has none.
+  int RowOf(const TRowKey& key) const { return FindRow(key.Target, key.From); }
+  // The key of a row; nothing for a row number that is not there.
+  std::optional<TRowKey> KeyOf(int row) const;
+
+  // Type-ahead: the first row from `start` on whose display name begins with prefix,
+  // going round to the top when `wrap`; -1 when none does (or prefix is empty). A start
+  // outside the rows begins at the top.
+  int FindByPrefix(std::wstring_view prefix, int start, bool wrap, TPrefixMatch match) const;
 
   // Existing rows take the entry's enabled state and nothing else; new entries become
   // rows at the end unless unnamed, disabled while not all are shown, or white-listed;
@@ -73,5 +93,6 @@ std::optional<THiddenBy> WhyHidden(const TAutorunInfo& entry, const TRowSources&
 bool DescribeNewRow(const TAutorunInfo& entry, const TRowSources& sources, TAutorunItem& row);
 
 // The entry lookup page's path for a row: "/entry/" + from + "/" + the file-name part of
-// target, with A-Z lower-cased and nothing else changed.
+// target, with A-Z lower-cased, then percent-encoded from UTF-8 except for the
+// unreserved characters and "/".
 std::wstring EntryLookupPath(const std::wstring& from, const std::wstring& target);

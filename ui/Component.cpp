@@ -3,10 +3,15 @@
 TComponent::TComponent(TComponent* owner, std::wstring name)
     : owner_(owner), name_(std::move(name)) {}
 
-TComponent::~TComponent() {
+TComponent::~TComponent() { DestroyComponents(); }
+
+void TComponent::DestroyComponents() {
   // Later components may refer to earlier ones (a menu item to its menu), so the last
-  // created goes first.
-  while (!owned_.empty()) owned_.pop_back();
+  // created goes first. Each is out of the list before its destructor runs.
+  while (!owned_.empty()) {
+    std::unique_ptr<TComponent> last = std::move(owned_.back());
+    owned_.pop_back();
+  }
 }
 
 bool TComponent::Free(TComponent* component) {

@@ -46,6 +46,13 @@ class TComponent {
   virtual bool IsForm() const { return false; }
   virtual TPopupMenu* AsPopupMenu() { return nullptr; }
 
+ protected:
+  // Frees the owned components, the last created first. A window calls it first thing
+  // in its own destructor: a component may reach into its owner while it goes (the theme
+  // helper puts the window's previous handler back), which is only safe while the
+  // owner's members and window still exist. ~TComponent would run after them.
+  void DestroyComponents();
+
  private:
   TComponent* owner_;
   std::wstring name_;

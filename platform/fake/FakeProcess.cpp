@@ -25,15 +25,17 @@ DWORD FakeProcess::GetModuleFileNameW(wchar_t* fileName, DWORD size, DWORD* erro
   return static_cast<DWORD>(exePath_.size());
 }
 
-void FakeProcess::Sleep(DWORD milliseconds) {
+bool FakeProcess::Pause(StopSignal& signal, DWORD milliseconds) {
   std::uint64_t now = 0;
   {
     std::lock_guard lock(mutex_);
-    slept_ += milliseconds;
-    ++sleepCalls_;
-    now = slept_;
+    ++pauseCalls_;
+    if (signal.Stopped()) return true;
+    paused_ += milliseconds;
+    now = paused_;
   }
-  if (afterSleep) afterSleep(now);
+  if (afterPause) afterPause(now);
+  return signal.Stopped();
 }
 
 void FakeProcess::SetExePath(std::wstring path) {
@@ -41,12 +43,12 @@ void FakeProcess::SetExePath(std::wstring path) {
   exePath_ = std::move(path);
 }
 
-std::uint64_t FakeProcess::SleptMilliseconds() const {
+std::uint64_t FakeProcess::PausedMilliseconds() const {
   std::lock_guard lock(mutex_);
-  return slept_;
+  return paused_;
 }
 
-std::uint64_t FakeProcess::SleepCalls() const {
+std::uint64_t FakeProcess::PauseCalls() const {
   std::lock_guard lock(mutex_);
-  return sleepCalls_;
+  return pauseCalls_;
 }

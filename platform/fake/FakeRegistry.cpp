@@ -312,7 +312,7 @@ LSTATUS FakeRegistry::RegQueryValueExW(HKEY key, const wchar_t* valueName, DWORD
 }
 
 LSTATUS FakeRegistry::RegEnumValueW(HKEY key, DWORD index, wchar_t* valueName, DWORD* cchValueName,
-                                    DWORD* type) {
+                                    DWORD* type, BYTE* data, DWORD* cbData) {
   std::lock_guard lock(mutex_);
   if (auto fault = faults.Check("RegEnumValueW")) return static_cast<LSTATUS>(*fault);
   OpenKey open;
@@ -320,9 +320,21 @@ LSTATUS FakeRegistry::RegEnumValueW(HKEY key, DWORD index, wchar_t* valueName, D
   if ((open.access & KEY_QUERY_VALUE) == 0) return ERROR_ACCESS_DENIED;
   if (index >= open.key->values.size()) return ERROR_NO_MORE_ITEMS;
   const Value& value = open.key->values[index];
+  if (data != nullptr && cbData == nullptr) return ERROR_INVALID_PARAMETER;
   const LSTATUS status = CopyName(value.name, valueName, cchValueName);
-  if (status == ERROR_SUCCESS && type != nullptr) *type = value.value.type;
-  return status;
+  if (status != ERROR_SUCCESS) return status;
+  if (type != nullptr) *type = value.value.type;
+  const auto size = static_cast<DWORD>(value.value.bytes.size());
+  if (cbData != nullptr) {
+    // As in Win32: the data's size always, the data when the buffer holds it.
+    const DWORD capacity = *cbData;
+    *cbData = size;
+    if (data != nullptr) {
+      if (capacity < size) return ERROR_MORE_DATA;
+      if (size != 0) std::memcpy(data, value.value.bytes.data(), size);
+    }
+  }
+  return ERROR_SUCCESS;
 }
 
 LSTATUS FakeRegistry::RegEnumKeyExW(HKEY key, DWORD index, wchar_t* name, DWORD* cchName) {

@@ -50,7 +50,8 @@ class FakeRegistry : public IRegistry {
   [[nodiscard]] LSTATUS RegQueryValueExW(HKEY key, const wchar_t* valueName, DWORD* type,
                                          BYTE* data, DWORD* cbData) override;
   [[nodiscard]] LSTATUS RegEnumValueW(HKEY key, DWORD index, wchar_t* valueName,
-                                      DWORD* cchValueName, DWORD* type) override;
+                                      DWORD* cchValueName, DWORD* type, BYTE* data = nullptr,
+                                      DWORD* cbData = nullptr) override;
   [[nodiscard]] LSTATUS RegEnumKeyExW(HKEY key, DWORD index, wchar_t* name,
                                       DWORD* cchName) override;
   [[nodiscard]] LSTATUS RegQueryInfoKeyW(HKEY key, DWORD* subKeys, DWORD* maxSubKeyLen,

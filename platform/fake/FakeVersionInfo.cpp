@@ -217,6 +217,11 @@ void FakeVersionInfo::SetVersionResource(std::wstring_view file, const FakeVersi
   blocks_[FoldCase(file)] = BuildVersionBlock(resource);
 }
 
+void FakeVersionInfo::SetVersionBlock(std::wstring_view file, std::string block) {
+  std::lock_guard lock(mutex_);
+  blocks_[FoldCase(file)] = std::move(block);
+}
+
 void FakeVersionInfo::RemoveVersionResource(std::wstring_view file) {
   std::lock_guard lock(mutex_);
   blocks_.erase(FoldCase(file));

@@ -41,6 +41,8 @@ class FakeVersionInfo : public IVersionInfo {
   // The file gets this version resource (paths compare without regard to case).
   void SetVersionResource(std::wstring_view file, const FakeVersionResource& resource);
   void RemoveVersionResource(std::wstring_view file);
+  // The file gets these bytes as its block, as they are (for blocks no resource makes).
+  void SetVersionBlock(std::wstring_view file, std::string block);
 
   // Whether a file exists; FakePlatform asks its file system. Without one, a file
   // exists when it has a version resource.

@@ -7,4 +7,6 @@ DWORD Win32Process::GetModuleFileNameW(wchar_t* fileName, DWORD size, DWORD* err
   return length;
 }
 
-void Win32Process::Sleep(DWORD milliseconds) { ::Sleep(milliseconds); }
+bool Win32Process::Pause(StopSignal& signal, DWORD milliseconds) {
+  return signal.WaitFor(std::chrono::milliseconds(milliseconds));
+}

@@ -1,4 +1,5 @@
-// The running process: its executable's path and Sleep, straight through to kernel32.
+// The running process: its executable's path straight through to kernel32, and a
+// pause on the steady clock.
 #pragma once
 
 #include "platform/Process.h"
@@ -6,5 +7,5 @@
 class Win32Process final : public IProcess {
  public:
   DWORD GetModuleFileNameW(wchar_t* fileName, DWORD size, DWORD* error) override;
-  void Sleep(DWORD milliseconds) override;
+  bool Pause(StopSignal& signal, DWORD milliseconds) override;
 };

@@ -17,10 +17,11 @@ LSTATUS Win32Registry::RegQueryValueExW(HKEY key, const wchar_t* valueName, DWOR
 }
 
 LSTATUS Win32Registry::RegEnumValueW(HKEY key, DWORD index, wchar_t* valueName,
-                                     DWORD* cchValueName, DWORD* type) {
-  // Null data and size: only the name and type are wanted, so a large value never
-  // turns the enumeration into ERROR_MORE_DATA.
-  return ::RegEnumValueW(key, index, valueName, cchValueName, nullptr, type, nullptr, nullptr);
+                                     DWORD* cchValueName, DWORD* type, BYTE* data,
+                                     DWORD* cbData) {
+  // With null data and size only the name and type come, so a large value never turns
+  // the enumeration into ERROR_MORE_DATA.
+  return ::RegEnumValueW(key, index, valueName, cchValueName, nullptr, type, data, cbData);
 }
 
 LSTATUS Win32Registry::RegEnumKeyExW(HKEY key, DWORD index, wchar_t* name, DWORD* cchName) {

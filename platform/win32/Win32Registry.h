@@ -12,7 +12,7 @@ class Win32Registry final : public IRegistry {
   LSTATUS RegQueryValueExW(HKEY key, const wchar_t* valueName, DWORD* type, BYTE* data,
                            DWORD* cbData) override;
   LSTATUS RegEnumValueW(HKEY key, DWORD index, wchar_t* valueName, DWORD* cchValueName,
-                        DWORD* type) override;
+                        DWORD* type, BYTE* data = nullptr, DWORD* cbData = nullptr) override;
   LSTATUS RegEnumKeyExW(HKEY key, DWORD index, wchar_t* name, DWORD* cchName) override;
   LSTATUS RegQueryInfoKeyW(HKEY key, DWORD* subKeys, DWORD* maxSubKeyLen, DWORD* values,
                            DWORD* maxValueNameLen, DWORD* maxValueLen) override;

@@ -8,6 +8,8 @@
 //   version          the Windows version RtlGetVersion reports ("10.0", "6.3")
 //   key ROOT\PATH    every value of a key (64-bit view), in the registry's enumeration
 //                    order, with its type and bytes in hex; null when the key is missing
+//   keytree ROOT\PATH  the key and every key below it (64-bit view, links not followed),
+//                    each as "path": [values as for key]; null when the key is missing
 //   dir C:\PATH      every name in a folder, in FindFirstFileW order
 //   services         every Win32 service and driver, in EnumServicesStatusW order, with
 //                    its configured type and start type (Wine's sc.exe creates services
@@ -127,33 +129,81 @@ std::string Version() {
          "\"";
 }
 
-std::string Key(const std::wstring& path) {
+// Every value of an open key as a JSON array, as Key() gives it.
+std::string Values(HKEY key) {
+  std::string out = "[";
+  for (DWORD index = 0;; ++index) {
+    static wchar_t name[16384];
+    DWORD nameLength = 16384;
+    static BYTE data[65536];
+    DWORD dataSize = sizeof data;
+    DWORD type = 0;
+    if (RegEnumValueW(key, index, name, &nameLength, nullptr, &type, data, &dataSize) !=
+        ERROR_SUCCESS)
+      break;
+    if (index > 0) out += ", ";
+    out += "{\"name\": " + Json(std::wstring(name, nameLength)) +
+           ", \"type\": " + std::to_string(type) + ", \"hex\": \"" + Hex(data, dataSize) + "\"}";
+  }
+  return out + "]";
+}
+
+void Tree(HKEY key, const std::wstring& path, std::string& out) {
+  if (out.size() > 1) out += ", ";
+  out += Json(path) + ": " + Values(key);
+  std::vector<std::wstring> names;
+  for (DWORD index = 0;; ++index) {
+    wchar_t name[256];
+    DWORD nameLength = 256;
+    if (RegEnumKeyExW(key, index, name, &nameLength, nullptr, nullptr, nullptr, nullptr) !=
+        ERROR_SUCCESS)
+      break;
+    names.emplace_back(name, nameLength);
+  }
+  for (const std::wstring& name : names) {
+    HKEY child = nullptr;
+    if (RegOpenKeyExW(key, name.c_str(), REG_OPTION_OPEN_LINK, KEY_READ | KEY_WOW64_64KEY,
+                      &child) != ERROR_SUCCESS) {
+      out += ", " + Json(path + L"\\" + name) + ": \"unreadable\"";
+      continue;
+    }
+    Tree(child, path + L"\\" + name, out);
+    RegCloseKey(child);
+  }
+}
+
+// Opens "HKLM\PATH" or "HKCU\PATH" for reading in the 64-bit view; "bad" for any other
+// text.
+LSTATUS OpenKey(const std::wstring& path, HKEY* key, bool* bad) {
   const size_t slash = path.find(L'\\');
   const std::wstring rootName = path.substr(0, slash);
   HKEY root = nullptr;
   if (rootName == L"HKLM") root = HKEY_LOCAL_MACHINE;
   if (rootName == L"HKCU") root = HKEY_CURRENT_USER;
-  if (root == nullptr || slash == std::wstring::npos) return "\"bad key " + Utf8(path) + "\"";
+  *bad = root == nullptr || slash == std::wstring::npos;
+  if (*bad) return ERROR_INVALID_PARAMETER;
+  return RegOpenKeyExW(root, path.c_str() + slash + 1, 0, KEY_READ | KEY_WOW64_64KEY, key);
+}
+
+std::string Key(const std::wstring& path) {
   HKEY key = nullptr;
-  if (RegOpenKeyExW(root, path.c_str() + slash + 1, 0, KEY_READ | KEY_WOW64_64KEY, &key) !=
-      ERROR_SUCCESS)
-    return "null";
-  std::string out = "[";
-  for (DWORD index = 0;; ++index) {
-    wchar_t name[16384];
-    DWORD nameLength = 16384;
-    BYTE data[65536];
-    DWORD dataSize = sizeof data;
-    DWORD type = 0;
-    const LSTATUS status = RegEnumValueW(key, index, name, &nameLength, nullptr, &type, data,
-                                         &dataSize);
-    if (status != ERROR_SUCCESS) break;
-    if (index > 0) out += ", ";
-    out += "{\"name\": " + Json(std::wstring(name, nameLength)) +
-           ", \"type\": " + std::to_string(type) + ", \"hex\": \"" + Hex(data, dataSize) + "\"}";
-  }
+  bool bad = false;
+  if (OpenKey(path, &key, &bad) != ERROR_SUCCESS)
+    return bad ? "\"bad key " + Utf8(path) + "\"" : "null";
+  std::string out = Values(key);
   RegCloseKey(key);
-  return out + "]";
+  return out;
+}
+
+std::string KeyTree(const std::wstring& path) {
+  HKEY key = nullptr;
+  bool bad = false;
+  if (OpenKey(path, &key, &bad) != ERROR_SUCCESS)
+    return bad ? "\"bad key " + Utf8(path) + "\"" : "null";
+  std::string out = "{";
+  Tree(key, path, out);
+  RegCloseKey(key);
+  return out + "}";
 }
 
 std::string Dir(const std::wstring& folder) {
@@ -556,6 +606,9 @@ int wmain(int argc, wchar_t** argv) {
       out += "\"version\": " + Version();
     } else if (request == L"services") {
       out += "\"services\": " + Services();
+    } else if (request == L"keytree" && i + 1 < argc) {
+      const std::wstring what = argv[++i];
+      out += Json(request + L":" + what) + ": " + KeyTree(what);
     } else if ((request == L"key" || request == L"dir") && i + 1 < argc) {
       const std::wstring what = argv[++i];
       out += Json(request + L":" + what) + ": " + (request == L"key" ? Key(what) : Dir(what));

@@ -191,14 +191,15 @@ def port_is_free(port):
 class Browser:
     """A stand-in web browser: Wine's winebrowser starts the programs listed in
     HKCU\\Software\\Wine\\WineBrowser "Browsers" with the address, so the one listed there
-    is a shell script that appends the address to a file."""
+    is a shell script that appends its arguments to a file, one a line: a command line the
+    shell took apart shows as more than one line."""
 
     def __init__(self, folder):
         self.script = Path(folder) / "browser.sh"
         self.record = Path(folder) / "opened.txt"
         if "," in str(self.script):
             raise ValueError(f"the Browsers value is comma-separated: {self.script}")
-        self.script.write_text(f'#!/bin/sh\nprintf "%s\\n" "$1" >> "{self.record}"\n')
+        self.script.write_text(f'#!/bin/sh\nprintf "%s\\n" "$@" >> "{self.record}"\n')
         self.script.chmod(0o755)
 
     def registry_value(self):

@@ -9,7 +9,8 @@ starts the program with one reply and looks at what the window shows:
 
   held      the list stays empty while the server holds the reply and fills after it with
             the rows merged; a second start exits at once; F5 reads the system again; a
-            double click opens the lookup page, the logo the program page
+            double click opens the lookup page (one percent-encoded address, also for a
+            name with quotes and blanks), the logo the program page
   other     replies that are a JSON array, a JSON string or HTML merge nothing
   no        an offered update declined with the notice's hold box ticked: the hold request
             reaches the server, nothing opens, the list fills
@@ -19,6 +20,8 @@ starts the program with one reply and looks at what the window shows:
   close     closing the window while the request is being retried ends the program
   korean    under a Korean user locale: the request's language, the dialog's and the
             window's texts
+  huge      a reply of a million rows in a white list: the list fills all the same (the
+            rows past the first 100,000 of an array count for nothing); prints the time
   offline   (on its own, it takes a minute) nothing listens: the list comes only after
             every attempt and its pause, filtered by the built-in lists alone
 
@@ -52,6 +55,10 @@ KEEPER = ("Keeper", "HKCU")
 DISCORD = ("Discord", "FILE")
 HELPER = ("Helper", "FILE")
 FRESH = ("Fresh", "HKCU")
+# A name anyone may give a Run value: quotes and blanks that would take the browser's
+# command line apart if the lookup address carried them as they are.
+SWITCHY_NAME = 'x" --some-switch "y'
+SWITCHY = (SWITCHY_NAME, "HKCU")
 ALL_OURS = [FOOBAR, KEEPER, DISCORD, HELPER, FRESH]
 
 MERGING_ROWS = {"file_white": ["Discord.exe*"], "name_white": ["Foo"],
@@ -194,6 +201,12 @@ def case_held(checks, run, options, work):
             run.desktop.probe("dblclick-row", rows.index(HELPER))
             checks.equal(run.browser.wait_for(1), [f"{options.lookup_url}/entry/file/helper.cmd"],
                          "a double click on Helper opens its lookup page")
+        if checks.expect(SWITCHY in rows, f"a row for the Run value {SWITCHY_NAME!r}"):
+            run.browser.clear()
+            run.desktop.probe("dblclick-row", rows.index(SWITCHY))
+            checks.equal(run.browser.wait_for(1),
+                         [f"{options.lookup_url}/entry/hkcu/x%22%20--some-switch%20%22y"],
+                         "its lookup page is one percent-encoded address")
         run.browser.clear()
         client_width = run.main["window"]["client"][2]
         # The logo, 112 x 50, sits 3 pixels into the 120 pixels at the header's right end.
@@ -385,9 +398,33 @@ def case_korean(checks, run, options, work):
         run.close()
 
 
+def case_huge(checks, run, options, work):
+    """A reply of a million rows in a white list (under the 16 MiB a reply may have): the
+    list still fills, filtered as before, and the time from the request to the filled
+    list is printed."""
+    rows = [f"~{i}" for i in range(1_000_000)]
+    reply = json.dumps({"name_white": rows + ["Foo"], "file_white": ["Discord.exe*"]},
+                       separators=(",", ":"))
+    with StandInServer(options.server, work, options.port, reply) as server:
+        run.start()
+        server.wait_for_request()
+        asked = time.monotonic()
+        filled = run.desktop.probe("wait", "rows", HANG_SECONDS * 1000)["wait:rows"]
+        took = time.monotonic() - asked
+        print(f"   {len(reply) / 2**20:.1f} MiB reply of {len(rows) + 1} rows: the list filled "
+              f"{took:.1f} s after the request reached the server", flush=True)
+        checks.equal(len(init_requests(server)), 1, "one start-up request: the reply was taken")
+        if checks.expect(filled is not None, "the list fills after a reply of a million rows"):
+            # Only the first 100,000 rows of an array count: Foo comes after them and
+            # hides nothing, while Discord.exe* in the short array does.
+            shown(checks, run.settled_rows(), [FOOBAR, KEEPER, HELPER], [DISCORD],
+                  "after a reply of a million rows")
+        run.close()
+
+
 CASES = {"held": case_held, "other": case_other, "no": case_no, "yes": case_yes,
          "notify": case_notify, "close": case_close, "korean": case_korean,
-         "offline": case_offline}
+         "offline": case_offline, "huge": case_huge}
 
 
 def prepare(prefix, browser):
@@ -396,6 +433,7 @@ def prepare(prefix, browser):
     values = [
         ("HKCU", RUN, "FooBar", "sz", f"{APPS}\\FooBar.exe"),
         ("HKCU", RUN, "Keeper", "sz", f'"{APPS}\\Keeper.exe" /background'),
+        ("HKCU", RUN, SWITCHY_NAME, "sz", f"{APPS}\\Keeper.exe"),
         browser.registry_value(),
     ]
     files = {
@@ -414,7 +452,7 @@ def main():
         parser.add_argument(name, type=Path, required=True)
     for name in ("--init-url", "--lookup-url", "--link-url"):
         parser.add_argument(name, required=True)
-    parser.add_argument("--cases", default="held,other,no,yes,notify,close,korean")
+    parser.add_argument("--cases", default="held,other,no,yes,notify,close,korean,huge")
     parser.add_argument("--locales", type=Path, required=True,
                         help="the locales compiled into the build (LOCPATH)")
     parser.add_argument("--name", default="e2e-orvane")

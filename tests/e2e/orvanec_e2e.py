@@ -7,10 +7,17 @@ probe program; each kind is switched off and on again and the bytes it wrote are
 back; entries outside the catalogue, tasks (Wine cannot list them), the saved list and
 usage errors are checked.
 
-Windows 8.1 (no approval records): disabling a Run value or a startup file deletes it,
+Windows 8.1 keeps approval records as 10 does (Task Manager's startup page came with 8).
+
+Windows 7 (no approval records): disabling a Run value or a startup file deletes it,
 enabling changes nothing, a service is still switched through its start type.
 
-usage: orvanec_e2e.py --version win10|win81 --orvanec EXE --probe EXE --scripts DIR
+On every version: Run values whose names hold backslashes, a value and a subkey of the
+same name, a network command line and dotted folder names are listed with the right file
+and switched by their exact name; the registry before and after each switch differs in
+exactly the one record (or, on 7, the one value) asked for.
+
+usage: orvanec_e2e.py --version win10|win81|win7 --orvanec EXE --probe EXE --scripts DIR
                       --prefix-root DIR
 """
 
@@ -161,28 +168,28 @@ USAGE_ERRORS = [
     [],
 ]
 
-# Windows 8.1: Run values and startup files have no state of their own.
-WIN81_SERVICES = [("e2e_81", "own", "demand", r"C:\E2E\e2e_81.exe", "E2E 8.1", True, False)]
-WIN81_FILES = [
+# Windows 7: Run values and startup files have no state of their own.
+WIN7_SERVICES = [("e2e_7", "own", "demand", r"C:\E2E\e2e_7.exe", "E2E 7", True, False)]
+WIN7_FILES = [
     ("common", "Gone Common.LNK", [], True, True),
     ("user", "Gone.bat", [], True, True),
     ("user", "Stay.cmd", [], True, True),
 ]
-WIN81_VALUES = [
+WIN7_VALUES = [
     ("HKLM", RUN, "E2E Gone", "sz", r'"C:\Program Files\E2E\gone.exe" -a',
      r"C:\Program Files\E2E\gone.exe", [], True),
     ("HKLM", RUN32, "E2E Gone32", "sz", r"C:\Program Files (x86)\E2E\gone32.exe",
      r"C:\Program Files (x86)\E2E\gone32.exe", [], True),
     ("HKCU", RUN, "E2E Gone Ünï", "sz", r"C:\E2E\gone_ünï.exe", r"C:\E2E\gone_ünï.exe", [], True),
     ("HKCU", RUN, "E2E Stay", "sz", r"C:\E2E\stay.exe", r"C:\E2E\stay.exe", [], True),
-    # A record left behind (say, by a newer Windows): listed as disabled, and this Windows
-    # has nowhere to turn it on.
+    # A record left behind (say, by a newer Windows) says nothing here: Windows 7 neither
+    # writes nor honours records, so the value starts and is listed enabled.
     ("HKCU", RUN, "E2E Kept", "sz", r"C:\E2E\kept.exe", r"C:\E2E\kept.exe",
-     [("HKCU", "Run", "3")], False),
+     [("HKCU", "Run", "3")], True),
 ]
 #   command, tag, target, expected stdout (None: failure with this stderr instead), the
 #   entry is gone afterwards
-WIN81_SWITCHES = [
+WIN7_SWITCHES = [
     ("disable", "FILE", r"{commonStartup}\Gone Common.LNK", "disabled (removed)", True),
     ("disable", "FILE", r"{startup}\Gone.bat", "disabled (removed)", True),
     ("disable", "HKLM", f"HKLM\\{RUN}\\E2E Gone", "disabled (removed)", True),
@@ -190,10 +197,119 @@ WIN81_SWITCHES = [
     ("disable", "HKCU", f"HKCU\\{RUN}\\E2E Gone Ünï", "disabled (removed)", True),
     ("enable", "HKCU", f"HKCU\\{RUN}\\E2E Stay", "enabled", False),
     ("enable", "FILE", r"{startup}\Stay.cmd", "enabled", False),
-    ("disable", "SERV", "e2e_81", "disabled", False),
-    ("enable", "HKCU", f"HKCU\\{RUN}\\E2E Kept",
-     "!orvanec: this Windows version keeps no startup state to enable", False),
+    ("disable", "SERV", "e2e_7", "disabled", False),
+    ("enable", "HKCU", f"HKCU\\{RUN}\\E2E Kept", "enabled", False),
 ]
+
+
+# Names and command lines Windows allows and a careless split gets wrong, on every version.
+#   root, key, name, kind, data, file it stands for, records, enabled
+EXACT_VALUES = [
+    # A name with a backslash, beside the value its last part would name.
+    ("HKLM", RUN, r"Tools\Updater", "sz", r"C:\E2E\tools updater.exe -q",
+     r"C:\E2E\tools updater.exe", [], True),
+    ("HKLM", RUN, "Updater", "sz", r"C:\E2E\updater.exe", r"C:\E2E\updater.exe", [], True),
+    # A value with a subkey of the same name.
+    ("HKLM", RUN, "Twin", "sz", r"C:\E2E\twin.exe", r"C:\E2E\twin.exe", [], True),
+    ("HKCU", RUN, "E2E UNC", "sz", r"\\server\share\unc tool.exe -x", r"\\server\share\unc tool.exe",
+     [], True),
+    ("HKCU", RUN, "E2E Dotted", "sz", r"C:\My.Executables\run.exe /q", r"C:\My.Executables\run.exe",
+     [], True),
+    ("HKCU", RUN, "E2E Battery", "sz", r"C:\Apps\Foo.Battery Monitor\bm.exe",
+     r"C:\Apps\Foo.Battery Monitor\bm.exe", [], True),
+]
+EXACT_FILES = [("user", "My.Tool.v2.cmd", [], True, True)]
+EXACT_EXTRA_VALUES = [
+    ("HKLM", f"{RUN}\\Twin", "inside", "sz", "not an entry"),
+    # The approval keys exist, as on any machine whose Task Manager has been used, so a
+    # switch adds one record and no key.
+    ("HKLM", APPROVAL_KEYS["Run"], "E2E Placeholder", *RECORDS["2"]),
+    ("HKCU", APPROVAL_KEYS["StartupFolder"], "E2E Placeholder", *RECORDS["2"]),
+]
+#   tag, target, what changes with records, what changes on Windows 7
+EXACT_SWITCHES = [
+    ("HKLM", f"HKLM\\{RUN}\\Tools\\Updater",
+     [f"+HKLM\\{APPROVAL_KEYS['Run']}|Tools\\Updater"], [f"-HKLM\\{RUN}|Tools\\Updater"]),
+    ("HKLM", f"HKLM\\{RUN}\\Twin", [f"+HKLM\\{APPROVAL_KEYS['Run']}|Twin"], [f"-HKLM\\{RUN}|Twin"]),
+    ("FILE", r"{startup}\My.Tool.v2.cmd",
+     [f"+HKCU\\{APPROVAL_KEYS['StartupFolder']}|My.Tool.v2.cmd"], []),
+]
+# The keys a switch may touch, each with everything below it.
+TREE_KEYS = [("HKLM", RUN), ("HKLM", RUN32), ("HKCU", RUN), ("HKLM", APPROVED), ("HKCU", APPROVED)]
+
+
+def registry_tree(prefix):
+    """(key, value name or None) -> (type, hex) for every key and value under TREE_KEYS."""
+    snap = prefix.probe(*[item for root, key in TREE_KEYS for item in ("keytree", f"{root}\\{key}")])
+    flat = {}
+    for tree in snap.values():
+        for path, values in (tree or {}).items():
+            flat[(path, None)] = None
+            for value in values if isinstance(values, list) else []:
+                flat[(path, value["name"])] = (value["type"], value["hex"])
+    return flat
+
+
+def tree_changes(before, after):
+    """"+KEY|NAME", "-KEY|NAME", "~KEY|NAME" (a key alone: without "|NAME"), sorted."""
+    def label(item):
+        path, name = item
+        return path if name is None else f"{path}|{name}"
+    changes = [f"-{label(k)}" for k in before if k not in after]
+    changes += [f"+{label(k)}" for k in after if k not in before]
+    changes += [f"~{label(k)}" for k in before if k in after and before[k] != after[k]]
+    return sorted(changes)
+
+
+def check_exact_names(checks, prefix, orvanec, fixture, records):
+    """The catalogue's entries named with backslashes, dots and network paths: listed with
+    the right file, and each switch changes exactly the one thing asked for."""
+    checks.section("exact names: listed with their files")
+    entries = orvanec.list(checks)
+    by_key = {(e.get("from"), e.get("target")): e for e in entries}
+    for root, key, name, _, data, file_name, _, _ in EXACT_VALUES:
+        entry = by_key.get((root, f"{root}\\{key}\\{name}")) or {}
+        checks.equal((entry.get("caption"), entry.get("fileName"), entry.get("rawData")),
+                     (name, file_name, data), f"entry {root} {name}")
+    checks.expect(not any(e["target"].lower().endswith("\\twin\\inside") for e in entries),
+                  "a Run key's subkey is no entry")
+
+    checks.section("exact names: each switch changes exactly one thing")
+    for tag, target, with_records, on_seven in EXACT_SWITCHES:
+        target = fixture.path(target)
+        before = registry_tree(prefix)
+        file_before = prefix.unix_path(target).exists() if tag == "FILE" else None
+        result = orvanec.run("disable", tag, target)
+        if records:
+            wanted_out, wanted_changes = f"disabled: {tag} {target}\n", with_records
+        else:
+            wanted_out, wanted_changes = f"disabled (removed): {tag} {target}\n", on_seven
+        checks.equal((result.code, result.out, result.err), (0, wanted_out, ""),
+                     f"disable {tag} {target}")
+        checks.equal(tree_changes(before, registry_tree(prefix)), wanted_changes,
+                     f"the registry after disable {tag} {target}")
+        if tag == "FILE":
+            checks.equal((file_before, prefix.unix_path(target).exists()), (True, records),
+                         f"{target} stays with records, goes without")
+    after = orvanec.list(checks)
+    switched = {(tag, fixture.path(target)) for tag, target, _, _ in EXACT_SWITCHES}
+    for entry in after:
+        if (entry["from"], entry["target"]) in switched:
+            checks.expect(records and not entry["enabled"],
+                          f"{entry['target']} is listed disabled with records, gone without")
+    updater = next((e for e in after if e["target"] == f"HKLM\\{RUN}\\Updater"), None)
+    checks.expect(updater is not None and updater["enabled"],
+                  "the value named by the last part of Tools\\Updater is still listed, enabled")
+
+
+def run_records(checks, prefix, orvanec, folders):
+    """Windows 8.1: switching through records, on the exact-name fixture."""
+    fixture = Fixture(folders, EXACT_FILES, [], EXACT_VALUES, [], [],
+                      extra_values=EXACT_EXTRA_VALUES)
+    fixture.prepare(prefix)
+    checks.section("list --format json against the prepared prefix")
+    check_catalogue(checks, orvanec.list(checks), snapshot(prefix, fixture), fixture)
+    check_exact_names(checks, prefix, orvanec, fixture, records=True)
 
 
 def filetime(unix_seconds):
@@ -251,8 +367,9 @@ def difference(expected, actual, depth=0):
 class Fixture:
     """The entries prepared in the prefix and what the catalogue should say about each."""
 
-    def __init__(self, folders, files, subfolders, values, services, tasks):
+    def __init__(self, folders, files, subfolders, values, services, tasks, extra_values=()):
         self.folders = folders
+        self.extra_values = list(extra_values)
         self.files = files
         self.subfolders = subfolders
         self.values = values
@@ -274,7 +391,7 @@ class Fixture:
         for which, name, records, _, _ in self.files:
             for record_root, form in records:
                 values.append((record_root, APPROVAL_KEYS["StartupFolder"], name, *RECORDS[form]))
-        return values
+        return values + self.extra_values
 
     def file_contents(self):
         contents = {}
@@ -491,8 +608,9 @@ def with_state(entries, fixture, cases, enabled):
 
 
 def run_win10(checks, prefix, orvanec, folders):
-    fixture = Fixture(folders, WIN10_FILES, WIN10_SUBFOLDERS, WIN10_VALUES, WIN10_SERVICES,
-                      WIN10_TASKS)
+    fixture = Fixture(folders, WIN10_FILES + EXACT_FILES, WIN10_SUBFOLDERS,
+                      WIN10_VALUES + EXACT_VALUES, WIN10_SERVICES, WIN10_TASKS,
+                      extra_values=EXACT_EXTRA_VALUES)
     fixture.prepare(prefix)
     before = snapshot(prefix, fixture)
 
@@ -596,6 +714,8 @@ def run_win10(checks, prefix, orvanec, folders):
     checks.section("diff against a snapshot")
     check_diff(checks, prefix, orvanec, fixture, entries)
 
+    check_exact_names(checks, prefix, orvanec, fixture, records=True)
+
 
 def hidden_text(hidden):
     """hiddenBy as the CSV column and the text line spell it."""
@@ -698,9 +818,9 @@ def check_diff(checks, prefix, orvanec, fixture, entries):
             f"orvanec {' '.join(args)}: exit 2, a reason and no output; {result.describe()}")
 
 
-
-def run_win81(checks, prefix, orvanec, folders):
-    fixture = Fixture(folders, WIN81_FILES, [], WIN81_VALUES, WIN81_SERVICES, [])
+def run_win7(checks, prefix, orvanec, folders):
+    fixture = Fixture(folders, WIN7_FILES + EXACT_FILES, [], WIN7_VALUES + EXACT_VALUES,
+                      WIN7_SERVICES, [], extra_values=EXACT_EXTRA_VALUES)
     fixture.prepare(prefix)
     before = snapshot(prefix, fixture)
 
@@ -709,7 +829,7 @@ def run_win81(checks, prefix, orvanec, folders):
     check_catalogue(checks, entries, before, fixture)
 
     checks.section("switching without approval records")
-    for command, tag, target, outcome, gone in WIN81_SWITCHES:
+    for command, tag, target, outcome, gone in WIN7_SWITCHES:
         target = fixture.path(target)
         result = orvanec.run(command, tag, target)
         if outcome.startswith("!"):
@@ -719,7 +839,7 @@ def run_win81(checks, prefix, orvanec, folders):
         checks.equal((result.code, result.out, result.err), wanted, f"{command} {tag} {target}")
 
     after = snapshot(prefix, fixture)
-    gone = {(tag, fixture.path(target)) for _, tag, target, _, removed in WIN81_SWITCHES if removed}
+    gone = {(tag, fixture.path(target)) for _, tag, target, _, removed in WIN7_SWITCHES if removed}
     for tag, target in gone:
         if tag == "FILE":
             checks.expect(not prefix.unix_path(target).exists(), f"{target} was deleted")
@@ -728,12 +848,12 @@ def run_win81(checks, prefix, orvanec, folders):
             key, name = rest.rsplit("\\", 1)
             checks.expect(all(v["name"] != name for v in key_values(after, root, key)),
                           f"{target} was deleted")
-    checks.equal((service_of(after, "e2e_81") or {}).get("start"), 4,
-                 "start type of e2e_81 after disable (SERVICE_DISABLED)")
+    checks.equal((service_of(after, "e2e_7") or {}).get("start"), 4,
+                 "start type of e2e_7 after disable (SERVICE_DISABLED)")
 
     # Nothing else changed: no record was written, the entries that stay are untouched.
     def rest(snap):
-        kept = without(snap, services=["e2e_81"])
+        kept = without(snap, services=["e2e_7"])
         for root, key in SNAPSHOT_KEYS[:3]:
             kept[f"key:{root}\\{key}"] = [v for v in kept[f"key:{root}\\{key}"]
                                           if (root, f"{root}\\{key}\\{v['name']}") not in gone]
@@ -749,15 +869,17 @@ def run_win81(checks, prefix, orvanec, folders):
 
     wanted = [e for e in entries if (e["from"], e["target"]) not in gone]
     for entry in wanted:
-        if entry["target"] == "e2e_81":
+        if entry["target"] == "e2e_7":
             entry["enabled"] = False
     checks.equal(orvanec.list(checks), wanted,
                  "the list after switching: the deleted entries gone, the service disabled")
 
+    check_exact_names(checks, prefix, orvanec, fixture, records=False)
+
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__.split("\n")[0])
-    parser.add_argument("--version", choices=["win10", "win81"], required=True)
+    parser.add_argument("--version", choices=["win10", "win81", "win7"], required=True)
     parser.add_argument("--orvanec", type=Path, required=True)
     parser.add_argument("--probe", type=Path, required=True)
     parser.add_argument("--scripts", type=Path, required=True)
@@ -771,13 +893,12 @@ def main():
     prefix.create()
     try:
         info = prefix.probe("folders", "version")
-        checks.equal(info["version"], {"win10": "10.0", "win81": "6.3"}[options.version],
+        checks.equal(info["version"],
+                     {"win10": "10.0", "win81": "6.3", "win7": "6.1"}[options.version],
                      "the Windows version the prefix reports")
         orvanec = Orvanec(prefix, options.orvanec)
-        if options.version == "win10":
-            run_win10(checks, prefix, orvanec, info["folders"])
-        else:
-            run_win81(checks, prefix, orvanec, info["folders"])
+        runs = {"win10": run_win10, "win81": run_records, "win7": run_win7}
+        runs[options.version](checks, prefix, orvanec, info["folders"])
     finally:
         prefix.remove_work()
 

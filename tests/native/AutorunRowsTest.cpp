@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "Tavin/Path.h"
+#include "Tavin/Text.h"
+#include "Tavin/Update.h"
+#include "platform/Utf8.h"
 #include "platform/fake/FakePlatform.h"
 #include "tests/support/Bytes.h"
 #include "ui/AutorunRows.h"
@@ -212,11 +215,68 @@ TEST_F(AutorunRowsTest, RowsAreFoundIgnoringCaseButRemovedUnlessTheKeyIsExact) {
   EXPECT_EQ(rows.Count(), 1);
 }
 
-TEST(EntryLookupPathTest, LowerCasesAToZOnly) {
-  EXPECT_EQ(EntryLookupPath(L"SERV", L"wuauserv"), L"/entry/serv/wuauserv");
-  EXPECT_EQ(EntryLookupPath(L"HKCU", RunTarget(L"OneDrive")), L"/entry/hkcu/onedrive");
-  EXPECT_EQ(EntryLookupPath(L"FILE", L"C:\\S\\My App.LNK"), L"/entry/file/my app.lnk");
-  EXPECT_EQ(EntryLookupPath(L"SCHE", L"\\Ünï ТЕСТ"), L"/entry/sche/Ünï ТЕСТ");
+TEST_F(AutorunRowsTest, AnEntryKeepsItsKeyWhileRowsAroundItComeAndGo) {
+  rows.Merge({Entry(L"HKCU", RunTarget(L"Alpha"), L"Alpha", true),
+              Entry(L"HKCU", RunTarget(L"Beta"), L"Beta", true)},
+             sources);
+  const std::optional<TRowKey> beta = rows.KeyOf(1);
+  ASSERT_TRUE(beta.has_value());
+  EXPECT_FALSE(rows.KeyOf(2).has_value());
+  EXPECT_FALSE(rows.KeyOf(-1).has_value());
+  rows.Merge({Entry(L"HKCU", RunTarget(L"Beta"), L"Beta", true)}, sources);
+  EXPECT_EQ(rows.RowOf(*beta), 0) << "the row above went; the entry moved up";
+  rows.Merge({}, sources);
+  EXPECT_EQ(rows.RowOf(*beta), -1);
+}
+
+TEST_F(AutorunRowsTest, TypeAheadFindsTheNextNameThatBeginsWithTheText) {
+  rows.Merge({Entry(L"HKCU", RunTarget(L"Alpha"), L"Alpha", true),
+              Entry(L"HKCU", RunTarget(L"Beta"), L"Beta", true),
+              Entry(L"HKCU", RunTarget(L"alps"), L"alps", true),
+              Entry(L"HKCU", RunTarget(L"Delta"), L"Delta", true)},
+             sources);
+  struct Case {
+    const wchar_t* prefix;
+    int start;
+    bool wrap;
+    int found;
+  } cases[] = {
+      {L"a", 0, true, 0},     {L"A", 1, true, 2},   {L"al", 3, true, 0},  {L"alp", 3, false, -1},
+      {L"alps", 0, true, 2},  {L"d", -1, true, 3},  {L"d", 9, true, 3},   {L"x", 0, true, -1},
+      {L"", 0, true, -1},     {L"Betamax", 0, true, -1},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(rows.FindByPrefix(c.prefix, c.start, c.wrap, StartsTextAscii), c.found)
+        << c.prefix << " from " << c.start;
+  }
+  EXPECT_EQ(TAutorunRows().FindByPrefix(L"a", 0, true, StartsTextAscii), -1);
+}
+
+// The name is written by whoever made the entry, and the address goes to the shell from
+// an elevated process: everything but the unreserved characters and "/" is
+// percent-encoded from UTF-8, so the address is one clean word whatever the name holds,
+// and the server reads the same name back after decoding.
+TEST(EntryLookupPathTest, LowerCasesAToZAndPercentEncodesTheRest) {
+  struct Case {
+    std::wstring from, target, path;
+  };
+  const Case cases[] = {
+      {L"SERV", L"wuauserv", L"/entry/serv/wuauserv"},
+      {L"HKCU", RunTarget(L"OneDrive"), L"/entry/hkcu/onedrive"},
+      {L"FILE", L"C:\\S\\My App.LNK", L"/entry/file/my%20app.lnk"},
+      {L"SCHE", L"\\Ünï ТЕСТ", L"/entry/sche/%C3%9Cn%C3%AF%20%D0%A2%D0%95%D0%A1%D0%A2"},
+      {L"HKCU", RunTarget(L"x\" --some-switch \"y"), L"/entry/hkcu/x%22%20--some-switch%20%22y"},
+      {L"HKLM", RunTarget(L"a%20b&c=d?e#f"), L"/entry/hklm/a%2520b%26c%3Dd%3Fe%23f"},
+      {L"HKLM", RunTarget(L"Tab\tLF\nend"), L"/entry/hklm/tab%09lf%0Aend"},
+      {L"HKLM", RunTarget(L"keep-._~/AZaz09"), L"/entry/hklm/keep-._~/azaz09"},
+      {L"HKLM", RunTarget(L"<>^`{|}'\\"), L"/entry/hklm/"},
+      {L"HKLM", RunTarget(L"<>^`{|}'"), L"/entry/hklm/%3C%3E%5E%60%7B%7C%7D%27"},
+  };
+  for (const Case& c : cases) {
+    const std::wstring path = EntryLookupPath(c.from, c.target);
+    EXPECT_EQ(path, c.path) << WideToUtf8(c.target);
+    EXPECT_TRUE(IsWebLink(L"https://lookup.example.test" + path)) << WideToUtf8(path);
+  }
 }
 
 }  // namespace

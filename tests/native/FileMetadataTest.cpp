@@ -2,6 +2,12 @@
 // image collection and cached.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstring>
+#include <string>
+#include <string_view>
+#include <vector>
+
 #include "Tavin/FileMetadata.h"
 #include "platform/fake/FakePlatform.h"
 #include "tests/support/Bytes.h"
@@ -81,6 +87,75 @@ TEST_F(VersionStringsTest, FailuresGiveNothing) {
   EXPECT_EQ(Read(kApp, {L"ProductName"}).size(), 1u);
 }
 
+// A version block is the file's to write: a value whose length runs past the block (or
+// that has no terminator before its end) is cut at the block's end, and a value or a
+// translation the system placed outside the block is not read at all.
+class CraftedVersionBlock : public IVersionInfo {
+ public:
+  static constexpr DWORD kSize = 64;
+  // Where the value starts, in characters from the block's start, and its claimed length.
+  long valueAt = kSize / 2 - 3;
+  UINT valueLength = 1000;
+  long translationAt = 0;
+
+  DWORD GetFileVersionInfoSizeW(const wchar_t*, DWORD* handle, DWORD*) override {
+    *handle = 0;
+    return kSize;
+  }
+  BOOL GetFileVersionInfoW(const wchar_t*, DWORD, DWORD size, void* data, DWORD*) override {
+    auto* bytes = static_cast<unsigned char*>(data);
+    std::fill(bytes, bytes + size, 0);
+    const WORD translation[2] = {0x0409, 0x04B0};
+    std::memcpy(bytes, translation, sizeof(translation));
+    // The block's last three characters, with no terminator after them.
+    auto* text = reinterpret_cast<wchar_t*>(bytes + size) - 3;
+    text[0] = L'E';
+    text[1] = L'n';
+    text[2] = L'd';
+    return TRUE;
+  }
+  BOOL VerQueryValueW(const void* block, const wchar_t* subBlock, void** buffer, UINT* length) override {
+    auto* base = static_cast<unsigned char*>(const_cast<void*>(block));
+    if (std::wstring_view(subBlock).rfind(L"\\VarFileInfo", 0) == 0) {
+      *buffer = base + translationAt;
+      *length = 2 * sizeof(WORD);
+      return TRUE;
+    }
+    *buffer = reinterpret_cast<wchar_t*>(base) + valueAt;
+    *length = valueLength;
+    return TRUE;
+  }
+};
+
+TEST_F(VersionStringsTest, AValueIsReadOnlyInsideTheBlock) {
+  struct Case {
+    const char* what;
+    long valueAt;
+    UINT valueLength;
+    long translationAt;
+    TVersionStrings expected;
+  };
+  constexpr long kChars = CraftedVersionBlock::kSize / sizeof(wchar_t);
+  const Case cases[] = {
+      {"a length past the block's end", kChars - 3, 1000, 0, {{L"ProductName", L"End"}}},
+      {"a length inside the block", kChars - 3, 2, 0, {{L"ProductName", L"En"}}},
+      {"a value after the block", kChars, 4, 0, {}},
+      {"a value before the block", -4, 4, 0, {}},
+      {"a translation at the block's very end", kChars - 3, 4, CraftedVersionBlock::kSize - 2, {}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    CraftedVersionBlock crafted;
+    crafted.valueAt = c.valueAt;
+    crafted.valueLength = c.valueLength;
+    crafted.translationAt = c.translationAt;
+    Platform platform = CurrentPlatform();
+    platform.versions = &crafted;
+    ScopedPlatform withCrafted(platform);
+    EXPECT_EQ(Read(kApp, {L"ProductName"}), c.expected);
+  }
+}
+
 TEST_F(VersionStringsTest, KeepsWhatTheCallerAlreadyHeld) {
   fake.versions.SetVersionResource(kApp, FakeVersionResource::English({{L"ProductName", L"x"}}));
   TVersionStrings results{{L"Other", L"y"}};
@@ -104,6 +179,22 @@ class IconIndexTest : public ::testing::Test {
   TIconCache cache;
   TImageCollection collection;
 };
+
+TEST_F(IconIndexTest, AListenerTakenOffHearsNoMoreEvenWhenItTakesItselfOff) {
+  std::vector<std::string> heard;
+  const int gone = collection.OnAdded([&heard](int index) { heard.push_back("gone " + std::to_string(index)); });
+  int self = 0;
+  self = collection.OnAdded([&](int index) {
+    heard.push_back("once " + std::to_string(index));
+    collection.RemoveListener(self);
+  });
+  collection.OnAdded([&heard](int index) { heard.push_back("stays " + std::to_string(index)); });
+  collection.RemoveListener(gone);
+  collection.RemoveListener(12345);  // not a listener: nothing happens
+  collection.AddIcon(L"a", "");
+  collection.AddIcon(L"b", "");
+  EXPECT_EQ(heard, (std::vector<std::string>{"once 4", "stays 4", "stays 5"}));
+}
 
 TEST_F(IconIndexTest, ExtractsOncePerTextAndAppendsAfterTheBuiltInImages) {
   int announced = -1;
@@ -172,12 +263,17 @@ TEST_F(IconIndexTest, AFailureWhileStoringGivesTheDefaultIndexAndCachesNothing) 
   EXPECT_EQ(Index(L"C:\\Windows\\explorer.exe", 3), 4);
 }
 
-TEST_F(IconIndexTest, APathTooLongForTheShellsBufferGetsNoIcon) {
-  const std::wstring folder = L"C:\\" + std::wstring(300, L'd');
-  fake.files.AddFile(folder, L"app.exe");
-  fake.icons.SetIcons(folder + L"\\app.exe", 1);
-  EXPECT_EQ(Index(folder + L"\\app.exe"), 0);
-  EXPECT_TRUE(cache.empty());
+// The shell may write a path back into the buffer; a buffer of the path's own size (and
+// never less than MAX_PATH) lets a long path be asked for at all.
+TEST_F(IconIndexTest, LongPathsGetTheirIconThroughABufferOfTheirOwnSize) {
+  for (const size_t length : {static_cast<size_t>(MAX_PATH) - 12, static_cast<size_t>(MAX_PATH) - 11, size_t{300}, size_t{1000}}) {
+    const std::wstring folder = L"C:\\" + std::wstring(length, L'd');
+    fake.files.AddFile(folder, L"app.exe");
+    fake.icons.SetIcons(folder + L"\\app.exe", 1);
+    const int before = collection.Count();
+    EXPECT_EQ(Index(folder + L"\\app.exe"), before) << "path of " << folder.size() + 8 << " characters";
+  }
+  EXPECT_EQ(fake.icons.LiveIconCount(), 0);
 }
 
 TEST(ImageCollectionTest, StartsWithTheFourDrawingsAtTheirSizes) {

@@ -197,6 +197,23 @@ TEST_F(FilterListTest, BadResourcesLoadWithoutHarm) {
   EXPECT_TRUE(MatchesList(list, Utf8ToWide("C:\\" + longRow), true));
 }
 
+// The window asks about every entry on every refresh: the rows are trimmed, expanded
+// and upper-cased once per change of the list, not once per question.
+TEST_F(FilterListTest, RowsArePreparedOncePerChangeOfTheList) {
+  FilterList list = Rows({L"%SystemRoot%\\System32\\ctfmon.exe", L"\\Vendor\\", L"Tool.exe*"});
+  const auto upperCalls = [this] { return fake.locale.faults.Calls("CharUpperBuffW"); };
+  EXPECT_TRUE(MatchesList(list, L"C:\\WINDOWS\\system32\\CTFMON.EXE", true));
+  const int first = upperCalls();
+  for (int i = 0; i < 10; ++i) EXPECT_FALSE(MatchesList(list, L"C:\\x\\y.exe", true));
+  // One upper-casing of the text per question, none of the rows.
+  EXPECT_EQ(upperCalls() - first, 10);
+  list.Add(L"\\Other\\");
+  EXPECT_TRUE(MatchesList(list, L"C:\\other\\z.exe", true)) << "a new row counts at once";
+  EXPECT_TRUE(MatchesList(list, L"c:\\x\\tool.exe", true));
+  list.Clear();
+  EXPECT_FALSE(MatchesList(list, L"C:\\other\\z.exe", true)) << "and a cleared list forgets them";
+}
+
 TEST_F(FilterListTest, AFailingCompareStillKeepsTheListSortedAndWhole) {
   fake.locale.faults.Fail("CompareStringW", ERROR_INVALID_PARAMETER);
   FilterList list = Rows({L"b", L"a", L"a", L"A"});

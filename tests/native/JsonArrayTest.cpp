@@ -2,6 +2,8 @@
 // shape, and never an exception.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "Lib/Common.h"
 #include "platform/fake/FakePlatform.h"
 #include "tests/support/Bytes.h"
@@ -52,6 +54,26 @@ TEST_F(JsonArrayTest, AddsTheElementsOfTheNamedArray) {
 TEST_F(JsonArrayTest, RowsAlreadyListedInOtherCaseAddNothing) {
   EXPECT_EQ(Merge(R"({"name_white":["ORVANE","Новый"]})", L"name_white", {L"orvane", L"новый"}),
             (std::vector<std::wstring>{L"orvane", L"новый"}));
+}
+
+// A reply may hold any number of rows; a list takes the first 100,000 of an array and
+// keeps its own rows, sorted and without duplicates, however the array is ordered.
+TEST_F(JsonArrayTest, AnArrayGivesAtMostItsFirstHundredThousandRows) {
+  nlohmann::json rows = nlohmann::json::array();
+  for (int i = 0; i < 100'000 + 5; ++i) rows.push_back("r" + std::to_string(100'000 + 5 - i));
+  rows.push_back("KEEP");
+  FilterList list;
+  list.Add(L"keep");
+  list.Add(L"R100005");
+  AddJsonArray(list, nlohmann::json{{"x", rows}}, L"x");
+  // 100,000 elements from the array, one of them already listed in other case.
+  EXPECT_EQ(list.Count(), 1u + 100'000u);
+  EXPECT_TRUE(list.Contains(L"keep"));
+  EXPECT_TRUE(list.Contains(L"r6"));
+  EXPECT_FALSE(list.Contains(L"r5")) << "the elements past the first 100,000 are left out";
+  EXPECT_EQ(std::count(list.Rows().begin(), list.Rows().end(), L"R100005"), 1);
+  for (size_t i = 1; i < list.Rows().size(); ++i)
+    ASSERT_TRUE(list.Contains(list.Rows()[i])) << "every row is found by the sorted search";
 }
 
 TEST_F(JsonArrayTest, TextThatIsNotJsonHasNoValue) {

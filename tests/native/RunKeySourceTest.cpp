@@ -82,15 +82,36 @@ TEST_F(RunKeySourceTest, KeysThatCannotBeOpenedOrValuesThatCannotBeReadAreAbsorb
   ASSERT_EQ(list.size(), 1u);
   EXPECT_EQ(list[0].Caption, L"User");
 
-  // A value that cannot be read gives an entry with an empty command.
+  // Names and commands come in one pass; a pass that fails half-way lists nothing of that
+  // key rather than a part, and the other keys are still read.
+  fake.registry.SetString(HKEY_LOCAL_MACHINE, kRunKey, L"Second", L"s.exe");
   fake.registry.faults.Clear();
-  fake.registry.faults.Fail("RegQueryValueExW", ERROR_ACCESS_DENIED, 0, 1);
+  fake.registry.faults.Fail("RegEnumValueW", ERROR_ACCESS_DENIED, 1, 1);
   list.clear();
   CollectRunKeys(list);
-  ASSERT_EQ(list.size(), 2u);
-  EXPECT_EQ(list[0].Caption, L"Machine");
-  EXPECT_EQ(list[0].RawData, L"");
-  EXPECT_EQ(list[1].RawData, L"u.exe");
+  ASSERT_EQ(list.size(), 1u);
+  EXPECT_EQ(list[0].Caption, L"User");
+  EXPECT_EQ(list[0].RawData, L"u.exe");
+}
+
+// A refresh reads each Run key in one pass and opens its approval key once, however many
+// values there are.
+TEST_F(RunKeySourceTest, EachKeyAndItsApprovalKeyAreOpenedOnce) {
+  for (int i = 0; i < 50; ++i) {
+    const std::wstring name = L"App" + std::to_wstring(i);
+    fake.registry.SetString(HKEY_CURRENT_USER, kRunKey, name, name + L".exe");
+    fake.registry.SetValue(HKEY_CURRENT_USER, kApprovedRun, name, REG_BINARY,
+                           ApprovalRecord(i % 3 == 0 ? 3 : 2));
+  }
+  fake.registry.ClearCallLog();
+  TAutorunList list;
+  CollectRunKey(HKEY_CURRENT_USER, L"\\Software\\Microsoft\\Windows\\CurrentVersion\\Run", list);
+  ASSERT_EQ(list.size(), 50u);
+  for (int i = 0; i < 50; ++i) {
+    EXPECT_EQ(list[i].RawData, L"App" + std::to_wstring(i) + L".exe");
+    EXPECT_EQ(list[i].Enabled, i % 3 != 0);
+  }
+  EXPECT_EQ(fake.registry.CallLog().size(), 2u) << "one open of the Run key, one of its approval key";
 }
 
 }  // namespace

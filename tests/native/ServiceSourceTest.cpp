@@ -48,8 +48,9 @@ TEST_F(ServiceSourceTest, ServicesThatCannotBeOpenedOrQueriedAreLeftOut) {
   CollectServices(list);
   EXPECT_EQ(Targets(list), (std::vector<std::wstring>{L"SERV:A", L"SERV:C"}));
 
-  // The configuration query of the last service fails (its second call).
-  fake.services.faults.Fail("QueryServiceConfigW", ERROR_ACCESS_DENIED, 3, 1);
+  // The configuration query of the last service fails (one call per service: the buffer
+  // is large enough for any configuration).
+  fake.services.faults.Fail("QueryServiceConfigW", ERROR_ACCESS_DENIED, 1, 1);
   list.clear();
   CollectServices(list);
   EXPECT_EQ(Targets(list), (std::vector<std::wstring>{L"SERV:A"}));

@@ -278,11 +278,15 @@ TEST_F(RunTargetTest, TheListGivesEveryValueATargetThatSwitchesItself) {
       EXPECT_EQ(name, entry.Caption);
     }
   }
-  // The names with a NUL are listed as read; their data cannot be read by name.
-  EXPECT_NE(Find(list, L"HKLM", std::wstring(kMachineRun) + std::wstring(L"\0Hidden", 7)), nullptr);
+  // The names with a NUL are listed as read, with their own commands (never those of the
+  // values their text before the NUL names).
+  const TAutorunInfo* hidden =
+      Find(list, L"HKLM", std::wstring(kMachineRun) + std::wstring(L"\0Hidden", 7));
+  ASSERT_NE(hidden, nullptr);
+  EXPECT_EQ(hidden->RawData, L"a.exe");
   const TAutorunInfo* cut = Find(list, L"HKLM", std::wstring(kMachineRun) + std::wstring(L"Twin\0x", 6));
   ASSERT_NE(cut, nullptr);
-  EXPECT_EQ(cut->RawData, L"") << "the data of the value named by the text before the NUL";
+  EXPECT_EQ(cut->RawData, L"b.exe");
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <future>
 #include <thread>
 
 #include "Tavin/Translate.h"
@@ -43,7 +44,7 @@ class UpdateCheckTest : public ::testing::Test {
 
   TUpdateProc Recorder() {
     return [this](bool flag, const std::wstring& text) {
-      calls.push_back({flag, text, fake.process.SleptMilliseconds(), std::this_thread::get_id()});
+      calls.push_back({flag, text, fake.process.PausedMilliseconds(), std::this_thread::get_id()});
     };
   }
 
@@ -107,7 +108,10 @@ TEST_F(UpdateCheckTest, WhatTheCallbackReceives) {
       // A link that is no web address is never opened, and the program must not close
       // for an update that never started.
       {"an update link that is a local program", {FakeHttpResponse::Ok(R"({"update":"C:\\Windows\\calc.exe"})")},
-       true, 1, 0, false, LR"({"update":"C:\\Windows\\calc.exe"})", 1, {}, {}},
+       true, 1, 0, false, LR"({"update":"C:\\Windows\\calc.exe"})", 0, {}, {}},
+      // The dialog would offer what cannot be opened: it is not shown at all.
+      {"an update link with a blank", {FakeHttpResponse::Ok(R"({"update":"https://x.test/a b"})")},
+       true, 1, 0, false, LR"({"update":"https://x.test/a b"})", 0, {}, {}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.situation);
@@ -124,7 +128,7 @@ TEST_F(UpdateCheckTest, WhatTheCallbackReceives) {
     localDispatcher->ServeUntil([&check] { return check->Finished(); });
 
     EXPECT_EQ(local.http.Calls().size(), static_cast<size_t>(c.attempts));
-    EXPECT_EQ(local.process.SleptMilliseconds(), c.virtualMs);
+    EXPECT_EQ(local.process.PausedMilliseconds(), c.virtualMs);
     ASSERT_EQ(received.size(), 1u);
     EXPECT_EQ(received[0].first, c.flag);
     EXPECT_EQ(received[0].second, c.text);
@@ -153,8 +157,8 @@ TEST_F(UpdateCheckTest, EveryAttemptSendsTheSameHeadersToTheUrlAndEveryFailurePa
   }
   // The identifier is read once per task, not per attempt.
   EXPECT_EQ(fake.registry.faults.Calls("RegCreateKeyExW"), 1);
-  // 6 pauses of 1000 steps of 10 ms; the callback only after the last one.
-  EXPECT_EQ(fake.process.SleepCalls(), 6000u);
+  // 6 pauses, each one wait of 10 s; the callback only after the last one.
+  EXPECT_EQ(fake.process.PauseCalls(), 6u);
   ASSERT_EQ(calls.size(), 1u);
   EXPECT_EQ(calls[0].virtualMs, 60'000u);
   EXPECT_EQ(calls[0].thread, std::this_thread::get_id()) << "the callback runs on the UI thread";
@@ -162,25 +166,37 @@ TEST_F(UpdateCheckTest, EveryAttemptSendsTheSameHeadersToTheUrlAndEveryFailurePa
   EXPECT_EQ(DialogOffset, 10);
 }
 
-TEST_F(UpdateCheckTest, AStopDuringAPauseIsNoticedWithinOneStepAndNothingFollows) {
+TEST_F(UpdateCheckTest, AStopDuringAPauseEndsTheTaskAndNothingFollows) {
   std::atomic<TUpdateCheck*> running{nullptr};
-  std::atomic<std::uint64_t> sleepsWhenStopped{0};
-  fake.process.afterSleep = [&](std::uint64_t elapsed) {
-    // Two and a half seconds into the second pause.
-    if (elapsed != 12'500) return;
+  fake.process.afterPause = [&](std::uint64_t elapsed) {
+    // During the second pause.
+    if (elapsed != 20'000) return;
     while (running.load() == nullptr) std::this_thread::yield();
     running.load()->Stop();
-    sleepsWhenStopped = fake.process.SleepCalls();
   };
   auto check = CheckUpdate(kUrl, Recorder(), 10, host);
   running = check.get();
   dispatcher->ServeUntil([&check] { return check->Finished(); });
 
-  EXPECT_EQ(fake.process.SleepCalls(), sleepsWhenStopped.load()) << "not one more sleep";
+  EXPECT_EQ(fake.process.PauseCalls(), 2u) << "no pause after the stop";
   EXPECT_EQ(fake.http.Calls().size(), 2u);
   EXPECT_TRUE(calls.empty());
   EXPECT_TRUE(ui->dialogs.empty());
   EXPECT_EQ(dispatcher->Waiting(), 0);
+}
+
+// The pause itself: one wait on the steady clock that a stop from another thread ends at
+// once. An hour-long wait is ended; were the stop not noticed, the guard would fail the
+// test instead of hanging the run.
+TEST(StopSignalTest, AStopEndsAWaitAtOnceAndStaysStopped) {
+  StopSignal signal;
+  EXPECT_FALSE(signal.WaitFor(std::chrono::milliseconds(1)));
+  auto waiting = std::async(std::launch::async, [&signal] { return signal.WaitFor(std::chrono::hours(1)); });
+  signal.Stop();
+  ASSERT_EQ(waiting.wait_for(kHangGuard), std::future_status::ready);
+  EXPECT_TRUE(waiting.get());
+  EXPECT_TRUE(signal.Stopped());
+  EXPECT_TRUE(signal.WaitFor(std::chrono::hours(1))) << "a stopped signal waits no more";
 }
 
 TEST_F(UpdateCheckTest, ClosingWhileARequestHangsEndsTheTaskAtOnce) {
@@ -193,7 +209,7 @@ TEST_F(UpdateCheckTest, ClosingWhileARequestHangsEndsTheTaskAtOnce) {
   check->Stop();
   ASSERT_TRUE(check->WaitFor(kHangGuard));
   EXPECT_EQ(fake.http.Calls().size(), 1u) << "no retry after the stop";
-  EXPECT_EQ(fake.process.SleepCalls(), 0u);
+  EXPECT_EQ(fake.process.PausedMilliseconds(), 0u) << "no pause after the stop";
   EXPECT_TRUE(calls.empty());
 }
 
@@ -208,15 +224,20 @@ TEST_F(UpdateCheckTest, AReplyThatArrivesAfterTheWindowIsGoneRunsNothing) {
   EXPECT_TRUE(calls.empty());
 }
 
-TEST_F(UpdateCheckTest, AConversionErrorEndsTheReplyStepWhereItStands) {
+// A bad escape only empties the value it is in: the other link still works and the
+// callback always comes, so the list is always filled.
+TEST_F(UpdateCheckTest, AConversionErrorEmptiesItsValueAndTheReplyStepGoesOn) {
   struct Case {
     const char* where;
     std::string reply;
-    int dialogs;  // shown before the error was met
+    int dialogs;
+    std::vector<std::wstring> statusLinks;
   };
   const Case cases[] = {
-      {"in the update link", R"({"update":"https://x.test/\u00G1","notify":"https://n.test/"})", 0},
-      {"at the end of the notify link", R"({"update":"https://x.test/","notify":"https://n.test/\u"})", 1},
+      {"in the update link", R"({"update":"https://x.test/\u00G1","notify":"https://n.test/"})", 0,
+       {L"https://n.test/"}},
+      {"at the end of the notify link", R"({"update":"https://x.test/","notify":"https://n.test/\u"})", 1,
+       {}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.where);
@@ -225,13 +246,14 @@ TEST_F(UpdateCheckTest, AConversionErrorEndsTheReplyStepWhereItStands) {
     local.http.Script(FakeHttpResponse::Ok(c.reply));
     auto localUi = std::make_shared<RecordingUpdateUi>();
     auto localDispatcher = std::make_shared<TQueueDispatcher>();
-    bool called = false;
+    std::vector<std::wstring> received;
     auto check = CheckUpdate(
-        kUrl, [&](bool, const std::wstring&) { called = true; }, 10, {localDispatcher, localUi});
+        kUrl, [&](bool, const std::wstring& text) { received.push_back(text); }, 10,
+        {localDispatcher, localUi});
     localDispatcher->ServeUntil([&check] { return check->Finished(); });
     EXPECT_EQ(localUi->dialogs.size(), static_cast<size_t>(c.dialogs));
-    EXPECT_TRUE(localUi->statusLinks.empty());
-    EXPECT_FALSE(called);
+    EXPECT_EQ(localUi->statusLinks, c.statusLinks);
+    EXPECT_EQ(received, std::vector<std::wstring>{Utf8ToWide(c.reply)});
     EXPECT_EQ(local.http.Calls().size(), 1u) << "a bad reply is not retried";
   }
 }

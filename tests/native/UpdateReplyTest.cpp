@@ -128,7 +128,19 @@ TEST(ReadNoticeTest, EdgesOfTheNotice) {
     EXPECT_EQ(notice.Url, c.expected.Url) << WideToUtf8Debug(c.reply);
     EXPECT_EQ(notice.StaysOnTop(), c.onTop) << WideToUtf8Debug(c.reply);
   }
-  EXPECT_THROW(ReadNotice(LR"({"info":{"text":"\u00zz"}})"), ConvertError);
+}
+
+// A bad escape is the sender's fault in that one value: it comes out empty and the other
+// fields are read as usual, so a reply can never stop the dialog or the list.
+TEST(ReadNoticeTest, ABadEscapeEmptiesOnlyItsOwnField) {
+  const TUpdateNotice notice =
+      ReadNotice(LR"({"info":{"style":"note","text":"\u00zz","flag":"stayontop\u","url":"http://x/"}})");
+  EXPECT_EQ(notice.Style, L"note");
+  EXPECT_EQ(notice.Text, L"");
+  EXPECT_EQ(notice.Flag, L"");
+  EXPECT_EQ(notice.Url, L"http://x/");
+  EXPECT_EQ(UnescapeValue(L"a\\u12zz"), L"");
+  EXPECT_EQ(UnescapeValue(L"a\\u0042\\n"), L"aB\n");
 }
 
 }  // namespace

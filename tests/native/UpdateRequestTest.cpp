@@ -131,6 +131,32 @@ TEST_F(UpdateRequestTest, AnIdentifierOfAnotherTypeIsSentEmptyAndLeftAlone) {
   EXPECT_EQ(fake.registry.GetValue(HKEY_CURRENT_USER, kInstallIdKey, kInstallIdValue), before);
 }
 
+// Anyone who can write HKCU can put line breaks into the identifier, and the identifier
+// becomes a header line: a value that cannot stand in one is sent empty and kept.
+TEST_F(UpdateRequestTest, AnIdentifierWithControlCharactersIsSentEmptyAndLeftAlone) {
+  struct Case {
+    std::wstring stored;
+    std::wstring sent;
+  };
+  const Case cases[] = {
+      {L"ABC\r\nX-Injected: 1", L""},
+      {L"ABC\nDEF", L""},
+      {L"tab\there", L""},
+      {L"del\x7F", L""},
+      {L"\x1B[31m", L""},
+      {L"0123456789ABCDEF0123456789ABCDEF", L"0123456789ABCDEF0123456789ABCDEF"},
+      {L"made elsewhere, ünïcödé", L"made elsewhere, ünïcödé"},
+  };
+  for (const Case& c : cases) {
+    fake.registry.SetString(HKEY_CURRENT_USER, kInstallIdKey, kInstallIdValue, c.stored);
+    const auto before = fake.registry.GetValue(HKEY_CURRENT_USER, kInstallIdKey, kInstallIdValue);
+    fake.registry.faults.ResetCalls();
+    EXPECT_EQ(GetInstallId(), c.sent) << WideToUtf8Debug(c.stored);
+    EXPECT_EQ(fake.registry.faults.Calls("RegSetValueExW"), 0) << WideToUtf8Debug(c.stored);
+    EXPECT_EQ(fake.registry.GetValue(HKEY_CURRENT_USER, kInstallIdKey, kInstallIdValue), before);
+  }
+}
+
 TEST_F(UpdateRequestTest, AKeyThatCannotBeOpenedGivesAnEmptyIdentifierAndWritesNothing) {
   fake.registry.faults.Fail("RegCreateKeyExW", ERROR_ACCESS_DENIED);
   EXPECT_EQ(GetInstallId(), L"");

@@ -1,6 +1,6 @@
 // The catalogue on Wine's real registry, shell folders, Startup folders and service
-// control manager: what a refresh lists and what a switch writes, on a Windows 10 prefix
-// (approval records) and on a Windows 8.1 prefix (deletion on disable).
+// control manager: what a refresh lists and what a switch writes, on Windows 10 and 8.1
+// prefixes (approval records) and on a Windows 7 prefix (deletion on disable).
 #include <fstream>
 
 #include "Lib/Autorun.h"
@@ -101,6 +101,7 @@ class CatalogueOnWine : public WineTest {
 
 using Win10Catalogue = CatalogueOnWine;
 using Win81Catalogue = CatalogueOnWine;
+using Win7Catalogue = CatalogueOnWine;
 
 TEST_F(Win10Catalogue, ARefreshListsTheRealEntriesOfEveryReachableSource) {
   const TAutorunList list = Refresh();
@@ -126,16 +127,19 @@ TEST_F(Win10Catalogue, ARefreshListsTheRealEntriesOfEveryReachableSource) {
   EXPECT_FALSE(TaskServiceConnected());
 }
 
-TEST_F(Win10Catalogue, SwitchingWritesApprovalRecordsAndStartTypes) {
+// Windows 8 brought Task Manager's startup page, which writes and honours the records: 8.1
+// switches exactly as 10 does.
+void SwitchThroughRecords(const std::wstring& name, const std::wstring& file,
+                          const std::wstring& runTarget) {
   for (bool enable : {false, true}) {
-    SetAutorunEnabled(runTarget_, L"HKCU", enable);
-    SetAutorunEnabled(file_, L"FILE", enable);
-    SetAutorunEnabled(name_, L"SERV", enable);
+    SetAutorunEnabled(runTarget, L"HKCU", enable);
+    SetAutorunEnabled(file, L"FILE", enable);
+    SetAutorunEnabled(name, L"SERV", enable);
 
     const BYTE state = enable ? 2 : 3;
     for (const std::vector<BYTE>& record :
-         {RawValue(HKEY_CURRENT_USER, kApprovedRun, name_),
-          RawValue(HKEY_CURRENT_USER, kApprovedFolder, name_ + L".lnk")}) {
+         {RawValue(HKEY_CURRENT_USER, kApprovedRun, name),
+          RawValue(HKEY_CURRENT_USER, kApprovedFolder, name + L".lnk")}) {
       ASSERT_EQ(record.size(), 12u);
       EXPECT_EQ(record[0], state);
       EXPECT_EQ(record[1] | record[2] | record[3], 0);
@@ -144,24 +148,34 @@ TEST_F(Win10Catalogue, SwitchingWritesApprovalRecordsAndStartTypes) {
       EXPECT_GT(high, 0x01BF53EBu);
       EXPECT_LT(high, 0x0239E8AEu);
     }
-    EXPECT_EQ(StartType(name_), enable ? SERVICE_AUTO_START : SERVICE_DISABLED);
+    EXPECT_EQ(StartType(name), enable ? SERVICE_AUTO_START : SERVICE_DISABLED);
 
     const TAutorunList list = Refresh();
-    for (const auto& [from, target] : {std::pair{std::wstring(L"HKCU"), runTarget_},
-                                       std::pair{std::wstring(L"FILE"), file_},
-                                       std::pair{std::wstring(L"SERV"), name_}}) {
+    for (const auto& [from, target] : {std::pair{std::wstring(L"HKCU"), runTarget},
+                                       std::pair{std::wstring(L"FILE"), file},
+                                       std::pair{std::wstring(L"SERV"), name}}) {
       const TAutorunInfo* entry = Find(list, from, target);
       ASSERT_NE(entry, nullptr);
       EXPECT_EQ(entry->Enabled, enable);
     }
   }
   // The Run value and the file themselves stay.
-  EXPECT_FALSE(RawValue(HKEY_CURRENT_USER, kRunKey, name_).empty());
-  EXPECT_NE(::GetFileAttributesW(file_.c_str()), INVALID_FILE_ATTRIBUTES);
+  EXPECT_FALSE(RawValue(HKEY_CURRENT_USER, kRunKey, name).empty());
+  EXPECT_NE(::GetFileAttributesW(file.c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
-TEST_F(Win81Catalogue, DisablingDeletesRunValuesAndStartupFilesEnablingDoesNothing) {
-  ASSERT_FALSE(IsWindows10OrLater());
+TEST_F(Win10Catalogue, SwitchingWritesApprovalRecordsAndStartTypes) {
+  ASSERT_TRUE(UsesStartupApprovalRecords());
+  SwitchThroughRecords(name_, file_, runTarget_);
+}
+
+TEST_F(Win81Catalogue, SwitchingWritesApprovalRecordsAndStartTypes) {
+  ASSERT_TRUE(UsesStartupApprovalRecords());
+  SwitchThroughRecords(name_, file_, runTarget_);
+}
+
+TEST_F(Win7Catalogue, DisablingDeletesRunValuesAndStartupFilesEnablingDoesNothing) {
+  ASSERT_FALSE(UsesStartupApprovalRecords());
   SetAutorunEnabled(runTarget_, L"HKCU", true);
   SetAutorunEnabled(file_, L"FILE", true);
   EXPECT_FALSE(RawValue(HKEY_CURRENT_USER, kRunKey, name_).empty());
@@ -171,7 +185,7 @@ TEST_F(Win81Catalogue, DisablingDeletesRunValuesAndStartupFilesEnablingDoesNothi
   SetAutorunEnabled(file_, L"FILE", false);
   EXPECT_TRUE(RawValue(HKEY_CURRENT_USER, kRunKey, name_).empty());
   EXPECT_EQ(::GetFileAttributesW(file_.c_str()), INVALID_FILE_ATTRIBUTES);
-  EXPECT_TRUE(RawValue(HKEY_CURRENT_USER, kApprovedRun, name_).empty()) << "no records before 10";
+  EXPECT_TRUE(RawValue(HKEY_CURRENT_USER, kApprovedRun, name_).empty()) << "no records before 8";
 
   const TAutorunList list = Refresh();
   EXPECT_EQ(Find(list, L"HKCU", runTarget_), nullptr);
@@ -181,7 +195,7 @@ TEST_F(Win81Catalogue, DisablingDeletesRunValuesAndStartupFilesEnablingDoesNothi
   EXPECT_EQ(StartType(name_), SERVICE_AUTO_START);
 }
 
-TEST_F(Win81Catalogue, AStartupFileThatCannotBeDeletedRaisesTheSystemsMessage) {
+TEST_F(Win7Catalogue, AStartupFileThatCannotBeDeletedRaisesTheSystemsMessage) {
   // Held open without delete sharing, the file cannot be deleted.
   UniqueHandle held(::CreateFileW(file_.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                                   OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));

@@ -168,6 +168,49 @@ TEST_F(HttpWine, FailuresLeaveTheReplyUntouched) {
   EXPECT_EQ(atCap.body.size(), kHttpBodyCap);
 }
 
+// A server that answers after 35 s is still heard: the request waits a minute for each
+// step, where WinHTTP's own receive time-out would give up after 30 s. A server that
+// trickles a byte a second satisfies every step's time-out, and only the attempt's
+// overall limit ends it. Both run at once, so the test takes the limit's two minutes.
+TEST_F(HttpWine, AnswersWithinTheTimeOutsArriveAndATrickleEndsAtTheAttemptsLimit) {
+  Outcome late{};
+  Outcome trickle{};
+  ULONGLONG trickleTook = 0;
+  std::thread lateRequest([&] { late = Get(Env(L"ORVANE_HTTP_LATE")); });
+  std::thread trickleRequest([&] {
+    const ULONGLONG started = ::GetTickCount64();
+    trickle = Get(Env(L"ORVANE_HTTP_TRICKLE"));
+    trickleTook = ::GetTickCount64() - started;
+  });
+  lateRequest.join();
+  trickleRequest.join();
+  EXPECT_TRUE(late.ok) << late.error;
+  EXPECT_EQ(late.body.substr(0, 1), "{");
+  EXPECT_FALSE(trickle.ok);
+  EXPECT_EQ(trickle.error, ERROR_WINHTTP_TIMEOUT);
+  EXPECT_EQ(trickle.body, "untouched");
+  // Not a measurement: the failure must come from the limit, not from a step's time-out
+  // or the end of the body (300 s away).
+  EXPECT_GE(trickleTook, kHttpAttemptLimitMilliseconds - 1000);
+  EXPECT_LT(trickleTook, kHttpAttemptLimitMilliseconds + 60'000);
+}
+
+// The request's headers carry the installation identity: a redirect to another host or
+// to plain http is not followed, and that host never hears of the request.
+TEST_F(HttpWine, RedirectsToAnotherHostOrToPlainHttpAreNotFollowed) {
+  for (const wchar_t* server : {L"ORVANE_HTTP_AWAY", L"ORVANE_HTTP_PLAIN"}) {
+    SCOPED_TRACE(WideToUtf8(server));
+    const Outcome outcome = Get(Env(server), {{L"User-Union", L"ID"}});
+    EXPECT_FALSE(outcome.ok);
+    EXPECT_EQ(outcome.error, static_cast<DWORD>(ERROR_WINHTTP_REDIRECT_FAILED));
+    EXPECT_EQ(outcome.body, "untouched");
+  }
+  EXPECT_TRUE(ReadLog(Env(L"ORVANE_HTTP_ELSEWHERE_LOG")).empty());
+  // The server there does answer whoever asks it directly.
+  EXPECT_TRUE(Get(Env(L"ORVANE_HTTP_ELSEWHERE")).ok);
+  EXPECT_EQ(ReadLog(Env(L"ORVANE_HTTP_ELSEWHERE_LOG")).size(), 1u);
+}
+
 TEST_F(HttpWine, AnAbortEndsARequestTheServerHasNotAnswered) {
   // The server waits a minute before it answers; the request must not.
   HttpAbort abort;

@@ -24,6 +24,7 @@
 #include "Tavin/Update.h"
 #include "Tavin/UpdateText.h"
 #include "platform/fake/FakeHttp.h"
+#include "platform/Utf8.h"
 #include "platform/fake/FakeShell.h"
 #include "tests/windows/WineTest.h"
 #include "ui/win32/Application.h"
@@ -412,6 +413,36 @@ TEST_F(AnyUpdateUi, AnyNoticeStyleGrowsTheDialogAndPlacesTheSeparatorByTheOffset
       EXPECT_LE(placed.bottom, client.bottom);
     }
   }
+}
+
+// The server writes the notice: however long it is, the dialog stays inside the
+// monitor's work area with both buttons on it, and the notice is cut with an ellipsis.
+TEST_F(AnyUpdateUi, ALongNoticeIsCutAndTheButtonsStayOnTheScreen) {
+  Main();
+  const std::wstring longText(3000, L'W');
+  for (const wchar_t* style : {L"hold", L"note"}) {
+    SCOPED_TRACE(WideToUtf8(style));
+    TUpdateDialogForm dialog(ReplyWith(std::wstring(LR"("style":")") + style + LR"(","text":")" +
+                                       longText + LR"(","url":"https://example.com/")"));
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof(monitor);
+    ASSERT_TRUE(::GetMonitorInfoW(::MonitorFromWindow(dialog.Handle(), MONITOR_DEFAULTTONEAREST), &monitor));
+    const RECT outer = WindowRect(dialog.Handle());
+    EXPECT_LE(Width(outer), Width(monitor.rcWork));
+    EXPECT_GE(outer.left, monitor.rcWork.left);
+    EXPECT_LE(outer.right, monitor.rcWork.right);
+    for (TControl* button : {static_cast<TControl*>(dialog.YesButton()), static_cast<TControl*>(dialog.NoButton())})
+      EXPECT_TRUE(InsideClient(button->Handle()));
+    const std::wstring shown = std::wstring(style) == L"hold" ? dialog.HoldBox()->Caption()
+                                                              : dialog.NoteLabel()->Caption();
+    ASSERT_FALSE(shown.empty());
+    EXPECT_LT(shown.size(), longText.size());
+    EXPECT_EQ(shown.back(), L'\x2026');
+    EXPECT_EQ(dialog.Notice().Text, longText) << "the notice itself is kept whole";
+  }
+  // A short notice is shown as it is.
+  TUpdateDialogForm dialog(ReplyWith(LR"("style":"hold","text":"Keep this version")"));
+  EXPECT_EQ(dialog.HoldBox()->Caption(), L"Keep this version");
 }
 
 TEST_F(AnyUpdateUi, StayOnTopKeepsTheOwnerUnlessTheMainWindowIsHidden) {

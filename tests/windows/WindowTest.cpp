@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <memory>
 #include <stdexcept>
 #include <thread>
 #include <vector>
@@ -195,6 +196,59 @@ TEST(AnyThemeFrameless, AWindowWithoutABorderHasTheStripHidden) {
   ::SendMessageW(form.Handle(), WM_ACTIVATE, WA_ACTIVE, 0);
   ::SendMessageW(form.Handle(), WM_SIZE, 0, MAKELPARAM(300, 200));
   EXPECT_FALSE(theme->Strip()->Visible());
+}
+
+// A form's components go in the form's own destructor, while its window and its handler
+// are still there: the theme helper puts the window's previous handler back into the
+// form, which must not have gone before it.
+class WitnessComponent : public TComponent {
+ public:
+  WitnessComponent(TComponent* owner, TWin32Form* form, bool* windowSeen, bool* handlerSeen)
+      : TComponent(owner), form_(form), windowSeen_(windowSeen), handlerSeen_(handlerSeen) {}
+  ~WitnessComponent() override {
+    *windowSeen_ = form_->Handle() != nullptr && ::IsWindow(form_->Handle());
+    *handlerSeen_ = static_cast<bool>(form_->WindowProc());
+  }
+
+ private:
+  TWin32Form* form_;
+  bool* windowSeen_;
+  bool* handlerSeen_;
+};
+
+TEST(AnyFormComponents, GoWhileTheirFormsWindowAndHandlerStillExist) {
+  bool windowSeen = false;
+  bool handlerSeen = false;
+  {
+    auto form = std::make_unique<TWin32Form>(nullptr, L"Owner", L"Owner", 300, 200);
+    ApplyTheme(form.get());
+    form->Create<WitnessComponent>(form.get(), &windowSeen, &handlerSeen);
+  }
+  EXPECT_TRUE(windowSeen);
+  EXPECT_TRUE(handlerSeen);
+}
+
+UINT WINAPI NoWindowDpi(HWND) { return 0; }
+HRESULT WINAPI Monitor144(HMONITOR, int type, UINT* x, UINT* y) {
+  if (type != 0) return E_INVALIDARG;  // only the effective resolution is asked for
+  *x = *y = 144;
+  return S_OK;
+}
+HRESULT WINAPI MonitorFails(HMONITOR, int, UINT*, UINT*) { return E_FAIL; }
+
+TEST(AnyDpi, WithoutThePerWindowCallTheMonitorsOwnResolutionIsTaken) {
+  TWin32Form form(nullptr, L"Dpi", L"Dpi", 300, 200);
+  const UINT system = DpiOfWindowFrom(nullptr, TDpiSources{});
+  // Windows 8.1: no GetDpiForWindow, but the monitor's resolution from shcore.
+  EXPECT_EQ(DpiOfWindowFrom(form.Handle(), TDpiSources{nullptr, &Monitor144}), 144u);
+  EXPECT_EQ(DpiOfWindowFrom(form.Handle(), TDpiSources{&NoWindowDpi, &Monitor144}), 144u);
+  // Windows 7, or a monitor that does not answer: the system's resolution.
+  EXPECT_EQ(DpiOfWindowFrom(form.Handle(), TDpiSources{nullptr, &MonitorFails}), system);
+  EXPECT_EQ(DpiOfWindowFrom(form.Handle(), TDpiSources{}), system);
+  // The system's own shcore is found and answers for Wine's one monitor.
+  ASSERT_NE(TDpiSources::System().forMonitor, nullptr);
+  EXPECT_EQ(DpiOfWindowFrom(form.Handle(), TDpiSources{nullptr, TDpiSources::System().forMonitor}),
+            system);
 }
 
 }  // namespace

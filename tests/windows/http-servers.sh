@@ -11,6 +11,12 @@
 #   ORVANE_HTTP_BIG_NOLENGTH  the same, ended by closing the connection
 #   ORVANE_HTTP_ATCAP         exactly 16 MiB
 #   ORVANE_HTTP_SLOW          answers after a minute; its log is ORVANE_HTTP_SLOW_LOG
+#   ORVANE_HTTP_LATE          answers after 35 s, more than WinHTTP's own receive time-out
+#   ORVANE_HTTP_TRICKLE       sends its 300-byte body a byte a second
+#   ORVANE_HTTP_ELSEWHERE     a server on another loopback host (127.0.0.2); its log is
+#                             ORVANE_HTTP_ELSEWHERE_LOG
+#   ORVANE_HTTP_AWAY          redirects to ORVANE_HTTP_ELSEWHERE
+#   ORVANE_HTTP_PLAIN         redirects to http:// on its own host (the MAIN server)
 #   ORVANE_HTTP_CLOSED        a port nothing listens on
 # Logs are passed as Wine paths (Z:\...), addresses as http://127.0.0.1:PORT/api.init.php.
 set -euo pipefail
@@ -75,6 +81,14 @@ start BIG --reply "$work/big.txt"
 start BIG_NOLENGTH --reply "$work/big.txt" --no-length
 start ATCAP --reply "$work/atcap.txt"
 start SLOW --delay-ms 60000 --log "$work/slow.log"
+start LATE --delay-ms 35000
+head -c 300 /dev/zero | tr '\0' 'x' >"$work/trickle.txt"
+start TRICKLE --reply "$work/trickle.txt" --trickle-ms 1000
+start ELSEWHERE --bind 127.0.0.2 --log "$work/elsewhere.log"
+ORVANE_HTTP_ELSEWHERE="${ORVANE_HTTP_ELSEWHERE/127.0.0.1/127.0.0.2}"
+start AWAY --redirect "$ORVANE_HTTP_ELSEWHERE"
+start PLAIN --redirect "$ORVANE_HTTP_MAIN"
+export ORVANE_HTTP_ELSEWHERE_LOG="$(wine_path "$work/elsewhere.log")"
 export ORVANE_HTTP_MAIN_LOG="$(wine_path "$work/main.log")"
 export ORVANE_HTTP_SLOW_LOG="$(wine_path "$work/slow.log")"
 

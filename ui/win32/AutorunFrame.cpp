@@ -1,15 +1,20 @@
 #include "ui/win32/AutorunFrame.h"
 
 #include <commdlg.h>
+#include <uxtheme.h>
 #include <windowsx.h>
 
 #include <algorithm>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "Lib/CatalogueFormat.h"
 #include "ServerAddresses.h"
 #include "Tavin/Translate.h"
+#include "Tavin/Update.h"
 #include "ui/TranslateComponent.h"
+#include "ui/win32/Fonts.h"
 
 namespace {
 
@@ -19,13 +24,27 @@ constexpr int kButtonWidth = 84;
 constexpr int kRowHeight = 24;
 constexpr int kIconSize = 16;
 constexpr int kKindColumnWidth = 50;
+constexpr int kSmallestColumnWidth = 24;
+// The highlight of the row under the mouse where no theme draws one (the explorer
+// theme's hot row is a light blue of about this shade).
+constexpr COLORREF kHotRowColor = RGB(0xE5, 0xF3, 0xFF);
+// Posted to the frame to run the work its notifications set off.
+constexpr UINT kRunDeferred = WM_APP + 20;
+
+// The list's type-ahead compares as Windows compares names: ignoring case across the
+// whole of Unicode, not only a-z.
+bool StartsTextIgnoringCase(std::wstring_view prefix, std::wstring_view text) {
+  if (text.size() < prefix.size()) return false;
+  return ::CompareStringOrdinal(prefix.data(), static_cast<int>(prefix.size()), text.data(),
+                                static_cast<int>(prefix.size()), TRUE) == CSTR_EQUAL;
+}
 
 }  // namespace
 
 TFrmAutorun::TFrmAutorun(TComponent* owner, HWND parent, const FilterList* fileWhite,
                          const FilterList* nameWhite)
     : TComponent(owner, L"FrmAutorun"), fileWhite_(fileWhite), nameWhite_(nameWhite) {
-  AskSavePath = []() -> std::optional<std::wstring> {
+  AskSavePath = [this]() -> std::optional<std::wstring> {
     std::wstring title = TranslateText(L"파일 저장");
     // The filter pairs are separated by NULs and the list ends with two.
     std::wstring filter = TranslateText(L"텍스트 파일") + L" (*.txt)";
@@ -39,6 +58,8 @@ TFrmAutorun::TFrmAutorun(TComponent* owner, HWND parent, const FilterList* fileW
     std::vector<wchar_t> file(MAX_PATH * 4, L'\0');
     OPENFILENAMEW dialog{};
     dialog.lStructSize = sizeof dialog;
+    // Owned by the window: it is disabled meanwhile, and destroying it ends the dialog.
+    dialog.hwndOwner = ::GetAncestor(Handle(), GA_ROOT);
     dialog.lpstrFilter = filter.c_str();
     dialog.nFilterIndex = 1;
     dialog.lpstrFile = file.data();
@@ -53,21 +74,24 @@ TFrmAutorun::TFrmAutorun(TComponent* owner, HWND parent, const FilterList* fileW
 }
 
 TFrmAutorun::~TFrmAutorun() {
-  imageList_.reset();
-  if (font_) ::DeleteObject(font_);
-  if (consolas_) ::DeleteObject(consolas_);
+  // The frame's own components (the bar, its check box and button) go while the frame's
+  // members they may reach are still there; then the list window, before the image list
+  // and the fonts it was given.
+  DestroyComponents();
+  if (list_) ::DestroyWindow(list_);
 }
 
 void TFrmAutorun::Build(HWND parent) {
   CreateOwnWindow(L"OrvaneFrame", WS_EX_CONTROLPARENT, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0,
                   0, 0, 0, parent, nullptr);
   dpi_ = DpiOfWindow(Handle());
+  kindWidth_ = ScaleForDpi(kKindColumnWidth, dpi_);
   panel_ = Create<TPanel>(L"PnlAutorun", Handle());
   check_ = Create<TCheckBox>(L"ChkAllList", panel_->Handle(), L"전체목록");
-  check_->OnClick = [this] { ChkAllListClick(); };
+  check_->OnClick = [this] { Defer([this] { ChkAllListClick(); }); };
   button_ = Create<TStyledButton>(L"BtnAutorun", panel_->Handle(), L"Tavikora", L"Outline");
   button_->SetCaption(L"사용안함");
-  button_->OnClick = [this] { BtnAutorunClick(); };
+  button_->OnClick = [this] { Defer([this] { BtnAutorunClick(); }); };
   menu_ = Create<TPopupMenu>(L"Menu");
   saveItem_ = Create<TMenuItem>(L"BtnSave", L"목록 저장");
   menu_->Items()->Add(saveItem_);
@@ -76,12 +100,22 @@ void TFrmAutorun::Build(HWND parent) {
 
   list_ = ::CreateWindowExW(0, WC_LISTVIEWW, L"",
                             WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_OWNERDATA |
-                                LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_NOSORTHEADER,
+                                LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_NOSORTHEADER |
+                                LVS_SHAREIMAGELISTS,
                             0, 0, 0, 0, Handle(), nullptr, ::GetModuleHandleW(nullptr), nullptr);
-  ListView_SetExtendedListViewStyle(list_, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER |
-                                               LVS_EX_TRACKSELECT | LVS_EX_ONECLICKACTIVATE);
-  // Hover selection would select under the mouse; only the hot highlight is wanted.
-  ListView_SetHoverTime(list_, 0x7FFFFFFF);
+  // The explorer look: its selection, and its own light highlight of the row under the
+  // mouse. LVS_EX_TRACKSELECT is not wanted for that: it brings the hand cursor, selects
+  // on hovering and opens on one click.
+  ListView_SetExtendedListViewStyle(list_, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
+  (void)::SetWindowTheme(list_, L"Explorer", nullptr);
+  // No focus rectangle on the rows. WM_UPDATEUISTATE reaches the list alone (and its
+  // header); WM_CHANGEUISTATE would travel up to the window and hide the button's too.
+  ::SendMessageW(list_, WM_UPDATEUISTATE, MAKEWPARAM(UIS_SET, UISF_HIDEFOCUS), 0);
+  ::SetWindowSubclass(list_, &TFrmAutorun::ListProc, 0, reinterpret_cast<DWORD_PTR>(this));
+  ::SetWindowSubclass(button_->Handle(), &TFrmAutorun::BarKeyProc, 0,
+                      reinterpret_cast<DWORD_PTR>(this));
+  ::SetWindowSubclass(check_->Handle(), &TFrmAutorun::BarKeyProc, 0,
+                      reinterpret_cast<DWORD_PTR>(this));
   const std::wstring titles[2] = {TranslateText(L"프로그램 이름"), TranslateText(L"출처")};
   for (int column = 0; column < 2; ++column) {
     LVCOLUMNW info{};
@@ -94,33 +128,35 @@ void TFrmAutorun::Build(HWND parent) {
 }
 
 void TFrmAutorun::RebuildFonts() {
-  if (font_) ::DeleteObject(font_);
-  if (consolas_) ::DeleteObject(consolas_);
-  NONCLIENTMETRICSW metrics{};
-  metrics.cbSize = sizeof metrics;
-  ::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
-  LOGFONTW face = metrics.lfMessageFont;
-  face.lfHeight = -ScaleForDpi(12, dpi_);
-  font_ = ::CreateFontIndirectW(&face);
+  // The message font the user chose, at its size: a larger text size in the display
+  // settings reaches the list, its header, the check box and the button.
+  LOGFONTW face = MessageFontAt(dpi_);
+  UniqueFont font = CreateFontFrom(face);
   // Only the face changes for the kind column; size and colour stay the list's.
   wcscpy_s(face.lfFaceName, L"Consolas");
-  consolas_ = ::CreateFontIndirectW(&face);
+  UniqueFont consolas = CreateFontFrom(face);
+  // The controls take the new fonts before the old ones are deleted under them.
   for (HWND window : {list_, check_->Handle(), button_->Handle()}) {
-    ::SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
+    ::SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
   }
-  button_->SetFont(font_);
+  button_->SetFont(font.get());
+  font_ = std::move(font);
+  consolas_ = std::move(consolas);
   // The list view makes a row one pixel higher than its small images (the padding under
-  // the text), so the cells are one short of the row height.
-  imageList_ = std::make_unique<TCollectionImageList>(images_, ScaleForDpi(kIconSize, dpi_),
-                                                      ScaleForDpi(kRowHeight, dpi_) - 1);
-  ListView_SetImageList(list_, imageList_->Handle(), LVSIL_SMALL);
+  // the text), so the cells are one short of the row height. The new list is in place
+  // before the old one goes.
+  auto images = std::make_unique<TCollectionImageList>(images_, ScaleForDpi(kIconSize, dpi_),
+                                                       ScaleForDpi(kRowHeight, dpi_) - 1);
+  ListView_SetImageList(list_, images->Handle(), LVSIL_SMALL);
+  imageList_ = std::move(images);
   Layout();
 }
 
 void TFrmAutorun::DpiChanged(UINT dpi) {
   dpi_ = dpi;
   // The kind column keeps its 96-dpi width on the new scale.
-  ListView_SetColumnWidth(list_, 1, ScaleForDpi(kKindColumnWidth, dpi_));
+  kindWidth_ = ScaleForDpi(kKindColumnWidth, dpi_);
+  ListView_SetColumnWidth(list_, 1, kindWidth_);
   RebuildFonts();
   ShowRows();
 }
@@ -142,16 +178,145 @@ void TFrmAutorun::Layout() {
                ScaleForDpi(17, dpi_), TRUE);
   const int buttonWidth = ScaleForDpi(kButtonWidth, dpi_);
   ::MoveWindow(button_->Handle(), client.right - buttonWidth, pad, buttonWidth, bar - 2 * pad, TRUE);
-  // Column 0 takes what the kind column leaves, inside the list's client area.
+  FitColumns(-1);
+}
+
+void TFrmAutorun::FitColumns(int dragged) {
+  // Column 0 takes what the kind column leaves of the list's client area, whose width
+  // also changes when the vertical scroll bar comes or goes; the two together are never
+  // wider than it, so no horizontal scroll bar appears and no gap is left. After the
+  // user drags column 0's divider, the kind column takes the rest instead, down to its
+  // smallest width. The kind column's chosen width is kept apart from its width now, so
+  // a list narrower for a moment (not laid out yet, a small window) does not shrink it
+  // for good.
+  if (fittingColumns_ || !list_) return;
   RECT inner{};
   ::GetClientRect(list_, &inner);
-  const int kindWidth = ListView_GetColumnWidth(list_, 1);
-  ListView_SetColumnWidth(list_, 0, std::max(0, static_cast<int>(inner.right) - kindWidth));
+  const int width = std::max(0, static_cast<int>(inner.right));
+  if (width == 0) return;
+  fittingColumns_ = true;
+  const int smallest = ScaleForDpi(kSmallestColumnWidth, dpi_);
+  if (dragged == 0) kindWidth_ = std::max(smallest, width - ListView_GetColumnWidth(list_, 0));
+  if (dragged == 1) kindWidth_ = std::max(smallest, ListView_GetColumnWidth(list_, 1));
+  const int kind = std::min(kindWidth_, width);
+  if (ListView_GetColumnWidth(list_, 1) != kind) ListView_SetColumnWidth(list_, 1, kind);
+  if (ListView_GetColumnWidth(list_, 0) != width - kind) ListView_SetColumnWidth(list_, 0, width - kind);
+  fittingColumns_ = false;
+}
+
+void TFrmAutorun::SetHotRow(int row) {
+  if (row == hotRow_) return;
+  const int previous = std::exchange(hotRow_, row);
+  if (previous >= 0 && previous < rows_.Count()) ListView_RedrawItems(list_, previous, previous);
+  if (row >= 0) ListView_RedrawItems(list_, row, row);
+}
+
+LRESULT CALLBACK TFrmAutorun::ListProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                       UINT_PTR, DWORD_PTR data) {
+  auto* self = reinterpret_cast<TFrmAutorun*>(data);
+  switch (message) {
+    case WM_SIZE: {
+      // Also when only the scroll bar came or went: the client area changed.
+      const LRESULT result = ::DefSubclassProc(window, message, wParam, lParam);
+      self->FitColumns(-1);
+      return result;
+    }
+    case WM_MOUSEMOVE: {
+      // The row under the mouse, for the highlight where no theme draws one.
+      if (!self->trackingMouse_) {
+        TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, window, 0};
+        self->trackingMouse_ = ::TrackMouseEvent(&track) != FALSE;
+      }
+      LVHITTESTINFO hit{};
+      hit.pt = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+      const int row = ListView_SubItemHitTest(window, &hit);
+      self->SetHotRow(row >= 0 && (hit.flags & LVHT_ONITEM) ? row : -1);
+      break;
+    }
+    case WM_MOUSELEAVE:
+      self->trackingMouse_ = false;
+      self->SetHotRow(-1);
+      break;
+    case WM_NCDESTROY:
+      ::RemoveWindowSubclass(window, &TFrmAutorun::ListProc, 0);
+      self->list_ = nullptr;
+      break;
+    default:
+      break;
+  }
+  return ::DefSubclassProc(window, message, wParam, lParam);
+}
+
+LRESULT CALLBACK TFrmAutorun::BarKeyProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                         UINT_PTR, DWORD_PTR data) {
+  // F5 refreshes wherever the keyboard is in the frame: after Space on the button the
+  // focus is on the button, not on the list.
+  if (message == WM_KEYDOWN && wParam == VK_F5) {
+    auto* self = reinterpret_cast<TFrmAutorun*>(data);
+    self->Defer([self] { self->ListAutorunKeyDown(VK_F5); });
+    return 0;
+  }
+  if (message == WM_NCDESTROY) ::RemoveWindowSubclass(window, &TFrmAutorun::BarKeyProc, 0);
+  return ::DefSubclassProc(window, message, wParam, lParam);
 }
 
 void TFrmAutorun::ShowRows() {
   ListView_SetItemCountEx(list_, rows_.Count(), LVSICF_NOSCROLL);
   ::InvalidateRect(list_, nullptr, TRUE);
+}
+
+void TFrmAutorun::Defer(std::function<void()> work) {
+  deferred_.push_back(std::move(work));
+  ::PostMessageW(Handle(), kRunDeferred, 0, 0);
+}
+
+void TFrmAutorun::RunDeferred() {
+  // One piece per posted message; what is left when the window goes dies with the frame.
+  if (deferred_.empty()) return;
+  std::function<void()> work = std::move(deferred_.front());
+  deferred_.pop_front();
+  work();
+}
+
+TFrmAutorun::TListSelection TFrmAutorun::RememberSelection() const {
+  return {rows_.KeyOf(SelectedRow()), rows_.KeyOf(FocusedRow())};
+}
+
+void TFrmAutorun::RestoreSelection(const TListSelection& selection) {
+  restoringSelection_ = true;
+  // An owner-data list keeps states by row number: clear them all first.
+  ListView_SetItemState(list_, -1, 0, LVIS_SELECTED);
+  if (const int focused = ListView_GetNextItem(list_, -1, LVNI_FOCUSED); focused >= 0) {
+    ListView_SetItemState(list_, focused, 0, LVIS_FOCUSED);
+  }
+  const int selected = selection.selected ? rows_.RowOf(*selection.selected) : -1;
+  const int focused = selection.focused ? rows_.RowOf(*selection.focused) : -1;
+  if (focused >= 0) ListView_SetItemState(list_, focused, LVIS_FOCUSED, LVIS_FOCUSED);
+  if (selected >= 0) ListView_SetItemState(list_, selected, LVIS_SELECTED, LVIS_SELECTED);
+  ListView_SetSelectionMark(list_, selected);
+  restoringSelection_ = false;
+}
+
+void TFrmAutorun::SelectRow(int row) {
+  restoringSelection_ = true;
+  ListView_SetItemState(list_, -1, 0, LVIS_SELECTED);
+  ListView_SetItemState(list_, row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+  ListView_SetSelectionMark(list_, row);
+  restoringSelection_ = false;
+}
+
+void TFrmAutorun::ClearRows() {
+  keptSelection_ = RememberSelection();
+  rows_.Clear();
+  ShowRows();
+}
+
+void TFrmAutorun::UpdateSwitchButton() {
+  const int row = SelectedRow();
+  // No selection: a click only refreshes, and the button shows its starting face.
+  const bool enabled = row < 0 || rows_.Row(row).Enabled;
+  button_->SetDown(!enabled);
+  button_->SetCaption(TranslateText(enabled ? L"사용안함" : L"사용함"));
 }
 
 void TFrmAutorun::LoadAutorun() {
@@ -168,6 +333,10 @@ void TFrmAutorun::LoadAutorun() {
   // A close waiting in the queue has just run: the window, and the lists it was lent,
   // are gone, and there is nothing left to fill.
   if (!Handle()) return;
+  // Taken after the message pass, where the user may have chosen another row; after F5
+  // or the check box the rows are gone already and their selection was kept for here.
+  const TListSelection selection =
+      rows_.Count() > 0 ? RememberSelection() : std::exchange(keptSelection_, TListSelection{});
   CollectAutorun(catalogue_);
   TRowSources sources;
   sources.fileWhite = fileWhite_;
@@ -177,72 +346,87 @@ void TFrmAutorun::LoadAutorun() {
   sources.showAll = check_->Checked();
   rows_.Merge(catalogue_, sources);
   ShowRows();
+  RestoreSelection(selection);
+  UpdateSwitchButton();
 }
 
 int TFrmAutorun::FocusedRow() const {
+  // Without the list (closed meanwhile) the message would answer 0, a row number.
+  if (!list_) return -1;
   const int row = ListView_GetNextItem(list_, -1, LVNI_FOCUSED);
   return row >= 0 && row < rows_.Count() ? row : -1;
 }
 
-void TFrmAutorun::ListAutorunClick() {
-  const int row = FocusedRow();
-  if (row < 0) return;
-  const bool enabled = rows_.Row(row).Enabled;
-  button_->SetDown(!enabled);
-  button_->SetCaption(TranslateText(enabled ? L"사용안함" : L"사용함"));
+int TFrmAutorun::SelectedRow() const {
+  // Without the list (closed meanwhile) the message would answer 0, a row number.
+  if (!list_) return -1;
+  const int row = ListView_GetNextItem(list_, -1, LVNI_SELECTED);
+  return row >= 0 && row < rows_.Count() ? row : -1;
 }
+
+void TFrmAutorun::ListAutorunClick() { UpdateSwitchButton(); }
 
 void TFrmAutorun::ListAutorunDblClick() {
   const int row = FocusedRow();
   if (row < 0) return;
   const TAutorunItem& item = rows_.Row(row);
-  ShellOpen(std::wstring(kLookupServer) + EntryLookupPath(item.From, item.Target));
+  // The name is anyone's to choose and the shell runs elevated here: only an address
+  // that is one clean web link is handed on.
+  const std::wstring link = std::wstring(kLookupServer) + EntryLookupPath(item.From, item.Target);
+  if (IsWebLink(link)) ShellOpen(link, ::GetAncestor(Handle(), GA_ROOT));
 }
 
 void TFrmAutorun::ListAutorunKeyDown(WORD key) {
   if (key != VK_F5) return;
-  rows_.Clear();
-  ShowRows();
+  ClearRows();
   LoadAutorun();
 }
 
 void TFrmAutorun::ChkAllListClick() {
-  rows_.Clear();
-  ShowRows();
+  ClearRows();
   LoadAutorun();
 }
 
 void TFrmAutorun::BtnAutorunClick() {
+  // A disabled window loses the keyboard focus; it comes back to the button afterwards,
+  // so Space and F5 go on working where the user left them.
+  const bool hadFocus = ::GetFocus() == button_->Handle();
   button_->SetEnabled(false);
   // The button comes back and the list shows the true state on every path, also when
   // the switch raises; the error then goes on to the error box.
   struct Reenable {
     TFrmAutorun* frame;
-    ~Reenable() { frame->button_->SetEnabled(true); }
-  } reenable{this};
+    bool focus;
+    ~Reenable() {
+      HWND button = frame->button_->Handle();
+      if (!button) return;
+      frame->button_->SetEnabled(true);
+      if (focus) ::SetFocus(button);
+    }
+  } reenable{this, hadFocus};
   std::exception_ptr failure;
-  const int row = ListView_GetNextItem(list_, -1, LVNI_SELECTED);
-  if (row >= 0 && row < rows_.Count()) {
+  if (const int row = SelectedRow(); row >= 0) {
     const TAutorunItem item = rows_.Row(row);
     try {
       SetAutorunEnabled(item.Target, item.From, !item.Enabled);
     } catch (...) {
       failure = std::current_exception();
     }
-    button_->SetDown(item.Enabled);
-    button_->SetCaption(TranslateText(item.Enabled ? L"사용함" : L"사용안함"));
   }
+  // The refresh reads the entry's state back and the button then names it, so a switch
+  // that failed shows what is true rather than what was asked for.
   LoadAutorun();
   if (failure) std::rethrow_exception(failure);
 }
 
 void TFrmAutorun::BtnSaveClick() {
   const std::optional<std::wstring> path = AskSavePath();
-  if (!path) return;
+  // Closed while the dialog was open: the window is gone and nothing is written.
+  if (!path || !Handle()) return;
   try {
     SaveCatalogue(*path, catalogue_);
   } catch (...) {
-    ReportWarning(TranslateText(L"오류가 발생했습니다.") + L"\r\n" + CurrentErrorText());
+    ReportWarning(::GetAncestor(Handle(), GA_ROOT), TranslateText(L"오류가 발생했습니다.") + L"\r\n" + CurrentErrorText());
   }
 }
 
@@ -251,6 +435,8 @@ LRESULT TFrmAutorun::CustomDraw(NMLVCUSTOMDRAW* draw) {
     case CDDS_PREPAINT:
       return CDRF_NOTIFYITEMDRAW;
     case CDDS_ITEMPREPAINT:
+      // No focus rectangle, whatever the keyboard cues say.
+      draw->nmcd.uItemState &= ~static_cast<UINT>(CDIS_FOCUS);
       return CDRF_NOTIFYSUBITEMDRAW;
     case CDDS_ITEMPREPAINT | CDDS_SUBITEM: {
       const auto row = static_cast<int>(draw->nmcd.dwItemSpec);
@@ -259,7 +445,15 @@ LRESULT TFrmAutorun::CustomDraw(NMLVCUSTOMDRAW* draw) {
       } else {
         draw->clrText = ::GetSysColor(COLOR_WINDOWTEXT);
       }
-      ::SelectObject(draw->nmcd.hdc, draw->iSubItem == 1 ? consolas_ : font_);
+      // With the explorer theme the list tracks and draws its own hot row; where it does
+      // not (no theme, or Wine's list), the row under the mouse gets the same light
+      // highlight from here. A selected row keeps the selection's colours.
+      if (row == hotRow_ && ListView_GetHotItem(list_) != row &&
+          !(ListView_GetItemState(list_, row, LVIS_SELECTED) & LVIS_SELECTED)) {
+        draw->clrTextBk = kHotRowColor;
+      }
+      // Left selected: the list puts its own font back after the item.
+      ::SelectObject(draw->nmcd.hdc, draw->iSubItem == 1 ? consolas_.get() : font_.get());
       return CDRF_NEWFONT;
     }
     default:
@@ -286,27 +480,35 @@ LRESULT TFrmAutorun::ListNotify(NMHDR* header) {
     }
     case NM_CUSTOMDRAW:
       return CustomDraw(reinterpret_cast<NMLVCUSTOMDRAW*>(header));
+    case LVN_ITEMCHANGED: {
+      // Mouse, keyboard and type-ahead all move the selection; the button follows it.
+      const auto* change = reinterpret_cast<NMLISTVIEW*>(header);
+      if (!restoringSelection_ && (change->uChanged & LVIF_STATE) &&
+          ((change->uNewState ^ change->uOldState) & LVIS_SELECTED)) {
+        UpdateSwitchButton();
+      }
+      return 0;
+    }
+    case LVN_ODFINDITEMW:
+      return FindItem(*reinterpret_cast<NMLVFINDITEMW*>(header));
     case NM_CLICK:
       ListAutorunClick();
       return 0;
     case NM_DBLCLK:
-      ListAutorunDblClick();
+      Defer([this] { ListAutorunDblClick(); });
       return 0;
     case LVN_KEYDOWN:
-      ListAutorunKeyDown(reinterpret_cast<NMLVKEYDOWN*>(header)->wVKey);
+      if (reinterpret_cast<NMLVKEYDOWN*>(header)->wVKey == VK_F5) Defer([this] { ListAutorunKeyDown(VK_F5); });
       return 0;
     case NM_RCLICK: {
-      HMENU popup = ::CreatePopupMenu();
-      for (int index = 0; index < menu_->Items()->Count(); ++index) {
-        ::AppendMenuW(popup, MF_STRING, static_cast<UINT_PTR>(index + 1),
-                      menu_->Items()->Items(index)->Caption().c_str());
+      // The row under the mouse becomes the selected one, so the menu and the button
+      // speak of the row the user pointed at. Answering 0 lets the list send
+      // WM_CONTEXTMENU, where the menu opens.
+      const int row = reinterpret_cast<NMITEMACTIVATE*>(header)->iItem;
+      if (row >= 0 && row < rows_.Count()) {
+        SelectRow(row);
+        UpdateSwitchButton();
       }
-      POINT at{};
-      ::GetCursorPos(&at);
-      const int chosen = ::TrackPopupMenu(popup, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0,
-                                          Handle(), nullptr);
-      ::DestroyMenu(popup);
-      if (chosen > 0 && menu_->Items()->Items(chosen - 1) == saveItem_) BtnSaveClick();
       return 0;
     }
     default:
@@ -314,13 +516,71 @@ LRESULT TFrmAutorun::ListNotify(NMHDR* header) {
   }
 }
 
+LRESULT TFrmAutorun::FindItem(const NMLVFINDITEMW& find) const {
+  // Only the type-ahead's kind of search is answered: a prefix of the display name.
+  if (!(find.lvfi.flags & (LVFI_STRING | LVFI_PARTIAL)) || !find.lvfi.psz) return -1;
+  const std::wstring_view text(find.lvfi.psz);
+  if (find.lvfi.flags & LVFI_PARTIAL) {
+    return rows_.FindByPrefix(text, find.iStart, (find.lvfi.flags & LVFI_WRAP) != 0,
+                              StartsTextIgnoringCase);
+  }
+  // A whole name: the prefix that is the whole name.
+  const int row = rows_.FindByPrefix(text, find.iStart, (find.lvfi.flags & LVFI_WRAP) != 0,
+                                     StartsTextIgnoringCase);
+  return row >= 0 && rows_.Row(row).FileName.size() == text.size() ? row : -1;
+}
+
+void TFrmAutorun::ShowMenu(POINT at) {
+  if (at.x == -1 && at.y == -1) {
+    // From the keyboard (Shift+F10, the menu key): below the focused row, or at the
+    // list's corner when no row has the focus.
+    RECT place{};
+    const int row = FocusedRow();
+    if (row < 0 || !ListView_GetItemRect(list_, row, &place, LVIR_LABEL)) {
+      ::GetClientRect(list_, &place);
+      place.bottom = place.top;
+    }
+    at = {place.left, place.bottom};
+    ::ClientToScreen(list_, &at);
+  }
+  HMENU popup = ::CreatePopupMenu();
+  if (!popup) return;
+  for (int index = 0; index < menu_->Items()->Count(); ++index) {
+    ::AppendMenuW(popup, MF_STRING, static_cast<UINT_PTR>(index + 1),
+                  menu_->Items()->Items(index)->Caption().c_str());
+  }
+  const int chosen = ::TrackPopupMenu(popup, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0,
+                                      Handle(), nullptr);
+  ::DestroyMenu(popup);
+  // Closed while the menu was open: nothing more to do.
+  if (!Handle()) return;
+  if (chosen > 0 && menu_->Items()->Items(chosen - 1) == saveItem_) BtnSaveClick();
+}
+
 LRESULT TFrmAutorun::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_NOTIFY: {
       auto* header = reinterpret_cast<NMHDR*>(lParam);
       if (header->hwndFrom == list_) return ListNotify(header);
+      if (list_ && header->hwndFrom == ListView_GetHeader(list_) && header->code == HDN_ENDTRACKW) {
+        // The user let go of a divider: fitted once the header has taken the new width.
+        // (Widths set by the program end no track, so they are not taken for a drag.)
+        const int dragged = reinterpret_cast<NMHEADERW*>(header)->iItem;
+        Defer([this, dragged] { FitColumns(dragged); });
+        return 0;
+      }
       break;
     }
+    case WM_CONTEXTMENU:
+      if (reinterpret_cast<HWND>(wParam) == list_) {
+        const POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+        Defer([this, at] { ShowMenu(at); });
+        return 0;
+      }
+      break;
+    case kRunDeferred:
+      RunDeferred();
+      return 0;
     case WM_SIZE:
       Layout();
       return 0;

@@ -6,6 +6,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <deque>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -45,6 +46,7 @@ class TFrmAutorun : public TComponent, public TWindow {
   std::function<std::optional<std::wstring>()> AskSavePath;
 
   // The handlers, each as the user would set it off.
+  // The button follows the selected row (see UpdateSwitchButton).
   void ListAutorunClick();
   void ListAutorunDblClick();
   void ListAutorunKeyDown(WORD key);
@@ -61,8 +63,44 @@ class TFrmAutorun : public TComponent, public TWindow {
   void RebuildFonts();
   LRESULT ListNotify(NMHDR* header);
   LRESULT CustomDraw(NMLVCUSTOMDRAW* draw);
+  LRESULT FindItem(const NMLVFINDITEMW& find) const;
   int FocusedRow() const;
+  int SelectedRow() const;
   void ShowRows();
+
+  // The selection belongs to entries, not to row numbers: a refresh removes and appends
+  // rows, and the list control would otherwise keep the numbers and so point at other
+  // entries (a second click on the button would switch one the user never chose).
+  struct TListSelection {
+    std::optional<TRowKey> selected;
+    std::optional<TRowKey> focused;
+  };
+  TListSelection RememberSelection() const;
+  void RestoreSelection(const TListSelection& selection);
+  void SelectRow(int row);
+  // Removes every row, keeping the selection's entries for the refresh that follows.
+  void ClearRows();
+  // The button names the action a click performs on the selected entry, from its state
+  // as the last refresh read it; without a selection it shows its starting face.
+  void UpdateSwitchButton();
+  // The context menu at a point on the screen; (-1, -1) comes from the keyboard and
+  // places it at the focused row.
+  void ShowMenu(POINT at);
+  // Column widths for the list's client area; `dragged` is the column whose divider the
+  // user moved, -1 for none.
+  void FitColumns(int dragged);
+  void SetHotRow(int row);
+  static LRESULT CALLBACK ListProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                   UINT_PTR id, DWORD_PTR data);
+  static LRESULT CALLBACK BarKeyProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                     UINT_PTR id, DWORD_PTR data);
+
+  // Work that a notification or a click sets off runs after the message that brought it
+  // has returned: it may enter a message loop (a refresh's message pass, the save
+  // dialog, a message box, the shell), and a close handled inside that loop would
+  // destroy the control whose own code is still running below the notification.
+  void Defer(std::function<void()> work);
+  void RunDeferred();
 
   const FilterList* fileWhite_;
   const FilterList* nameWhite_;
@@ -77,7 +115,16 @@ class TFrmAutorun : public TComponent, public TWindow {
   TStyledButton* button_ = nullptr;
   TPopupMenu* menu_ = nullptr;
   TMenuItem* saveItem_ = nullptr;
-  HFONT font_ = nullptr;
-  HFONT consolas_ = nullptr;
+  UniqueFont font_;
+  UniqueFont consolas_;
   UINT dpi_ = 96;
+  TListSelection keptSelection_;
+  // Set while the frame itself moves the selection, which is not the user's choice.
+  bool restoringSelection_ = false;
+  bool fittingColumns_ = false;
+  bool trackingMouse_ = false;
+  int hotRow_ = -1;
+  // The kind column's width as created or as the user dragged it, in pixels.
+  int kindWidth_ = 0;
+  std::deque<std::function<void()>> deferred_;
 };

@@ -42,21 +42,15 @@ TCollectionImageList::TCollectionImageList(TImageCollection& collection, int ico
   // as a row and the icon sits in its middle.
   // Two pixels (scaled) either side of the icon keep it off the row's edge and its text.
   cellWidth_ = iconSize_ + (iconSize_ + 7) / 8 * 2;
-  list_ = ImageList_Create(cellWidth_, rowHeight_, ILC_COLOR32, collection_.Count(), 8);
+  list_.reset(ImageList_Create(cellWidth_, rowHeight_, ILC_COLOR32, collection_.Count(), 8));
   for (int index = 0; index < collection_.Count(); ++index) Append(index);
-  collection_.OnAdded([this](int index) { Append(index); });
+  listener_ = collection_.OnAdded([this](int index) { Append(index); });
 }
 
-TCollectionImageList::~TCollectionImageList() {
-  // The collection keeps its listener; it is only called while the frame lives, since
-  // the frame owns both.
-  if (list_) ImageList_Destroy(list_);
-  list_ = nullptr;
-}
+TCollectionImageList::~TCollectionImageList() { collection_.RemoveListener(listener_); }
 
 void TCollectionImageList::Append(int index) {
   if (!list_) return;
-  HBITMAP bitmap = CellBitmap(collection_.Render(index, iconSize_), cellWidth_, rowHeight_);
-  ImageList_Add(list_, bitmap, nullptr);
-  if (bitmap) ::DeleteObject(bitmap);
+  const UniqueGdiBitmap bitmap(CellBitmap(collection_.Render(index, iconSize_), cellWidth_, rowHeight_));
+  ImageList_Add(list_.get(), bitmap.get(), nullptr);
 }

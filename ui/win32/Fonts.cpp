@@ -16,9 +16,8 @@ bool SystemSettingAt(UINT action, UINT size, void* data, UINT dpi, LONG& height)
       ::GetProcAddress(::GetModuleHandleW(L"user32.dll"), "SystemParametersInfoForDpi")));
   if (forDpi && forDpi(action, size, data, 0, dpi)) return true;
   if (!::SystemParametersInfoW(action, size, data, 0)) return false;
-  HDC screen = ::GetDC(nullptr);
-  const int systemDpi = screen ? ::GetDeviceCaps(screen, LOGPIXELSY) : 96;
-  if (screen) ::ReleaseDC(nullptr, screen);
+  const TWindowDc screen(nullptr);
+  const int systemDpi = screen ? ::GetDeviceCaps(screen.get(), LOGPIXELSY) : 96;
   height = ::MulDiv(height, static_cast<int>(dpi), systemDpi > 0 ? systemDpi : 96);
   return true;
 }
@@ -59,23 +58,20 @@ UniqueFont CreateFontFrom(const LOGFONTW& description) {
 }
 
 int LineHeightOf(HFONT font) {
-  HDC dc = ::GetDC(nullptr);
-  HGDIOBJ old = ::SelectObject(dc, font);
+  const TWindowDc dc(nullptr);
+  const TSelectedObject selected(dc.get(), font);
   TEXTMETRICW metrics{};
-  ::GetTextMetricsW(dc, &metrics);
-  ::SelectObject(dc, old);
-  ::ReleaseDC(nullptr, dc);
+  ::GetTextMetricsW(dc.get(), &metrics);
   return metrics.tmHeight;
 }
 
 SIZE MeasureText(HFONT font, const std::wstring& text, UINT format, int maxWidth) {
-  HDC dc = ::GetDC(nullptr);
-  HGDIOBJ old = ::SelectObject(dc, font);
+  const TWindowDc dc(nullptr);
+  const TSelectedObject selected(dc.get(), font);
   RECT rect{0, 0, maxWidth, 0};
   // An empty text still takes one line's height, as a control showing it does.
   const std::wstring measured = text.empty() ? std::wstring(L" ") : text;
-  ::DrawTextW(dc, measured.c_str(), static_cast<int>(measured.size()), &rect, format | DT_CALCRECT);
-  ::SelectObject(dc, old);
-  ::ReleaseDC(nullptr, dc);
+  ::DrawTextW(dc.get(), measured.c_str(), static_cast<int>(measured.size()), &rect,
+              format | DT_CALCRECT);
   return SIZE{rect.right - rect.left, rect.bottom - rect.top};
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <exception>
 
+#include "platform/win32/Win32Handles.h"
 #include "ui/win32/Application.h"
 
 namespace {
@@ -25,6 +26,8 @@ TWin32Form::TWin32Form(TComponent* owner, std::wstring name, std::wstring captio
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   CaptionChanged();
 }
+
+TWin32Form::~TWin32Form() { DestroyComponents(); }
 
 bool TWin32Form::HasBorder() const {
   const auto style = static_cast<DWORD>(::GetWindowLongPtrW(Handle(), GWL_STYLE));
@@ -213,15 +216,11 @@ LRESULT TShape::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 1;
     case WM_PAINT:
       PaintBuffered(Handle(), [this](HDC dc, const RECT& client) {
-        HBRUSH brush = ::CreateSolidBrush(Resolve(brush_));
-        HPEN pen = ::CreatePen(PS_SOLID, 1, Resolve(pen_));
-        HGDIOBJ oldBrush = ::SelectObject(dc, brush);
-        HGDIOBJ oldPen = ::SelectObject(dc, pen);
+        const UniqueBrush brush(::CreateSolidBrush(Resolve(brush_)));
+        const UniquePen pen(::CreatePen(PS_SOLID, 1, Resolve(pen_)));
+        const TSelectedObject brushIn(dc, brush.get());
+        const TSelectedObject penIn(dc, pen.get());
         ::Rectangle(dc, client.left, client.top, client.right, client.bottom);
-        ::SelectObject(dc, oldPen);
-        ::SelectObject(dc, oldBrush);
-        ::DeleteObject(pen);
-        ::DeleteObject(brush);
       });
       return 0;
     default:

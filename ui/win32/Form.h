@@ -21,6 +21,8 @@ class TWin32Form : public TForm, public TWindow {
   // Sizes at 96 dpi; the window is placed on the primary monitor and scaled to it.
   TWin32Form(TComponent* owner, std::wstring name, std::wstring caption, int width, int height,
              DWORD style = WS_OVERLAPPEDWINDOW);
+  // The components go first, while the window and the handler they may restore exist.
+  ~TWin32Form() override;
 
   // The handler every message passes through first; it starts as the form's own.
   const TWindowProc& WindowProc() const { return windowProc_; }

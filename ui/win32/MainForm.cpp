@@ -36,7 +36,10 @@ constexpr std::chrono::seconds kStopWait{5};
 }  // namespace
 
 TFrmOrvane::TFrmOrvane(std::shared_ptr<IUpdateUi> updateUi)
-    : TWin32Form(nullptr, L"FrmOrvane", L"Orvane", kClientWidth, kClientHeight),
+    // Children clipped: the window's background is never painted under the list and the
+    // bars, which paint themselves, so resizing does not flicker.
+    : TWin32Form(nullptr, L"FrmOrvane", L"Orvane", kClientWidth, kClientHeight,
+                 WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN),
       updateUi_(std::move(updateUi)) {
   ::SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(Application().Icon()));
   ::SendMessageW(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(Application().SmallIcon()));
@@ -54,6 +57,8 @@ TFrmOrvane::~TFrmOrvane() {
   // dialog's loop, the refresh's message pass) runs while the task waits for that very
   // step, so waiting there could only time out.
   if (check_) (void)check_->WaitFor(kStopWait);
+  // The list and the header go while the window's members are still there.
+  DestroyComponents();
 }
 
 void TFrmOrvane::BuildLayout() {
@@ -140,7 +145,7 @@ void TFrmOrvane::UpdateFinished(bool flag, const std::wstring& text) {
   FrmAutorun->LoadAutorun();
 }
 
-void TFrmOrvane::ImgLogoClick() { ShellOpen(std::wstring(kLinkServer) + kLinkPath); }
+void TFrmOrvane::ImgLogoClick() { ShellOpen(std::wstring(kLinkServer) + kLinkPath, Handle()); }
 
 void TFrmOrvane::FormDestroy() {
   // The request first: after this no hand-over reaches the window or its lists.

@@ -142,23 +142,10 @@ LRESULT TStatusBar::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT TStatusBar::PaintBuffered() {
-  PAINTSTRUCT paint{};
-  HDC dc = ::BeginPaint(Handle(), &paint);
-  RECT client{};
-  ::GetClientRect(Handle(), &client);
-  UniqueMemoryDc memory(::CreateCompatibleDC(dc));
-  UniqueGdiBitmap bitmap(memory ? ::CreateCompatibleBitmap(dc, client.right, client.bottom) : nullptr);
-  if (bitmap) {
-    HGDIOBJ old = ::SelectObject(memory.get(), bitmap.get());
-    // The common controls paint into a device context passed in wParam instead of
-    // their own; the owner-drawn parts reach the parent with that context too.
-    DefaultMessage(WM_PAINT, reinterpret_cast<WPARAM>(memory.get()), 0);
-    ::BitBlt(dc, 0, 0, client.right, client.bottom, memory.get(), 0, 0, SRCCOPY);
-    ::SelectObject(memory.get(), old);
-  } else {
-    // No memory for a bitmap: paint directly, flicker and all.
+  // The common controls paint into a device context passed in wParam instead of their
+  // own; the owner-drawn parts reach the parent with that context too.
+  ::PaintBuffered(Handle(), [this](HDC dc, const RECT&) {
     DefaultMessage(WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
-  }
-  ::EndPaint(Handle(), &paint);
+  });
   return 0;
 }

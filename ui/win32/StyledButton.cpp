@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/win32/Win32Handles.h"
+
 namespace {
 COLORREF ToColorRef(TColorRGB color) { return RGB(color.r, color.g, color.b); }
 }  // namespace
@@ -75,45 +77,52 @@ void TStyledButton::Draw(const DRAWITEMSTRUCT& item) {
   } else if (hot_tracking_) {
     look = &hot_;
   }
-  DrawStyledFace(item.hDC, item.rcItem, *look, DpiOfWindow(Handle()), font_, Caption(),
-                 ::GetSysColor(COLOR_WINDOW));
+  const UINT dpi = DpiOfWindow(Handle());
+  DrawStyledFace(item.hDC, item.rcItem, *look, dpi, font_, Caption(), ::GetSysColor(COLOR_WINDOW));
+  // The keyboard's focus stays visible, inside the border; Windows leaves it out
+  // (ODS_NOFOCUSRECT) until the keyboard is used, as for every button.
+  if ((item.itemState & ODS_FOCUS) && !(item.itemState & ODS_NOFOCUSRECT)) {
+    RECT focus = item.rcItem;
+    const int inset = ScaleForDpi(3, dpi);
+    ::InflateRect(&focus, -inset, -inset);
+    ::SetTextColor(item.hDC, RGB(0, 0, 0));
+    ::SetBkColor(item.hDC, RGB(0xFF, 0xFF, 0xFF));
+    ::DrawFocusRect(item.hDC, &focus);
+  }
 }
 
 void DrawStyledFace(HDC dc, const RECT& bounds, const TStyledButtonAttributes& look, UINT dpi,
                     HFONT font, const std::wstring& caption, COLORREF background) {
   // The parent's colour behind the rounded corners.
-  HBRUSH back = ::CreateSolidBrush(background);
-  ::FillRect(dc, &bounds, back);
-  ::DeleteObject(back);
+  const UniqueBrush back(::CreateSolidBrush(background));
+  ::FillRect(dc, &bounds, back.get());
   const int penWidth = std::max(1, ScaleForDpi(look.BorderWidth, dpi));
   const int radius = ScaleForDpi(look.Radius, dpi) * 2;
   // A border width of 0 is the thinnest line, as with a GDI pen.
   const bool border = look.BorderDrawStyle == TBorderDrawStyle::brdSolid;
   const bool fill = look.ButtonDrawStyle == TButtonDrawStyle::btnSolid;
-  HPEN pen = border ? ::CreatePen(PS_INSIDEFRAME, penWidth, ToColorRef(look.BorderColor))
-                    : static_cast<HPEN>(::GetStockObject(NULL_PEN));
-  HBRUSH brush = fill ? ::CreateSolidBrush(ToColorRef(look.ButtonColor))
-                      : static_cast<HBRUSH>(::GetStockObject(NULL_BRUSH));
-  HGDIOBJ oldPen = ::SelectObject(dc, pen);
-  HGDIOBJ oldBrush = ::SelectObject(dc, brush);
-  // Without a pen RoundRect leaves out the right and bottom edge; one more pixel covers it.
-  const int extra = border ? 0 : 1;
-  if (look.RoundedCorners) {
-    ::RoundRect(dc, bounds.left, bounds.top, bounds.right + extra, bounds.bottom + extra, radius,
-                radius);
-  } else {
-    ::Rectangle(dc, bounds.left, bounds.top, bounds.right + extra, bounds.bottom + extra);
+  // Stock objects are not ours to delete; only what is made here has an owner.
+  const UniquePen madePen(border ? ::CreatePen(PS_INSIDEFRAME, penWidth, ToColorRef(look.BorderColor))
+                                 : nullptr);
+  const UniqueBrush madeBrush(fill ? ::CreateSolidBrush(ToColorRef(look.ButtonColor)) : nullptr);
+  {
+    const TSelectedObject pen(dc, border ? static_cast<HGDIOBJ>(madePen.get()) : ::GetStockObject(NULL_PEN));
+    const TSelectedObject brush(dc, fill ? static_cast<HGDIOBJ>(madeBrush.get())
+                                         : ::GetStockObject(NULL_BRUSH));
+    // Without a pen RoundRect leaves out the right and bottom edge; one more pixel covers it.
+    const int extra = border ? 0 : 1;
+    if (look.RoundedCorners) {
+      ::RoundRect(dc, bounds.left, bounds.top, bounds.right + extra, bounds.bottom + extra, radius,
+                  radius);
+    } else {
+      ::Rectangle(dc, bounds.left, bounds.top, bounds.right + extra, bounds.bottom + extra);
+    }
   }
-  ::SelectObject(dc, oldBrush);
-  ::SelectObject(dc, oldPen);
-  if (border) ::DeleteObject(pen);
-  if (fill) ::DeleteObject(brush);
 
-  HGDIOBJ oldFont = font ? ::SelectObject(dc, font) : nullptr;
+  const TSelectedObject selectedFont(dc, font);
   ::SetBkMode(dc, TRANSPARENT);
   ::SetTextColor(dc, ToColorRef(look.FontColor));
   RECT text = bounds;
   ::DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text,
               DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-  if (oldFont) ::SelectObject(dc, oldFont);
 }

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <climits>
 #include <condition_variable>
 #include <mutex>
 #include <system_error>
@@ -42,9 +43,8 @@ int MetricForDpi(int index, UINT dpi) {
   static const auto forDpi = reinterpret_cast<ForDpiFn>(reinterpret_cast<void*>(
       ::GetProcAddress(::GetModuleHandleW(L"user32.dll"), "GetSystemMetricsForDpi")));
   if (forDpi) return forDpi(index, dpi);
-  HDC screen = ::GetDC(nullptr);
-  const int systemDpi = screen ? ::GetDeviceCaps(screen, LOGPIXELSY) : 96;
-  if (screen) ::ReleaseDC(nullptr, screen);
+  const TWindowDc screen(nullptr);
+  const int systemDpi = screen ? ::GetDeviceCaps(screen.get(), LOGPIXELSY) : 96;
   return ::MulDiv(::GetSystemMetrics(index), static_cast<int>(dpi), systemDpi > 0 ? systemDpi : 96);
 }
 
@@ -66,6 +66,37 @@ class TDisabledOwner {
  private:
   HWND owner_ = nullptr;
 };
+
+// The longest beginning of the text that fits the width with an ellipsis after it; the
+// whole text when it fits as it is.
+std::wstring FitWithEllipsis(HFONT font, const std::wstring& text, int width) {
+  constexpr UINT kFormat = DT_SINGLELINE | DT_NOPREFIX;
+  if (MeasureText(font, text, kFormat, 0).cx <= width) return text;
+  size_t low = 0;
+  size_t high = text.size();
+  while (low < high) {
+    const size_t middle = (low + high + 1) / 2;
+    if (MeasureText(font, text.substr(0, middle) + L"\x2026", kFormat, 0).cx <= width)
+      low = middle;
+    else
+      high = middle - 1;
+  }
+  // Never half of a surrogate pair.
+  if (low > 0 && text[low - 1] >= 0xD800 && text[low - 1] <= 0xDBFF) --low;
+  return text.substr(0, low) + L"\x2026";
+}
+
+// The widest client area the window can have inside its monitor's work area.
+int MaxClientWidth(HWND window, UINT dpi) {
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof(monitor);
+  if (!::GetMonitorInfoW(::MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor))
+    return INT_MAX;
+  RECT frame{0, 0, 0, 0};
+  AdjustFrameForDpi(frame, static_cast<DWORD>(::GetWindowLongPtrW(window, GWL_STYLE)),
+                    static_cast<DWORD>(::GetWindowLongPtrW(window, GWL_EXSTYLE)), dpi);
+  return (monitor.rcWork.right - monitor.rcWork.left) - (frame.right - frame.left);
+}
 
 }  // namespace
 
@@ -185,6 +216,11 @@ void TUpdateDialogForm::Arrange() {
   } else if (notice_.Style == L"note") {
     clientWidth = std::max<int>(clientWidth, noticeLeft + note_->TextExtent(false, 0).cx + padding);
   }
+  // But never wider than the monitor's work area: Yes and No sit at the right edge and
+  // must stay on the screen however long the server made the notice, which is cut with
+  // an ellipsis instead (ArrangeNotice).
+  const int leastWidth = std::max<int>(textLeft + text.cx + padding, 2 * buttonWidth + buttonGap + 2 * padding);
+  clientWidth = std::min(clientWidth, std::max(leastWidth, MaxClientWidth(Handle(), dpi)));
 
   const int buttonTop = padding + contentHeight + Scale(kTextToButtons);
   const int noLeft = clientWidth - padding - buttonWidth;
@@ -213,12 +249,19 @@ void TUpdateDialogForm::ArrangeNotice() {
   separator_->SetBounds(area.separatorLeft, area.separatorTop, area.separatorWidth,
                         area.separatorHeight);
   separator_->SetVisible(true);
+  RECT client{};
+  ::GetClientRect(Handle(), &client);
+  const int visibleWidth = client.right - area.controlLeft - Scale(kPadding);
   if (notice_.Style == L"hold") {
+    hold_->SetCaption(FitWithEllipsis(
+        font_.get(), notice_.Text,
+        visibleWidth - MetricForDpi(SM_CXMENUCHECK, Dpi()) - Scale(kCheckGap)));
     const int height = std::max<int>(LineHeightOf(font_.get()), MetricForDpi(SM_CYMENUCHECK, Dpi())) +
                        Scale(2);
     hold_->SetBounds(area.controlLeft, area.controlTop, area.controlWidth, height);
     hold_->SetVisible(true);
   } else if (notice_.Style == L"note") {
+    note_->SetCaption(FitWithEllipsis(font_.get(), notice_.Text, visibleWidth));
     note_->AutoSize(area.controlLeft, area.controlTop, false, 0);
     note_->SetVisible(true);
   }
@@ -265,11 +308,9 @@ int TUpdateDialogForm::ShowModal() {
 }
 
 void TUpdateDialogForm::Paint() {
-  PAINTSTRUCT paint{};
-  HDC dc = ::BeginPaint(Handle(), &paint);
+  const TPaintDc paint(Handle());
   HICON icon = icon_ ? icon_.get() : ::LoadIconW(nullptr, IDI_WARNING);
-  ::DrawIconEx(dc, iconAt_.x, iconAt_.y, icon, iconSize_, iconSize_, 0, nullptr, DI_NORMAL);
-  ::EndPaint(Handle(), &paint);
+  ::DrawIconEx(paint.get(), iconAt_.x, iconAt_.y, icon, iconSize_, iconSize_, 0, nullptr, DI_NORMAL);
 }
 
 LRESULT TUpdateDialogForm::FormMessage(UINT message, WPARAM wParam, LPARAM lParam) {

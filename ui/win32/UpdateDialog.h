@@ -17,8 +17,7 @@ class TUpdateDialogForm : public TWin32Form {
  public:
   static constexpr wchar_t kName[] = L"UpdateDialog";
 
-  // Builds the dialog for a reply, hidden. Throws ConvertError from a bad escape in the
-  // notice, like the reply step does.
+  // Builds the dialog for a reply, hidden. A notice field with a bad escape is empty.
   explicit TUpdateDialogForm(const std::wstring& reply);
   ~TUpdateDialogForm() override;
 

@@ -9,6 +9,7 @@
 
 #include "platform/PlatformError.h"
 #include "platform/Utf8.h"
+#include "platform/win32/Win32Handles.h"
 
 namespace {
 
@@ -33,13 +34,12 @@ void ReportError(HWND owner, const std::wstring& text) {
   ::MessageBoxW(owner, text.c_str(), L"Error", MB_OK | MB_ICONERROR);
 }
 
-void ReportWarning(const std::wstring& text) {
+void ReportWarning(HWND owner, const std::wstring& text) {
   if (Reporter()) {
-    Reporter()(nullptr, text);
+    Reporter()(owner, text);
     return;
   }
-  // Without an owner the box is centred on the screen.
-  ::MessageBoxW(nullptr, text.c_str(), L"Orvane", MB_OK | MB_ICONWARNING);
+  ::MessageBoxW(owner, text.c_str(), L"Orvane", MB_OK | MB_ICONWARNING);
 }
 
 std::wstring CurrentErrorText() {
@@ -62,26 +62,11 @@ std::wstring WindowText(HWND window) {
 }
 
 void PaintBuffered(HWND window, const std::function<void(HDC dc, const RECT& client)>& draw) {
-  PAINTSTRUCT paint{};
-  HDC dc = ::BeginPaint(window, &paint);
+  const TPaintDc paint(window);
   RECT client{};
   ::GetClientRect(window, &client);
-  const int width = std::max(1, static_cast<int>(client.right));
-  const int height = std::max(1, static_cast<int>(client.bottom));
-  HDC memory = ::CreateCompatibleDC(dc);
-  HBITMAP bitmap = memory ? ::CreateCompatibleBitmap(dc, width, height) : nullptr;
-  if (bitmap) {
-    HGDIOBJ old = ::SelectObject(memory, bitmap);
-    draw(memory, client);
-    ::BitBlt(dc, 0, 0, width, height, memory, 0, 0, SRCCOPY);
-    ::SelectObject(memory, old);
-    ::DeleteObject(bitmap);
-  } else {
-    // Out of GDI resources: straight to the screen rather than nothing.
-    draw(dc, client);
-  }
-  if (memory) ::DeleteDC(memory);
-  ::EndPaint(window, &paint);
+  const TBufferedPaint buffer(paint.get(), client.right, client.bottom);
+  draw(buffer.get(), client);
 }
 
 BITMAPINFO TopDownBitmapInfo(int width, int height) {
@@ -97,18 +82,39 @@ BITMAPINFO TopDownBitmapInfo(int width, int height) {
 
 int ScaleForDpi(int value, UINT dpi) { return ::MulDiv(value, static_cast<int>(dpi), 96); }
 
-UINT DpiOfWindow(HWND window) {
+const TDpiSources& TDpiSources::System() {
+  static const TDpiSources sources = [] {
+    TDpiSources found;
+    found.forWindow = reinterpret_cast<decltype(found.forWindow)>(reinterpret_cast<void*>(
+        ::GetProcAddress(::GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+    // shcore.dll exists from Windows 8.1; loaded once and kept for the process.
+    if (HMODULE shcore = ::LoadLibraryExW(L"shcore.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32)) {
+      found.forMonitor = reinterpret_cast<decltype(found.forMonitor)>(
+          reinterpret_cast<void*>(::GetProcAddress(shcore, "GetDpiForMonitor")));
+    }
+    return found;
+  }();
+  return sources;
+}
+
+UINT DpiOfWindow(HWND window) { return DpiOfWindowFrom(window, TDpiSources::System()); }
+
+UINT DpiOfWindowFrom(HWND window, const TDpiSources& sources) {
   // GetDpiForWindow answers per monitor once the manifest declares per-monitor
-  // awareness; systems before Windows 10 1607 lack it and use the screen's dpi.
-  using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
-  static const auto getDpiForWindow = reinterpret_cast<GetDpiForWindowFn>(
-      reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
-  if (getDpiForWindow && window) {
-    if (UINT dpi = getDpiForWindow(window); dpi != 0) return dpi;
+  // awareness. Windows 8.1 and 10 before 1607 lack it but know each monitor's own
+  // resolution (the manifest's "true/pm"): a window opened on a second monitor of
+  // another scale must take that one, not the system's.
+  if (sources.forWindow && window) {
+    if (UINT dpi = sources.forWindow(window); dpi != 0) return dpi;
   }
-  HDC screen = ::GetDC(nullptr);
-  const int dpi = ::GetDeviceCaps(screen, LOGPIXELSY);
-  ::ReleaseDC(nullptr, screen);
+  if (sources.forMonitor && window) {
+    constexpr int kEffectiveDpi = 0;  // MDT_EFFECTIVE_DPI
+    UINT x = 0, y = 0;
+    HMONITOR monitor = ::MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST);
+    if (monitor && SUCCEEDED(sources.forMonitor(monitor, kEffectiveDpi, &x, &y)) && y != 0) return y;
+  }
+  const TWindowDc screen(nullptr);
+  const int dpi = screen ? ::GetDeviceCaps(screen.get(), LOGPIXELSY) : 96;
   return dpi > 0 ? static_cast<UINT>(dpi) : 96;
 }
 

@@ -16,8 +16,10 @@ using TErrorReporter = std::function<void(HWND owner, const std::wstring& text)>
 // Returns the reporter that was in place; an empty one restores the message box.
 TErrorReporter SetErrorReporter(TErrorReporter reporter);
 void ReportError(HWND owner, const std::wstring& text);
-// A warning with a single OK button, centred on the screen; through the same recorder.
-void ReportWarning(const std::wstring& text);
+// A warning with a single OK button; through the same recorder. A message box is centred
+// on its owner's monitor; the owner is disabled while it runs, so the window cannot be
+// closed under the box by a click.
+void ReportWarning(HWND owner, const std::wstring& text);
 // The text of the exception being handled, for the message box.
 std::wstring CurrentErrorText();
 
@@ -33,6 +35,16 @@ BITMAPINFO TopDownBitmapInfo(int width, int height);
 // Sizes are written for 96 dpi and scaled to the monitor the window is on.
 int ScaleForDpi(int value, UINT dpi);
 UINT DpiOfWindow(HWND window);
+// Where a window's resolution comes from: GetDpiForWindow (Windows 10 1607 and later),
+// else its monitor's GetDpiForMonitor (shcore.dll, Windows 8.1 and later), else the
+// system's one resolution. Either function may be missing.
+struct TDpiSources {
+  UINT(WINAPI* forWindow)(HWND) = nullptr;
+  HRESULT(WINAPI* forMonitor)(HMONITOR, int, UINT*, UINT*) = nullptr;
+  // The ones this system has.
+  static const TDpiSources& System();
+};
+UINT DpiOfWindowFrom(HWND window, const TDpiSources& sources);
 // Grows a client rectangle to the window rectangle for a frame of these styles.
 void AdjustFrameForDpi(RECT& rect, DWORD style, DWORD exStyle, UINT dpi);
 

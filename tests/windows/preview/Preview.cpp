@@ -1,5 +1,6 @@
-// A window hosting the autorun list over a small fake catalogue, for screenshots: it
-// stays up for the given number of seconds and ends by itself. With --set-dpi N it only
+// A window hosting the autorun list over a fake catalogue of 40 entries, for screenshots:
+// a disabled entry in grey, a selected row and the row under the mouse lit; it stays up
+// for the given number of seconds and ends by itself. With --set-dpi N it only
 // writes the screen resolution into the prefix's user settings, which Wine reads when a
 // process starts, and ends. With --update STYLE LANGUAGE SECONDS it shows the update
 // dialog with that notice style (none, hold, note or any other word) in that language,
@@ -116,6 +117,18 @@ int wmain(int argc, wchar_t** argv) {
   service.imagePath = L"C:\\Windows\\system32\\svchost.exe -k netsvcs";
   fake.services.AddService(service);
   fake.com.AddTask({L"\\", L"Nightly backup", true});
+  // Enough more for the list to scroll: 40 rows in all.
+  const wchar_t* const kMore[] = {
+      L"Audio Control",   L"Backup Agent",   L"Camera Helper",  L"Cloud Drive",    L"Color Profiles",
+      L"Disk Monitor",    L"Display Tools",  L"Dock Launcher",  L"Font Manager",   L"Game Overlay",
+      L"Hotkey Daemon",   L"Input Switcher", L"Keyboard Suite", L"Mail Notifier",  L"Media Keys",
+      L"Meeting Client",  L"Mouse Settings", L"Network Panel",  L"Note Sync",      L"Password Vault",
+      L"Pen Service",     L"Photo Import",   L"Power Plan",     L"Printer Status", L"Scanner Button",
+      L"Screen Capture",  L"Speech Helper",  L"Sync Center",    L"Tablet Driver",  L"Task Timer",
+      L"Touchpad Tools",  L"Update Checker", L"VPN Client",     L"Wallpaper Cycle", L"Webcam Effects"};
+  for (const wchar_t* name : kMore) {
+    fake.registry.SetString(HKEY_CURRENT_USER, kRunKey, name, std::wstring(L"C:\\Tools\\") + name + L".exe");
+  }
 
   FilterList fileWhite, nameWhite;
   auto form = std::make_unique<TWin32Form>(nullptr, L"Main", L"Orvane", 420, 320);
@@ -128,9 +141,21 @@ int wmain(int argc, wchar_t** argv) {
   ::SetWindowPos(form->Handle(), nullptr, 20, 20, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
   ::SendMessageW(form->Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(Application().SmallIcon()));
   ::ShowWindow(form->Handle(), SW_SHOW);
-  // All entries, so the grey of a disabled one shows too.
+  // All entries, so the grey of a disabled one shows too; the click's refresh runs in
+  // the message pass.
   ::SendMessageW(frame->AllListBox(), BM_CLICK, 0, 0);
+  PumpFor(1);
+  ::SetFocus(frame->List());
   ListView_SetItemState(frame->List(), 3, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+  // The mouse over another row, which the list lights up.
+  RECT hot{};
+  if (ListView_GetItemRect(frame->List(), 6, &hot, LVIR_BOUNDS)) {
+    POINT at{(hot.left + hot.right) / 2 + form->Scale(40), (hot.top + hot.bottom) / 2};
+    const LPARAM inList = MAKELPARAM(at.x, at.y);
+    ::ClientToScreen(frame->List(), &at);
+    ::SetCursorPos(at.x, at.y);
+    ::PostMessageW(frame->List(), WM_MOUSEMOVE, 0, inList);
+  }
 
   PumpFor(seconds);
   form.reset();
