@@ -4,6 +4,8 @@
 #include <array>
 #include <cstdio>
 
+#include "Tavin/FileMetadata.h"
+#include "Tavin/Text.h"
 #include "platform/Platform.h"
 #include "platform/PlatformError.h"
 #include "platform/Utf8.h"
@@ -54,9 +56,23 @@ std::string Pad(const std::wstring& text, size_t width) {
   return WideToUtf8(text) + std::string(width > Width(text) ? width - Width(text) : 0, ' ');
 }
 
+const std::optional<THiddenBy>* HiddenByOf(const THiddenByList* why, size_t index) {
+  return (why != nullptr && index < why->size()) ? &(*why)[index] : nullptr;
+}
+
 }  // namespace
 
-std::string FormatCatalogueText(const TAutorunList& list) {
+std::wstring DescribeHiddenBy(const THiddenBy& hiddenBy) {
+  return hiddenBy.Row ? hiddenBy.List + L": " + *hiddenBy.Row : hiddenBy.List;
+}
+
+std::optional<bool> EntryFileExists(const TAutorunInfo& entry) {
+  if (SameTextAscii(entry.From, kFromTask) || SameTextAscii(entry.From, kFromService))
+    return std::nullopt;
+  return FileExists(entry.FileName);
+}
+
+std::string FormatCatalogueText(const TAutorunList& list, const THiddenByList* why) {
   const std::wstring stateTitle = L"State", fromTitle = L"From", captionTitle = L"Caption",
                      targetTitle = L"Target";
   size_t fromWidth = Width(fromTitle);
@@ -68,25 +84,38 @@ std::string FormatCatalogueText(const TAutorunList& list) {
   constexpr size_t kStateWidth = 8;
   std::string out = Pad(stateTitle, kStateWidth) + "  " + Pad(fromTitle, fromWidth) + "  " +
                     Pad(captionTitle, captionWidth) + "  " + WideToUtf8(targetTitle) + "\n";
-  for (const TAutorunInfo& entry : list) {
+  for (size_t i = 0; i < list.size(); ++i) {
+    const TAutorunInfo& entry = list[i];
     out += Pad(entry.Enabled ? L"enabled" : L"disabled", kStateWidth) + "  " +
            Pad(entry.From, fromWidth) + "  " + Pad(entry.Caption, captionWidth) + "  " +
            WideToUtf8(entry.Target) + "\n";
+    // Under the state column, so the reason reads as part of the entry above it.
+    if (const auto* hidden = HiddenByOf(why, i); hidden != nullptr && hidden->has_value())
+      out += std::string(kStateWidth + 2, ' ') + "hidden by " + WideToUtf8(DescribeHiddenBy(**hidden)) +
+             "\n";
   }
   return out;
 }
 
-std::string FormatCatalogueCsv(const TAutorunList& list) {
-  std::string out = "from,caption,target,fileName,rawData,enabled\r\n";
-  for (const TAutorunInfo& entry : list) {
+std::string FormatCatalogueCsv(const TAutorunList& list, const THiddenByList* why) {
+  std::string out = why ? "from,caption,target,fileName,rawData,enabled,hiddenBy\r\n"
+                        : "from,caption,target,fileName,rawData,enabled\r\n";
+  for (size_t i = 0; i < list.size(); ++i) {
+    const TAutorunInfo& entry = list[i];
     out += CsvField(entry.From) + ',' + CsvField(entry.Caption) + ',' + CsvField(entry.Target) +
            ',' + CsvField(entry.FileName) + ',' + CsvField(entry.RawData) + ',' +
-           (entry.Enabled ? "true" : "false") + "\r\n";
+           (entry.Enabled ? "true" : "false");
+    if (why) {
+      const auto* hidden = HiddenByOf(why, i);
+      out += ',' + ((hidden != nullptr && hidden->has_value()) ? CsvField(DescribeHiddenBy(**hidden))
+                                                                : std::string());
+    }
+    out += "\r\n";
   }
   return out;
 }
 
-std::string FormatCatalogueJson(const TAutorunList& list) {
+std::string FormatCatalogueJson(const TAutorunList& list, const THiddenByList* why) {
   std::string out = "[";
   for (size_t i = 0; i < list.size(); ++i) {
     const TAutorunInfo& entry = list[i];
@@ -96,7 +125,20 @@ std::string FormatCatalogueJson(const TAutorunList& list) {
     out += ", \"target\": " + JsonString(entry.Target);
     out += ", \"fileName\": " + JsonString(entry.FileName);
     out += ", \"rawData\": " + JsonString(entry.RawData);
-    out += std::string(", \"enabled\": ") + (entry.Enabled ? "true" : "false") + "}";
+    out += std::string(", \"enabled\": ") + (entry.Enabled ? "true" : "false");
+    const std::optional<bool> exists = EntryFileExists(entry);
+    out += std::string(", \"fileExists\": ") + (!exists ? "null" : *exists ? "true" : "false");
+    if (why) {
+      const auto* hidden = HiddenByOf(why, i);
+      if (hidden != nullptr && hidden->has_value()) {
+        const THiddenBy& by = **hidden;
+        out += ", \"hiddenBy\": {\"list\": " + JsonString(by.List) +
+               ", \"row\": " + (by.Row ? JsonString(*by.Row) : std::string("null")) + "}";
+      } else {
+        out += ", \"hiddenBy\": null";
+      }
+    }
+    out += "}";
   }
   out += list.empty() ? "]\n" : "\n]\n";
   return out;

@@ -2,16 +2,39 @@
 // window writes. All results are UTF-8 bytes.
 #pragma once
 
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "Lib/Autorun.h"
+#include "Lib/HiddenBy.h"
 
-// An aligned table: state, kind tag, caption, target; one line per entry.
-std::string FormatCatalogueText(const TAutorunList& list);
-// RFC 4180: a header row, CR LF after every record, fields quoted when they need it.
-std::string FormatCatalogueCsv(const TAutorunList& list);
-// An array of objects with the keys from, caption, target, fileName, rawData, enabled.
-std::string FormatCatalogueJson(const TAutorunList& list);
+// Why each entry of a listing is hidden from the list view, one per entry in list order;
+// nothing for an entry the view shows.
+using THiddenByList = std::vector<std::optional<THiddenBy>>;
+
+// Every listing takes `why` optionally: with it, each entry also says what hides it.
+
+// An aligned table: state, kind tag, caption, target; one line per entry. With `why`, a
+// hidden entry is followed by an indented line "hidden by " and DescribeHiddenBy.
+std::string FormatCatalogueText(const TAutorunList& list, const THiddenByList* why = nullptr);
+// RFC 4180: a header row, CR LF after every record, fields quoted when they need it. With
+// `why`, one more column, hiddenBy: DescribeHiddenBy, empty when shown.
+std::string FormatCatalogueCsv(const TAutorunList& list, const THiddenByList* why = nullptr);
+// An array of objects with the keys from, caption, target, fileName, rawData, enabled,
+// fileExists (EntryFileExists; null when the kind names no file); with `why` also
+// hiddenBy: null, or {"list": ..., "row": the matching row or null}.
+std::string FormatCatalogueJson(const TAutorunList& list, const THiddenByList* why = nullptr);
+
+// "name_white: ROW", "file_white: ROW", "disabled" or "unnamed".
+std::wstring DescribeHiddenBy(const THiddenBy& hiddenBy);
+
+// Whether the entry's file is there, by the test the list view makes before it reads a
+// file's product name and icon (GetFileAttributesW; a network path that does not answer
+// counts as absent once the system gives up on it). Only startup files and Run values name
+// a file: a task names none, and a service's text holds its arguments too, so for those
+// there is nothing to answer.
+std::optional<bool> EntryFileExists(const TAutorunInfo& entry);
 // Byte-order mark, then From|Caption|Target and CR LF per entry; nothing escaped.
 std::string FormatSavedList(const TAutorunList& list);
 

@@ -81,8 +81,8 @@ void FilterList::Clear() {
 const std::vector<FilterList::MatchRow>& FilterList::MatchRows() const {
   if (prepared_) return matchRows_;
   matchRows_.clear();
-  for (const std::wstring& raw : rows_) {
-    MatchRow row{ExpandFolderVariable(Trim(raw)), {}};
+  for (size_t i = 0; i < rows_.size(); ++i) {
+    MatchRow row{ExpandFolderVariable(Trim(rows_[i])), {}, i};
     if (row.text.empty() || row.text.compare(0, 2, L"//") == 0) continue;
     if (row.text.back() != L'*') row.upper = UpperLocale(row.text);
     matchRows_.push_back(std::move(row));
@@ -99,6 +99,10 @@ void LoadTextResource(FilterList& list, const std::wstring& name) {
 }
 
 bool MatchesList(const FilterList& list, const std::wstring& text, bool fileMode) {
+  return MatchingRow(list, text, fileMode) != nullptr;
+}
+
+const std::wstring* MatchingRow(const FilterList& list, const std::wstring& text, bool fileMode) {
   const std::wstring fileName = fileMode ? ExtractFileName(text) : std::wstring();
   std::wstring upperText;  // made on the first path fragment
   bool upperMade = false;
@@ -106,19 +110,19 @@ bool MatchesList(const FilterList& list, const std::wstring& text, bool fileMode
     if (!fileMode) {
       if (text.size() >= row.text.size() &&
           CompareLocale(std::wstring_view(text).substr(0, row.text.size()), row.text) == 0)
-        return true;
+        return &list.Rows()[row.index];
     } else if (row.text.back() == L'*') {
       if (SameTextAscii(std::wstring_view(row.text).substr(0, row.text.size() - 1), fileName))
-        return true;
+        return &list.Rows()[row.index];
     } else {
       if (!upperMade) {
         upperText = UpperLocale(text);
         upperMade = true;
       }
-      if (upperText.find(row.upper) != std::wstring::npos) return true;
+      if (upperText.find(row.upper) != std::wstring::npos) return &list.Rows()[row.index];
     }
   }
-  return false;
+  return nullptr;
 }
 
 std::optional<nlohmann::json> ParseJsonText(std::string_view utf8) {

@@ -21,6 +21,7 @@ class FilterList {
   struct MatchRow {
     std::wstring text;
     std::wstring upper;
+    size_t index = 0;  // of the row as the list holds it, in Rows()
   };
 
   // Adds the text unless an equal row is there already; true when it was added.
@@ -56,6 +57,10 @@ void LoadTextResource(FilterList& list, const std::wstring& name);
 // text's file name (a-z case ignored); any other row is a path fragment found anywhere
 // in the text once both are upper-cased by CharUpperBuffW.
 bool MatchesList(const FilterList& list, const std::wstring& text, bool fileMode);
+// The same test, answering with the first matching row as the list holds it (before
+// trimming and expansion), or nullptr when no row matches. The pointer lives as long as
+// the list is not changed.
+const std::wstring* MatchingRow(const FilterList& list, const std::wstring& text, bool fileMode);
 
 // The value of a JSON text; nothing when the text is not JSON. Never throws.
 std::optional<nlohmann::json> ParseJsonText(std::string_view utf8);

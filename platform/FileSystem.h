@@ -38,6 +38,11 @@ class IFileSystem {
   // CREATE_ALWAYS, then WriteFileW); FALSE with the GetLastError code in *error.
   [[nodiscard]] virtual BOOL WriteWholeFile(const wchar_t* path, const std::string& bytes,
                                             DWORD* error) = 0;
+  // Reads the whole file (CreateFileW with OPEN_EXISTING and sharing for readers and
+  // writers, then ReadFile to the end); FALSE with the GetLastError code in *error, and
+  // *bytes untouched. A file larger than maxBytes fails with ERROR_FILE_TOO_LARGE.
+  [[nodiscard]] virtual BOOL ReadWholeFile(const wchar_t* path, size_t maxBytes,
+                                           std::string* bytes, DWORD* error) = 0;
   // GetFileAttributesW: INVALID_FILE_ATTRIBUTES with the GetLastError code in *error
   // (ERROR_FILE_NOT_FOUND, ERROR_PATH_NOT_FOUND, ...) when nothing is there.
   [[nodiscard]] virtual DWORD GetFileAttributesW(const wchar_t* path, DWORD* error) = 0;

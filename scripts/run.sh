@@ -3,8 +3,19 @@
 # maker's server, starts the server on the address the program was built with, and starts
 # orvane.exe under Wine in a prefix of its own (build/windows/wine/run), never ~/.wine.
 # With a DISPLAY the window shows there; without one Wine draws on a private Xvfb screen.
+#
+# The first run makes the prefix and gives it a small sample machine (scripts/sample-
+# machine.sh: Run values, startup files, services), so the window has something to show;
+# later runs keep the prefix as the last run left it.
+#   --clean   throw the prefix away and start from an empty one, without the sample
 set -euo pipefail
 cd -- "$(dirname -- "${BASH_SOURCE[0]}")/.."
+
+clean=""
+args=()
+for arg in "$@"; do
+  if [ "$arg" = "--clean" ]; then clean=1; else args+=("$arg"); fi
+done
 
 bash scripts/setup.sh
 
@@ -29,4 +40,16 @@ fi
 
 export ORVANE_WINE_PREFIX="$PWD/build/windows/wine/run"
 export ORVANE_WINE_VERSION="${ORVANE_WINE_VERSION:-win10}"
-bash scripts/wine-run.sh build/windows/orvane.exe "$@"
+if [ -n "$clean" ]; then
+  rm -rf -- "$ORVANE_WINE_PREFIX" "$ORVANE_WINE_PREFIX.home"
+  bash scripts/wine-prefix.sh "$ORVANE_WINE_PREFIX" "$ORVANE_WINE_VERSION"
+elif [ ! -d "$ORVANE_WINE_PREFIX" ]; then
+  echo "run: a new prefix with a sample machine (see the README; --clean for an empty one)" >&2
+  if ! bash scripts/sample-machine.sh "$ORVANE_WINE_PREFIX" "$ORVANE_WINE_VERSION"; then
+    # Half a sample is no start for the next run: it makes the prefix again.
+    rm -rf -- "$ORVANE_WINE_PREFIX" "$ORVANE_WINE_PREFIX.home"
+    echo "run: preparing the sample machine failed" >&2
+    exit 1
+  fi
+fi
+bash scripts/wine-run.sh build/windows/orvane.exe ${args[@]+"${args[@]}"}

@@ -17,6 +17,24 @@ std::wstring ProductNameOr(const TAutorunInfo& entry) {
   return (found != strings.end() && !found->second.empty()) ? found->second : entry.Caption;
 }
 
+// The white list of the entry's kind and the row of it that matches: services by their
+// name, tasks and Run values by the file-name part of the target, startup files by their
+// path in the file list.
+std::optional<THiddenBy> WhiteListed(const TAutorunInfo& entry, const TRowSources& sources) {
+  const bool file = SameTextAscii(entry.From, kFromFile);
+  const FilterList* list = file ? sources.fileWhite : sources.nameWhite;
+  if (list == nullptr) return std::nullopt;
+  const std::wstring* row = nullptr;
+  if (file)
+    row = MatchingRow(*list, entry.Target, true);
+  else if (SameTextAscii(entry.From, kFromService))
+    row = MatchingRow(*list, entry.Target, false);
+  else
+    row = MatchingRow(*list, FileNamePart(entry.Target), false);
+  if (row == nullptr) return std::nullopt;
+  return THiddenBy{file ? kHiddenByFileWhite : kHiddenByNameWhite, *row};
+}
+
 // RFC 3986's unreserved characters and the segment separator stand as they are; every
 // other byte of the UTF-8 text becomes %XX. What is left cannot end the address, start
 // another argument on a command line or change its meaning.
@@ -59,6 +77,13 @@ int TAutorunRows::FindRow(const std::wstring& target, const std::wstring& from) 
   return found == index_.end() ? -1 : static_cast<int>(found->second);
 }
 
+std::optional<THiddenBy> WhyHidden(const TAutorunInfo& entry, const TRowSources& sources) {
+  if (entry.Caption.empty()) return THiddenBy{kHiddenByUnnamed, std::nullopt};
+  if (auto listed = WhiteListed(entry, sources)) return listed;
+  if (!entry.Enabled && !sources.showAll) return THiddenBy{kHiddenByDisabled, std::nullopt};
+  return std::nullopt;
+}
+
 std::optional<TRowKey> TAutorunRows::KeyOf(int row) const {
   if (row < 0 || row >= Count()) return std::nullopt;
   const TAutorunItem& item = rows_[static_cast<size_t>(row)];
@@ -82,21 +107,14 @@ bool DescribeNewRow(const TAutorunInfo& entry, const TRowSources& sources, TAuto
   row.Target = entry.Target;
   row.From = entry.From;
   row.Enabled = entry.Enabled;
+  if (WhiteListed(entry, sources)) return false;
   if (SameTextAscii(entry.From, kFromTask)) {
-    if (sources.nameWhite && MatchesList(*sources.nameWhite, FileNamePart(entry.Target), false))
-      return false;
     row.FileName = entry.Caption;
     row.Icon = kImageClock;
   } else if (SameTextAscii(entry.From, kFromService)) {
-    if (sources.nameWhite && MatchesList(*sources.nameWhite, entry.Target, false)) return false;
     row.FileName = entry.Caption;
     row.Icon = kImageGears;
   } else {
-    // Startup files by their path in the file list; Run values by their name.
-    const bool file = SameTextAscii(entry.From, kFromFile);
-    if (file ? (sources.fileWhite && MatchesList(*sources.fileWhite, entry.Target, true))
-             : (sources.nameWhite && MatchesList(*sources.nameWhite, FileNamePart(entry.Target), false)))
-      return false;
     row.FileName = ProductNameOr(entry);
     row.Icon = (sources.iconCache && sources.images)
                    ? GetFileIconIndex(*sources.iconCache, *sources.images, entry.FileName, kImageCubes)
@@ -114,8 +132,7 @@ void TAutorunRows::Merge(const TAutorunList& catalogue, const TRowSources& sourc
       rows_[static_cast<size_t>(row)].Enabled = entry.Enabled;
       continue;
     }
-    if (entry.Caption.empty()) continue;
-    if (!entry.Enabled && !sources.showAll) continue;
+    if (WhyHidden(entry, sources)) continue;
     TAutorunItem item;
     if (!DescribeNewRow(entry, sources, item)) continue;
     index_.emplace(FoldedKey(item.From, item.Target), rows_.size());

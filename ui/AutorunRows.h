@@ -10,6 +10,7 @@
 
 #include "Lib/Autorun.h"
 #include "Lib/Common.h"
+#include "Lib/HiddenBy.h"
 #include "Tavin/FileMetadata.h"
 
 struct TAutorunItem {
@@ -80,6 +81,12 @@ class TAutorunRows {
   // updates it instead of adding another.
   std::unordered_map<std::wstring, size_t> index_;
 };
+
+// Which rule keeps a new entry out of the rows, or nothing when Merge gives it one. The
+// outcome is the view's own: Merge asks this before describing a row. When more than one
+// rule applies, the white list is named before "disabled", since ticking "All Programs"
+// would not show a white-listed entry.
+std::optional<THiddenBy> WhyHidden(const TAutorunInfo& entry, const TRowSources& sources);
 
 // Whether a new entry is shown, and how (its kind's white list, display name and icon);
 // false when its white list hides it.

@@ -79,6 +79,7 @@ constexpr Message kMessages[] = {
     {122, L"The data area passed to a system call is too small."},
     {123, L"The filename, directory name, or volume label syntax is incorrect."},
     {145, L"The directory is not empty."},
+    {223, L"The file size exceeds the limit allowed and cannot be saved."},
     {161, L"The specified path is invalid."},
     {234, L"More data is available."},
     {259, L"No more data is available."},
@@ -288,6 +289,33 @@ BOOL FakeFileSystem::WriteWholeFile(const wchar_t* path, const std::string& byte
     return FALSE;
   }
   entry->contents = bytes;
+  return TRUE;
+}
+
+BOOL FakeFileSystem::ReadWholeFile(const wchar_t* path, size_t maxBytes, std::string* bytes,
+                                   DWORD* error) {
+  DWORD ignored = 0;
+  if (error == nullptr) error = &ignored;
+  if (auto fault = faults.Check("ReadFile")) {
+    *error = *fault;
+    return FALSE;
+  }
+  const DWORD attributes = GetFileAttributesW(path, error);
+  if (attributes == INVALID_FILE_ATTRIBUTES) return FALSE;
+  if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+    *error = ERROR_ACCESS_DENIED;  // CreateFileW on a folder without backup semantics
+    return FALSE;
+  }
+  std::optional<std::string> contents = FileContents(path);
+  if (!contents) {
+    *error = ERROR_FILE_NOT_FOUND;
+    return FALSE;
+  }
+  if (contents->size() > maxBytes) {
+    *error = ERROR_FILE_TOO_LARGE;
+    return FALSE;
+  }
+  *bytes = std::move(*contents);
   return TRUE;
 }
 

@@ -31,6 +31,9 @@ class FakeFileSystem : public IFileSystem {
   // Consults the fault plan as "CreateFileW" and then "WriteFile".
   [[nodiscard]] BOOL WriteWholeFile(const wchar_t* path, const std::string& bytes,
                                     DWORD* error) override;
+  // Consults the fault plan as "ReadFile"; a folder is ERROR_ACCESS_DENIED.
+  [[nodiscard]] BOOL ReadWholeFile(const wchar_t* path, size_t maxBytes, std::string* bytes,
+                                   DWORD* error) override;
   // The entry's attributes; a folder is FILE_ATTRIBUTE_DIRECTORY.
   [[nodiscard]] DWORD GetFileAttributesW(const wchar_t* path, DWORD* error) override;
   std::wstring FormatSystemMessage(DWORD error) override;

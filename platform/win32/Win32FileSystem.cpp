@@ -46,6 +46,35 @@ std::unique_ptr<IFileSearch> Win32FileSystem::FindFirstFileW(const wchar_t* patt
   return std::make_unique<Win32FileSearch>(std::move(handle));
 }
 
+BOOL Win32FileSystem::ReadWholeFile(const wchar_t* path, size_t maxBytes, std::string* bytes,
+                                    DWORD* error) {
+  UniqueFileHandle file(::CreateFileW(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) {
+    *error = ::GetLastError();
+    return FALSE;
+  }
+  // Read to the end rather than trusting the size asked for first: the file may grow
+  // or shrink while it is read.
+  std::string read;
+  char buffer[64 * 1024];
+  for (;;) {
+    DWORD got = 0;
+    if (!::ReadFile(file.get(), buffer, sizeof buffer, &got, nullptr)) {
+      *error = ::GetLastError();
+      return FALSE;
+    }
+    if (got == 0) break;
+    if (read.size() + got > maxBytes) {
+      *error = ERROR_FILE_TOO_LARGE;
+      return FALSE;
+    }
+    read.append(buffer, got);
+  }
+  *bytes = std::move(read);
+  return TRUE;
+}
+
 BOOL Win32FileSystem::DeleteFileW(const wchar_t* path, DWORD* error) {
   if (::DeleteFileW(path)) return TRUE;
   *error = ::GetLastError();

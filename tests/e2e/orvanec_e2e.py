@@ -40,7 +40,8 @@ RUN32 = r"Software\Wow6432Node\Microsoft\Windows\CurrentVersion\Run"
 APPROVED = r"Software\Microsoft\Windows\CurrentVersion\Explorer\StartupApproved"
 APPROVAL_KEYS = {kind: f"{APPROVED}\\{kind}" for kind in ("Run", "Run32", "StartupFolder")}
 TASKS_FOLDER = r"C:\windows\system32\tasks"
-JSON_KEYS = ["from", "caption", "target", "fileName", "rawData", "enabled"]
+CSV_KEYS = ["from", "caption", "target", "fileName", "rawData", "enabled"]
+JSON_KEYS = CSV_KEYS + ["fileExists"]
 
 # Approval records as Explorer and Task Manager leave them: the state byte, three zero
 # bytes, the FILETIME of the last change (here a day in 2019).
@@ -125,6 +126,8 @@ WIN10_VALUES = [
      [("HKCU", "Run", "2")], True),
     ("HKCU", RUN, "E2E Expand User", "expand", r"%AppData%\E2E\roam.exe",
      r"{appData}\E2E\roam.exe", [("HKCU", "Run", "8 bytes")], True),
+    # The built-in name list holds "Orvane": the window hides the program's own helpers.
+    ("HKCU", RUN, "OrvaneTray", "sz", r"C:\E2E\tray.exe", r"C:\E2E\tray.exe", [], True),
 ]
 
 WIN10_TASKS = [("E2E Task", r"C:\E2E\task.exe")]
@@ -411,17 +414,18 @@ class Fixture:
                 path = f"{self.folder(which)}\\{name}"
                 entries[("FILE", path)] = {
                     "from": "FILE", "caption": name.rsplit(".", 1)[0], "target": path,
-                    "fileName": path, "rawData": "", "enabled": enabled}
+                    "fileName": path, "rawData": "", "enabled": enabled, "fileExists": True}
         for root, key, name, _, data, file_name, _, enabled in self.values:
             target = f"{root}\\{key}\\{name}"
+            # None of the programs the values name is installed.
             entries[(root, target)] = {
                 "from": root, "caption": name, "target": target, "fileName": self.path(file_name),
-                "rawData": data, "enabled": enabled}
+                "rawData": data, "enabled": enabled, "fileExists": False}
         for name, _, _, binary, display, listed, enabled in self.services:
             if listed:
                 entries[("SERV", name)] = {
                     "from": "SERV", "caption": display, "target": name, "fileName": binary,
-                    "rawData": binary, "enabled": enabled}
+                    "rawData": binary, "enabled": enabled, "fileExists": None}
         return entries
 
     def skipped_targets(self):
@@ -507,9 +511,10 @@ class Orvanec:
     def run(self, *args):
         return self.prefix.run(self.exe, *args)
 
-    def list(self, checks, format_name="json"):
-        result = self.run("list", "--format", format_name)
-        checks.equal((result.code, result.err), (0, ""), f"list --format {format_name}")
+    def list(self, checks, format_name="json", *options):
+        result = self.run("list", "--format", format_name, *options)
+        checks.equal((result.code, result.err), (0, ""),
+                     f"list --format {format_name} {' '.join(options)}")
         if format_name != "json":
             return result.out
         try:
@@ -548,7 +553,7 @@ def check_csv_and_text(checks, orvanec, entries):
     checks.expect(text.endswith("\r\n") and "\n" not in text.replace("\r\n", ""),
                   "CSV records end with CR LF, and only there")
     rows = list(csv.reader(io.StringIO(text, newline="")))
-    wanted = [JSON_KEYS] + [[e["from"], e["caption"], e["target"], e["fileName"], e["rawData"],
+    wanted = [CSV_KEYS] + [[e["from"], e["caption"], e["target"], e["fileName"], e["rawData"],
                              "true" if e["enabled"] else "false"] for e in entries]
     checks.equal(rows, wanted, "CSV rows match the JSON entries")
 
@@ -698,10 +703,119 @@ def run_win10(checks, prefix, orvanec, folders):
                       f"orvanec {' '.join(args)}: usage error expected, {result.describe()}")
     result = orvanec.run("--help")
     checks.expect(result.code == 0 and result.out.startswith("usage: orvanec list") and
-                  "FROM is the kind tag" in result.out and result.err == "",
+                  "FROM is the kind tag" in result.out and result.err == "" and
+                  "orvanec list --view --why --format json\n" in result.out and
+                  "orvanec diff before.json\n" in result.out,
                   f"orvanec --help: {result.describe()}")
 
+    checks.section("list --view and --why: the window's view and what hides the rest")
+    check_why(checks, orvanec, fixture, entries)
+
+    checks.section("diff against a snapshot")
+    check_diff(checks, prefix, orvanec, fixture, entries)
+
     check_exact_names(checks, prefix, orvanec, fixture, records=True)
+
+
+def hidden_text(hidden):
+    """hiddenBy as the CSV column and the text line spell it."""
+    if hidden is None:
+        return ""
+    return hidden["list"] if hidden["row"] is None else f"{hidden['list']}: {hidden['row']}"
+
+
+def check_why(checks, orvanec, fixture, entries):
+    """list --why and list --view --why, in all three formats, against the catalogue."""
+    why = orvanec.list(checks, "json", "--why")
+    checks.equal([{k: v for k, v in e.items() if k != "hiddenBy"} for e in why], entries,
+                 "list --why lists the same entries as list")
+    by_key = {(e["from"], e["target"]): e.get("hiddenBy", "missing") for e in why}
+    tray = ("HKCU", f"HKCU\\{RUN}\\OrvaneTray")
+    checks.equal(by_key.get(tray), {"list": "name_white", "row": "Orvane"},
+                 "the built-in name list hides OrvaneTray by its row Orvane")
+    for root, key, name, *_, enabled in fixture.values:
+        if name != "OrvaneTray":
+            checks.equal(by_key.get((root, f"{root}\\{key}\\{name}")),
+                         None if enabled else {"list": "disabled", "row": None},
+                         f"hiddenBy of {root} {name}")
+    checks.equal(by_key.get(("SERV", "e2e_own_disabled")), {"list": "disabled", "row": None},
+                 "hiddenBy of a disabled service")
+    checks.equal(by_key.get(("SERV", "e2e_own_auto")), None, "hiddenBy of an automatic service")
+
+    shown = [e for e in why if e.get("hiddenBy", "missing") is None]
+    checks.equal(orvanec.list(checks, "json", "--view", "--why"), shown,
+                 "list --view --why: exactly the entries list --why shows as not hidden, in order")
+    all_programs = orvanec.list(checks, "json", "--view", "--all")
+    checks.equal([(e["from"], e["target"]) for e in all_programs],
+                 [(e["from"], e["target"]) for e in why
+                  if e["hiddenBy"] is None or e["hiddenBy"]["list"] == "disabled"],
+                 "list --view --all adds the disabled entries, never the white-listed ones")
+
+    for view in ([], ["--view"]):
+        listed = shown if view else why
+        text = orvanec.list(checks, "csv", *view, "--why")
+        rows = list(csv.reader(io.StringIO(text, newline="")))
+        checks.equal(rows, [CSV_KEYS + ["hiddenBy"]] + [
+            [e["from"], e["caption"], e["target"], e["fileName"], e["rawData"],
+             "true" if e["enabled"] else "false", hidden_text(e["hiddenBy"])] for e in listed],
+            f"list {' '.join(view)} --why --format csv: one more column, hiddenBy")
+
+        lines = orvanec.list(checks, "text", *view, "--why").split("\n")[1:-1]
+        wanted = []
+        for e in listed:
+            wanted.append(("entry", e["target"]))
+            if e["hiddenBy"] is not None:
+                wanted.append(("reason", f"          hidden by {hidden_text(e['hiddenBy'])}"))
+        checks.equal(len(lines), len(wanted), f"list {' '.join(view)} --why: line count")
+        for line, (kind, text) in zip(lines, wanted):
+            if not checks.expect(line.endswith(text) if kind == "entry" else line == text,
+                                 f"list {' '.join(view)} --why: {line!r} should be {kind} {text!r}"):
+                break
+
+
+def check_diff(checks, prefix, orvanec, fixture, entries):
+    """A snapshot, one switch and one new Run value, then diff in both formats."""
+    snapshot_path = r"C:\e2e\before.json"
+    result = orvanec.run("list", "--format", "json")
+    prefix.unix_path(snapshot_path).write_text(result.out, encoding="utf-8")
+    result = orvanec.run("diff", snapshot_path)
+    checks.equal((result.code, result.out, result.err), (0, "no changes\n", ""),
+                 "diff right after the snapshot")
+
+    switched = f"HKLM\\{RUN}\\E2E Expand"
+    result = orvanec.run("disable", "HKLM", switched)
+    checks.equal(result.code, 0, f"disable HKLM {switched}: {result.describe()}")
+    new_value = ("HKCU", RUN, "E2E New Ünï", "sz", r"C:\E2E\new.exe /quiet")
+    prefix.prepare([new_value], {}, [], [], [])
+    added = f"HKCU\\{RUN}\\E2E New Ünï"
+
+    result = orvanec.run("diff", snapshot_path)
+    checks.equal((result.code, result.out, result.err),
+                 (1, f"added   HKCU  {added}\n"
+                     f"changed HKLM  {switched}\n"
+                     "        enabled: true -> false\n", ""),
+                 "diff in text after a switch and a new Run value")
+    result = orvanec.run("diff", snapshot_path, "--format", "json")
+    try:
+        diff = json.loads(result.out)
+    except ValueError:
+        diff = None
+    checks.equal((result.code, diff, result.err), (1, {
+        "added": [{"from": "HKCU", "caption": "E2E New Ünï", "target": added,
+                   "fileName": r"C:\E2E\new.exe", "rawData": r"C:\E2E\new.exe /quiet",
+                   "enabled": True}],
+        "removed": [],
+        "changed": [{"from": "HKLM", "target": switched,
+                     "changes": {"enabled": {"before": True, "after": False}}}]}, ""),
+        "diff --format json after a switch and a new Run value")
+
+    bad = r"C:\e2e\saved.txt"
+    prefix.unix_path(bad).write_bytes(b"\xef\xbb\xbfHKCU|Foo|HKCU\\Run\\Foo\r\n")
+    for args in (["diff", bad], ["diff", snapshot_path, "--format", "csv"]):
+        result = orvanec.run(*args)
+        checks.expect(result.code == 2 and result.out == "" and result.err.startswith(
+            ("orvanec: ", "usage: orvanec")) and len(result.err) > 20,
+            f"orvanec {' '.join(args)}: exit 2, a reason and no output; {result.describe()}")
 
 
 def run_win7(checks, prefix, orvanec, folders):

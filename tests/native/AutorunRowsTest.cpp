@@ -2,6 +2,7 @@
 // "All Programs" rebuild, white lists by kind, display names and icons, and removal.
 #include <gtest/gtest.h>
 
+#include "Tavin/Path.h"
 #include "Tavin/Text.h"
 #include "Tavin/Update.h"
 #include "platform/Utf8.h"
@@ -108,6 +109,65 @@ TEST_F(AutorunRowsTest, WhiteListsHideByKindWhenARowIsAdded) {
   for (const TAutorunItem& row : rows.Rows()) targets.push_back(row.Target);
   EXPECT_EQ(targets, (std::vector<std::wstring>{RunTarget(L"Helper"), std::wstring(kStartup) + L"\\Orvane.lnk",
                                                 L"cbdhsv", L"MyDhcp"}));
+}
+
+// The reason given for each entry agrees with the rows Merge makes: an entry gets a row
+// exactly when no reason is given, and the reason names the rule and the row as stored.
+TEST_F(AutorunRowsTest, WhyHiddenNamesTheRuleAndRowAndAgreesWithTheRows) {
+  InitializeFolderVariables();  // %SystemRoot% from the fake machine
+  for (const wchar_t* row : {L"Orvane", L"  CreateExplorerShellUnelevatedTask", L"cbdhsvc_", L"//Dhcp"})
+    nameWhite.Add(row);
+  fileWhite.Add(L"%SystemRoot%\\System32\\ctfmon.exe");
+  fileWhite.Add(L"Discord.exe*");
+  const std::wstring ctfmon = ExpandFolderVariable(L"%SystemRoot%\\System32\\CTFMON.EXE");
+  struct Case {
+    TAutorunInfo entry;
+    std::optional<THiddenBy> hidden;  // without "All Programs"
+    std::optional<THiddenBy> hiddenWithAll;
+  };
+  const THiddenBy disabled{kHiddenByDisabled, std::nullopt};
+  const THiddenBy unnamed{kHiddenByUnnamed, std::nullopt};
+  const THiddenBy orvane{kHiddenByNameWhite, L"Orvane"};
+  const std::vector<Case> cases = {
+      {Entry(L"HKCU", RunTarget(L"OrvaneTray"), L"OrvaneTray", true), orvane, orvane},
+      // White-listed and disabled: ticking the box would not show it, so the list is named.
+      {Entry(L"hklm", RunTarget(L"orvane"), L"orvane", false), orvane, orvane},
+      {Entry(L"HKCU", RunTarget(L"Helper"), L"Helper", false), disabled, std::nullopt},
+      {Entry(L"HKCU", RunTarget(L"Helper2"), L"Helper2", true), std::nullopt, std::nullopt},
+      {Entry(L"HKCU", RunTarget(L""), L"", true), unnamed, unnamed},
+      // The name list does not speak for startup files; the file list does, by path
+      // fragment and by file name.
+      {Entry(L"FILE", std::wstring(kStartup) + L"\\Orvane.lnk", L"Orvane", true), std::nullopt,
+       std::nullopt},
+      {Entry(L"FILE", ctfmon, L"CTFMON", false),
+       THiddenBy{kHiddenByFileWhite, L"%SystemRoot%\\System32\\ctfmon.exe"},
+       THiddenBy{kHiddenByFileWhite, L"%SystemRoot%\\System32\\ctfmon.exe"}},
+      {Entry(L"FILE", L"C:\\Apps\\discord.EXE", L"discord", true),
+       THiddenBy{kHiddenByFileWhite, L"Discord.exe*"}, THiddenBy{kHiddenByFileWhite, L"Discord.exe*"}},
+      {Entry(L"SCHE", L"\\CreateExplorerShellUnelevatedTask", L"Shell", true),
+       THiddenBy{kHiddenByNameWhite, L"  CreateExplorerShellUnelevatedTask"},
+       THiddenBy{kHiddenByNameWhite, L"  CreateExplorerShellUnelevatedTask"}},
+      {Entry(L"Serv", L"CBDHSVC_4f2a1", L"Clipboard", false), THiddenBy{kHiddenByNameWhite, L"cbdhsvc_"},
+       THiddenBy{kHiddenByNameWhite, L"cbdhsvc_"}},
+      // A comment row matches nothing.
+      {Entry(L"SERV", L"Dhcp", L"DHCP Client", false), disabled, std::nullopt},
+  };
+  for (const bool all : {false, true}) {
+    sources.showAll = all;
+    TAutorunList catalogue;
+    std::vector<std::wstring> wanted;
+    for (const Case& c : cases) {
+      SCOPED_TRACE(c.entry.From + L" " + c.entry.Target + (all ? L" (all)" : L""));
+      EXPECT_EQ(WhyHidden(c.entry, sources), all ? c.hiddenWithAll : c.hidden);
+      catalogue.push_back(c.entry);
+      if (!WhyHidden(c.entry, sources)) wanted.push_back(c.entry.From + L"|" + c.entry.Target);
+    }
+    rows.Clear();
+    rows.Merge(catalogue, sources);
+    std::vector<std::wstring> shown;
+    for (const TAutorunItem& row : rows.Rows()) shown.push_back(row.From + L"|" + row.Target);
+    EXPECT_EQ(shown, wanted);
+  }
 }
 
 TEST_F(AutorunRowsTest, ExistingRowsFollowOnlyTheEnabledStateUntilRebuilt) {

@@ -168,6 +168,39 @@ TEST_F(AnyFileSystem, WriteWholeFileCreatesOrReplacesWithExactlyTheBytes) {
   EXPECT_EQ(error, static_cast<DWORD>(ERROR_PATH_NOT_FOUND));
 }
 
+TEST_F(AnyFileSystem, ReadWholeFileGivesEveryByteOrLeavesTheBufferAlone) {
+  const std::wstring path = folder_ + L"\\snapshot.json";
+  // More than one read's worth, with NULs and bytes above 0x7F.
+  std::string written;
+  for (int i = 0; i < 200000; ++i) written += static_cast<char>(i % 251);
+  DWORD error = 0;
+  ASSERT_TRUE(PlatformFiles().WriteWholeFile(path.c_str(), written, &error));
+  std::string bytes = "old";
+  ASSERT_TRUE(PlatformFiles().ReadWholeFile(path.c_str(), written.size(), &bytes, &error));
+  EXPECT_TRUE(bytes == written);
+
+  struct Case {
+    std::wstring path;
+    size_t maxBytes;
+    DWORD error;
+  };
+  for (const Case& c : {Case{path, written.size() - 1, ERROR_FILE_TOO_LARGE},
+                        Case{folder_ + L"\\missing.json", 100, ERROR_FILE_NOT_FOUND},
+                        Case{folder_ + L"\\missing\\x.json", 100, ERROR_PATH_NOT_FOUND},
+                        // CreateFileW opens a folder only with backup semantics.
+                        Case{folder_, 100, ERROR_ACCESS_DENIED}}) {
+    SCOPED_TRACE(c.path);
+    bytes = "old";
+    error = 0;
+    EXPECT_FALSE(PlatformFiles().ReadWholeFile(c.path.c_str(), c.maxBytes, &bytes, &error));
+    EXPECT_EQ(error, c.error);
+    EXPECT_EQ(bytes, "old");
+  }
+  ASSERT_TRUE(PlatformFiles().WriteWholeFile(path.c_str(), "", &error));
+  ASSERT_TRUE(PlatformFiles().ReadWholeFile(path.c_str(), 0, &bytes, &error));
+  EXPECT_EQ(bytes, "");
+}
+
 TEST_F(AnyFileSystem, SystemMessagesHaveNoTrailingLineBreak) {
   for (DWORD code : {ERROR_FILE_NOT_FOUND, ERROR_ACCESS_DENIED, ERROR_SERVICE_DOES_NOT_EXIST}) {
     SCOPED_TRACE(code);

@@ -1,0 +1,29 @@
+// A snapshot file of any bytes: either refused with a reason, or entries that compare with
+// a catalogue and print in both formats; nothing throws, and a snapshot compared with
+// itself, turned into a catalogue, has no changes. No platform call is made on the way.
+#include <cstdlib>
+#include <string_view>
+
+#include "Lib/CatalogueDiff.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+  std::string reason;
+  const auto entries = ParseSnapshot(bytes, reason);
+  if (!entries) {
+    if (reason.empty()) std::abort();
+    return 0;
+  }
+  TAutorunList now;
+  for (const TSnapshotEntry& entry : *entries)
+    now.push_back(TAutorunInfo{entry.FileName.value_or(L""), entry.Caption.value_or(L""),
+                               entry.RawData.value_or(L""), entry.Target, entry.From,
+                               entry.Enabled.value_or(false)});
+  const TCatalogueDiff same = DiffCatalogue(*entries, now);
+  if (!same.Empty()) std::abort();
+  const TCatalogueDiff none = DiffCatalogue({}, now);
+  (void)FormatDiffText(none);
+  (void)FormatDiffJson(none);
+  (void)FormatDiffJson(DiffCatalogue(*entries, {}));
+  return 0;
+}
