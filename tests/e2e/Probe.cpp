@@ -179,17 +179,25 @@ void Tree(HKEY key, const std::wstring& path, std::string& out) {
   }
 }
 
-// Opens "HKLM\PATH" or "HKCU\PATH" for reading in the 64-bit view; "bad" for any other
+// The root of "HKLM\PATH" or "HKCU\PATH" and the path below it; nullptr for any other
 // text.
-LSTATUS OpenKey(const std::wstring& path, HKEY* key, bool* bad) {
+HKEY RootOf(const std::wstring& path, const wchar_t** below) {
   const size_t slash = path.find(L'\\');
+  if (slash == std::wstring::npos) return nullptr;
+  *below = path.c_str() + slash + 1;
   const std::wstring rootName = path.substr(0, slash);
-  HKEY root = nullptr;
-  if (rootName == L"HKLM") root = HKEY_LOCAL_MACHINE;
-  if (rootName == L"HKCU") root = HKEY_CURRENT_USER;
-  *bad = root == nullptr || slash == std::wstring::npos;
+  if (rootName == L"HKLM") return HKEY_LOCAL_MACHINE;
+  if (rootName == L"HKCU") return HKEY_CURRENT_USER;
+  return nullptr;
+}
+
+// Opens a key for reading in the 64-bit view; "bad" for a path RootOf does not take.
+LSTATUS OpenKey(const std::wstring& path, HKEY* key, bool* bad) {
+  const wchar_t* below = nullptr;
+  const HKEY root = RootOf(path, &below);
+  *bad = root == nullptr;
   if (*bad) return ERROR_INVALID_PARAMETER;
-  return RegOpenKeyExW(root, path.c_str() + slash + 1, 0, KEY_READ | KEY_WOW64_64KEY, key);
+  return RegOpenKeyExW(root, below, 0, KEY_READ | KEY_WOW64_64KEY, key);
 }
 
 std::string Key(const std::wstring& path) {
@@ -272,13 +280,11 @@ std::string Services() {
 }
 
 std::string SetValue(const std::wstring& path, const std::wstring& name, const std::wstring& text) {
-  const size_t slash = path.find(L'\\');
-  const std::wstring rootName = path.substr(0, slash);
-  HKEY root = rootName == L"HKLM" ? HKEY_LOCAL_MACHINE : rootName == L"HKCU" ? HKEY_CURRENT_USER
-                                                                            : nullptr;
-  if (root == nullptr || slash == std::wstring::npos) return "false";
+  const wchar_t* below = nullptr;
+  const HKEY root = RootOf(path, &below);
+  if (root == nullptr) return "false";
   HKEY key = nullptr;
-  if (RegCreateKeyExW(root, path.c_str() + slash + 1, 0, nullptr, 0, KEY_WRITE | KEY_WOW64_64KEY,
+  if (RegCreateKeyExW(root, below, 0, nullptr, 0, KEY_WRITE | KEY_WOW64_64KEY,
                       nullptr, &key, nullptr) != ERROR_SUCCESS)
     return "false";
   const LSTATUS status =
@@ -289,13 +295,11 @@ std::string SetValue(const std::wstring& path, const std::wstring& name, const s
 }
 
 std::string DeleteValue(const std::wstring& path, const std::wstring& name) {
-  const size_t slash = path.find(L'\\');
-  const std::wstring rootName = path.substr(0, slash);
-  HKEY root = rootName == L"HKLM" ? HKEY_LOCAL_MACHINE : rootName == L"HKCU" ? HKEY_CURRENT_USER
-                                                                            : nullptr;
-  if (root == nullptr || slash == std::wstring::npos) return "false";
+  const wchar_t* below = nullptr;
+  const HKEY root = RootOf(path, &below);
+  if (root == nullptr) return "false";
   HKEY key = nullptr;
-  if (RegOpenKeyExW(root, path.c_str() + slash + 1, 0, KEY_SET_VALUE | KEY_WOW64_64KEY, &key) !=
+  if (RegOpenKeyExW(root, below, 0, KEY_SET_VALUE | KEY_WOW64_64KEY, &key) !=
       ERROR_SUCCESS)
     return "false";
   const LSTATUS status = RegDeleteValueW(key, name.c_str());
