@@ -108,6 +108,11 @@ class Prefix:
 
     def probe(self, *requests) -> dict:
         result = self.run(self.probe_exe, *requests)
+        if result.code != 0 and not result.out and not result.err:
+            # Now and then the first Wine start in a fresh copy of a prefix ends at once
+            # with nothing said (seen on a loaded machine); the probe only reads, so a
+            # second start is safe.
+            result = self.run(self.probe_exe, *requests)
         if result.code != 0:
             raise RuntimeError(f"the probe failed: {result.describe()}")
         return json.loads(result.out)
