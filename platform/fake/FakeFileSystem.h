@@ -59,7 +59,9 @@ class FakeFileSystem : public IFileSystem {
   // Searches begun by FindFirstFileW and not destroyed yet (FindClose not called).
   int OpenSearchCount() const;
 
-  FaultPlan faults;
+  FaultPlan faults{"FakeFileSystem",
+                   {"CreateFileW", "DeleteFileW", "FindFirstFileW", "FindNextFileW",
+                    "FormatMessageW", "GetFileAttributesW", "ReadFile", "WriteFile"}};
 
  private:
   class Search;

@@ -49,7 +49,7 @@ class FakeHttp : public IHttp {
   // Runs at the start of every request, on the requesting thread, before it is answered.
   std::function<void(const HttpCall&)> onRequest;
   // "WinHttpSendRequest": the request fails with the code instead of being answered.
-  FaultPlan faults;
+  FaultPlan faults{"FakeHttp", {"WinHttpSendRequest"}};
 
  private:
   mutable std::mutex mutex_;

@@ -32,7 +32,7 @@ class FakeIcons : public IIcons {
 
   // Whether a file exists; FakePlatform asks its file system.
   std::function<bool(std::wstring_view)> fileExists;
-  FaultPlan faults;
+  FaultPlan faults{"FakeIcons", {"ExtractAssociatedIconW", "GetIconInfo"}};
 
  private:
   struct Token {

@@ -27,7 +27,7 @@ class FakeLocale : public ILocale {
   // Adds or replaces a locale's ISO 639 language name (three letters for some).
   void SetLanguageName(LCID locale, std::wstring name);
 
-  FaultPlan faults;  // "GetLocaleInfoW", "CompareStringW"; "CharUpperBuffW" is only counted
+  FaultPlan faults{"FakeLocale", {"CharUpperBuffW", "CompareStringW", "GetLocaleInfoW"}};
 
  private:
   std::mutex mutex_;

@@ -28,7 +28,7 @@ class FakeProcess : public IProcess {
   // Runs after every pause that moved the clock, on the pausing thread, with the
   // virtual time reached.
   std::function<void(std::uint64_t elapsedMilliseconds)> afterPause;
-  FaultPlan faults;  // "GetModuleFileNameW"
+  FaultPlan faults{"FakeProcess", {"GetModuleFileNameW"}};
 
  private:
   mutable std::mutex mutex_;

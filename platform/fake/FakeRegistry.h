@@ -112,7 +112,10 @@ class FakeRegistry : public IRegistry {
   // The bytes Windows stores for a REG_SZ: UTF-16LE code units and a NUL.
   static std::vector<BYTE> StringBytes(std::wstring_view text);
 
-  FaultPlan faults;
+  FaultPlan faults{
+      "FakeRegistry",
+      {"RegCloseKey", "RegCreateKeyExW", "RegDeleteKeyExW", "RegDeleteValueW", "RegEnumKeyExW",
+       "RegEnumValueW", "RegOpenKeyExW", "RegQueryInfoKeyW", "RegQueryValueExW", "RegSetValueExW"}};
 
  private:
   struct Key;

@@ -26,7 +26,7 @@ class FakeResources : public IResources {
   void AddProgramResources();
   void Clear();
 
-  FaultPlan faults;
+  FaultPlan faults{"FakeResources", {"FindResourceW", "LoadResource", "SizeofResource"}};
 
  private:
   struct Entry {

@@ -89,7 +89,9 @@ class FakeServiceManager : public IServiceManager {
   std::size_t OpenHandleCount() const;
   std::vector<ScCall> CallLog() const;
 
-  FaultPlan faults;
+  FaultPlan faults{"FakeServiceManager",
+                   {"ChangeServiceConfigW", "CloseServiceHandle", "EnumServicesStatusW",
+                    "OpenSCManagerW", "OpenServiceW", "QueryServiceConfigW"}};
   // Runs after every EnumServicesStatusW, outside the fake's lock, so a test can add or
   // remove a service between the size probe and the call that fills the buffer.
   std::function<void()> afterEnumerate;

@@ -35,7 +35,7 @@ class FakeShell : public IShell {
   void FailFolder(int csidl, HRESULT error);
   void ClearFolder(int csidl);
 
-  FaultPlan faults;
+  FaultPlan faults{"FakeShell", {"SHGetFolderPathW", "ShellExecuteW"}};
   // Appended to by ShellExecuteW; read it once the code under test is done.
   std::vector<ShellExecuteCall> executed;
   // Above 32 means success to the caller, as for the real call.

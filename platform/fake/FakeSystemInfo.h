@@ -32,7 +32,9 @@ class FakeSystemInfo : public ISystemInfo {
   void SetLocalTimes(std::vector<SYSTEMTIME> times);
   void SetPerformanceCounter(std::int64_t count);
 
-  FaultPlan faults;
+  FaultPlan faults{"FakeSystemInfo",
+                   {"GetLocalTime", "GetNativeSystemInfo", "GetSystemTime",
+                    "QueryPerformanceCounter", "RtlGetVersion", "SystemTimeToFileTime"}};
 
  private:
   std::mutex mutex_;

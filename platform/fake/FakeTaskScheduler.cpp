@@ -47,7 +47,10 @@ struct FakeComState {
   };
 
   mutable std::mutex mutex;
-  FaultPlan faults;
+  FaultPlan faults{"FakeComRuntime",
+                   {"CoInitializeEx", "CoUninitialize", "CoInitializeSecurity", "CoCreateInstance",
+                    "Connect", "GetFolder", "GetTasks", "GetTask", "get_Count", "get_Item",
+                    "get_Name", "get_Enabled", "put_Enabled"}};
   std::map<std::thread::id, ThreadCom> threads;
   int uninitializeCalls = 0;
   int unbalancedUninitializeCalls = 0;

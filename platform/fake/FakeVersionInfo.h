@@ -47,7 +47,8 @@ class FakeVersionInfo : public IVersionInfo {
   // Whether a file exists; FakePlatform asks its file system. Without one, a file
   // exists when it has a version resource.
   std::function<bool(std::wstring_view)> fileExists;
-  FaultPlan faults;
+  FaultPlan faults{"FakeVersionInfo",
+                   {"GetFileVersionInfoSizeW", "GetFileVersionInfoW", "VerQueryValueW"}};
 
  private:
   bool Exists(std::wstring_view file);

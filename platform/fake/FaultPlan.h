@@ -1,9 +1,14 @@
 // Tells a fake which of its calls fail, and with what code, so the logic's failure paths
 // run in the native tests. Every fake method asks Check() first, under the Win32 name of
 // the call it models ("RegOpenKeyExW", "EnumServicesStatusW", "get_Count", ...).
+//
+// A plan knows the calls its fake models: a rule or a count for any other name (a
+// misspelt "RegOpenKeyW", a call the fake never checks) throws std::invalid_argument, so a
+// test cannot inject nothing and still pass.
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
 #include <map>
 #include <mutex>
 #include <optional>
@@ -13,6 +18,9 @@
 
 class FaultPlan {
  public:
+  // owner names the fake in messages; calls are the Win32 names it checks.
+  FaultPlan(std::string_view owner, std::initializer_list<std::string_view> calls);
+
   // From now on `call` fails with `code` (an LSTATUS, a GetLastError value or an HRESULT,
   // whatever the call reports), after letting the next skipCalls calls through; times
   // is how many calls fail, -1 for every one after that. Rules for the same call are
@@ -26,8 +34,12 @@ class FaultPlan {
   // How often a call was made, failed or not, since the plan began or ResetCalls.
   int Calls(std::string_view call) const;
   void ResetCalls();
+  bool Models(std::string_view call) const;
 
  private:
+  // Throws for a name the fake does not model.
+  void Require(std::string_view call) const;
+
   struct Rule {
     std::string call;
     std::uint32_t code;
@@ -35,6 +47,8 @@ class FaultPlan {
     int times;
   };
 
+  std::string owner_;
+  std::vector<std::string> known_;
   mutable std::mutex mutex_;
   std::vector<Rule> rules_;
   std::map<std::string, int, std::less<>> calls_;

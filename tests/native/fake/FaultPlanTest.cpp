@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <stdexcept>
 #include <vector>
 
 namespace {
@@ -30,7 +31,7 @@ TEST(FaultPlanTest, SkipsThenFailsTheGivenNumberOfTimes) {
       {0, 0, {none, none, none, none}},
   };
   for (const Case& c : cases) {
-    FaultPlan plan;
+    FaultPlan plan("registry", {"RegOpenKeyExW", "RegCloseKey"});
     plan.Fail("RegOpenKeyExW", 5, c.skip, c.times);
     EXPECT_EQ(CheckCalls(plan, "RegOpenKeyExW", 4), c.expected) << "skip " << c.skip << " times " << c.times;
     EXPECT_EQ(plan.Check("RegCloseKey"), none) << "other calls are not touched";
@@ -39,7 +40,7 @@ TEST(FaultPlanTest, SkipsThenFailsTheGivenNumberOfTimes) {
 }
 
 TEST(FaultPlanTest, RulesQueueUpAndClearLeavesTheCounts) {
-  FaultPlan plan;
+  FaultPlan plan("com", {"Connect", "GetFolder"});
   plan.Fail("Connect", 1, 0, 1);
   plan.Fail("Connect", 2, 0, 1);
   plan.Fail("Connect", 3, 3, 1);  // counts its own skipped calls while the others fire
@@ -54,6 +55,25 @@ TEST(FaultPlanTest, RulesQueueUpAndClearLeavesTheCounts) {
   EXPECT_EQ(plan.Calls("Connect"), 5);
   plan.ResetCalls();
   EXPECT_EQ(plan.Calls("Connect"), 0);
+}
+
+// A misspelt name used to add a rule nothing ever consulted, so the failure path it was
+// meant to reach never ran and the test passed all the same.
+TEST(FaultPlanTest, ANameTheFakeDoesNotModelIsRefusedEverywhere) {
+  FaultPlan plan("FakeRegistry", {"RegOpenKeyExW"});
+  const char* wrong[] = {"RegOpenKeyW", "regopenkeyexw", "RegOpenKeyExW ", ""};
+  for (const char* name : wrong) {
+    EXPECT_THROW(plan.Fail(name, 5), std::invalid_argument) << name;
+    EXPECT_THROW((void)plan.Check(name), std::invalid_argument) << name;
+    EXPECT_THROW((void)plan.Calls(name), std::invalid_argument) << name;
+    EXPECT_THROW(plan.Clear(name), std::invalid_argument) << name;
+  }
+  try {
+    plan.Fail("RegOpenKeyW", 5);
+  } catch (const std::invalid_argument& error) {
+    EXPECT_STREQ(error.what(), "FakeRegistry has no call named 'RegOpenKeyW'; its calls are: RegOpenKeyExW");
+  }
+  EXPECT_EQ(plan.Calls("RegOpenKeyExW"), 0) << "a refused name counts nothing";
 }
 
 }  // namespace
