@@ -14,6 +14,19 @@ case "$2" in
   *) echo "wine-prefix: unknown Windows version '$2' (win10, win81 or win7)" >&2; exit 2 ;;
 esac
 
+# The faces the screens are drawn with. Wine falls back without a word when one is
+# missing, and Korean text would turn into boxes while every test still passed.
+for font in /usr/share/wine/fonts/marlett.ttf \
+            /usr/share/fonts/truetype/nanum/NanumGothic.ttf \
+            /usr/share/fonts/truetype/nanum/NanumGothicCoding.ttf \
+            /usr/share/fonts/truetype/nanum/NanumMyeongjo.ttf \
+            /usr/share/fonts/truetype/wqy/wqy-microhei.ttc; do
+  if [ ! -f "$font" ]; then
+    echo "wine-prefix: the font $font is missing (bash scripts/setup.sh installs it)" >&2
+    exit 2
+  fi
+done
+
 mkdir -p "$(dirname -- "$1")"
 prefix="$(cd -- "$(dirname -- "$1")" && pwd)/$(basename -- "$1")"
 case "$prefix" in

@@ -566,6 +566,15 @@ def main():
         print(f"orvane_e2e: the build talks to {options.init_url}; the stand-in server can only "
               f"play http://127.0.0.1:PORT", file=sys.stderr)
         return 2
+    if not options.server.is_file():
+        print(f"orvane_e2e: no orvane-server at {options.server}: build the native "
+              f"configuration first (cmake --preset native && cmake --build --preset native)",
+              file=sys.stderr)
+        return 2
+    if not (options.locales / "ko_KR.UTF-8" / "LC_CTYPE").is_file():
+        print(f"orvane_e2e: the Korean locale is missing under {options.locales} (the windows "
+              f"build compiles it with localedef)", file=sys.stderr)
+        return 2
     options.port = address.port or 80
     options.korean = {"LANG": "ko_KR.UTF-8", "LC_ALL": "ko_KR.UTF-8",
                       "LOCPATH": str(options.locales)}
