@@ -4,6 +4,7 @@
 #include "Tavin/Translate.h"
 #include "platform/fake/FakePlatform.h"
 #include "tests/support/Bytes.h"
+#include "tests/support/ScopedSettings.h"
 #include "ui/TranslateComponent.h"
 
 namespace {
@@ -31,6 +32,7 @@ class TranslateComponentTest : public ::testing::Test {
     gWrites = nullptr;
     FinalizeTranslation();
   }
+  ScopedSettings settings_;
   FakePlatform fake;
   std::vector<std::wstring> writes;
 };

@@ -5,6 +5,7 @@
 #include "Tavin/Translate.h"
 #include "platform/fake/FakePlatform.h"
 #include "tests/support/Bytes.h"
+#include "tests/support/ScopedSettings.h"
 
 namespace {
 
@@ -12,6 +13,8 @@ class TranslateTest : public ::testing::Test {
  protected:
   void SetUp() override { InitializeTranslation(); }
   void TearDown() override { FinalizeTranslation(); }
+
+  ScopedSettings settings_;
 
   // Loads a table of our own instead of the program's.
   void LoadTable(const std::string& bytes) {

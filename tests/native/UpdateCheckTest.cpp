@@ -12,6 +12,7 @@
 #include "Tavin/UpdateCheck.h"
 #include "platform/fake/FakePlatform.h"
 #include "tests/support/Bytes.h"
+#include "tests/support/ScopedSettings.h"
 #include "tests/support/UpdateDoubles.h"
 
 namespace {
@@ -34,7 +35,6 @@ class UpdateCheckTest : public ::testing::Test {
     versions.versionMs = 0x00010000;
     versions.versionLs = 0x00070000;
   }
-  ~UpdateCheckTest() override { UpdateURL.clear(); }
 
   static Platform WithVersions(IVersionInfo* versions) {
     Platform platform = CurrentPlatform();
@@ -56,6 +56,7 @@ class UpdateCheckTest : public ::testing::Test {
     return check;
   }
 
+  ScopedSettings settings_;
   FakePlatform fake;
   FixedVersionDouble versions;
   ScopedPlatform withVersions_{WithVersions(&versions)};
@@ -144,7 +145,6 @@ TEST_F(UpdateCheckTest, WhatTheCallbackReceives) {
 TEST_F(UpdateCheckTest, EveryAttemptSendsTheSameHeadersToTheUrlAndEveryFailurePausesTenSeconds) {
   CurrentLanguage = L"de";
   RunWithCallback();
-  CurrentLanguage.clear();
   const std::vector<HttpCall> sent = fake.http.Calls();
   ASSERT_EQ(sent.size(), 6u);
   const std::wstring id = fake.registry.GetString(HKEY_CURRENT_USER, kInstallIdKey, kInstallIdValue).value_or(L"?");

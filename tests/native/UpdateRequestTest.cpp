@@ -11,6 +11,7 @@
 #include "Tavin/Update.h"
 #include "platform/fake/FakePlatform.h"
 #include "tests/support/Bytes.h"
+#include "tests/support/ScopedSettings.h"
 #include "tests/support/UpdateDoubles.h"
 
 namespace {
@@ -38,13 +39,10 @@ class UpdateRequestTest : public ::testing::Test {
     versions.file = kFakeExePath;
     versions.versionMs = 0x00010000;  // 1.0
     versions.versionLs = 0x00070000;  // .7.0
-    savedLanguage_ = CurrentLanguage;
     CurrentLanguage = L"ko";
     UpdateURL = L"http://127.0.0.1:9/api.init.php";
   }
   ~UpdateRequestTest() override {
-    CurrentLanguage = savedLanguage_;
-    UpdateURL.clear();
     EXPECT_EQ(fake.registry.OpenHandleCount(), 0u) << "a registry key was left open";
   }
 
@@ -54,12 +52,10 @@ class UpdateRequestTest : public ::testing::Test {
     return platform;
   }
 
+  ScopedSettings settings_;
   FakePlatform fake;
   FixedVersionDouble versions;
   ScopedPlatform withVersions_{WithVersions(&versions)};
-
- private:
-  std::wstring savedLanguage_;
 };
 
 TEST_F(UpdateRequestTest, CreateInstallIdFollowsTheLayoutAndReadsTheClockTwice) {

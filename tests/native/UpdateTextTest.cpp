@@ -8,16 +8,12 @@
 
 #include "Tavin/Translate.h"
 #include "Tavin/UpdateText.h"
+#include "tests/support/ScopedSettings.h"
 
 namespace {
 
 class UpdateText : public testing::Test {
- protected:
-  void SetUp() override { saved_ = CurrentLanguage; }
-  void TearDown() override { CurrentLanguage = saved_; }
-
- private:
-  std::wstring saved_;
+  ScopedSettings settings_;
 };
 
 struct LanguageTexts {

@@ -10,6 +10,7 @@
 #include "Tavin/Path.h"
 #include "platform/fake/FakePlatform.h"
 #include "tests/support/Bytes.h"
+#include "tests/support/ScopedSettings.h"
 
 inline constexpr wchar_t kUserStartup[] =
     L"C:\\Users\\user\\AppData\\Roaming\\Microsoft\\Windows\\Start Menu\\Programs\\Startup";
@@ -54,5 +55,6 @@ class CatalogueTest : public ::testing::Test {
     return targets;
   }
 
+  ScopedSettings settings_;
   FakePlatform fake;
 };

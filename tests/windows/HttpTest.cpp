@@ -50,11 +50,6 @@ class HttpWine : public WineTest {
     if (Env(L"ORVANE_HTTP_MAIN").empty())
       GTEST_FAIL() << "ORVANE_HTTP_MAIN is not set: run through tests/windows/http-servers.sh, "
                       "which starts the servers (ctest -R wine.http)";
-    savedLanguage_ = CurrentLanguage;
-  }
-  void TearDown() override {
-    CurrentLanguage = savedLanguage_;
-    UpdateURL.clear();
   }
 
   struct Outcome {
@@ -69,9 +64,6 @@ class HttpWine : public WineTest {
     outcome.ok = PlatformHttp().Get(url, headers, abort, &outcome.status, &outcome.body, &outcome.error);
     return outcome;
   }
-
- private:
-  std::wstring savedLanguage_;
 };
 
 TEST_F(HttpWine, TheStartupRequestsHeadersArriveWithExactNamesValuesAndOrder) {

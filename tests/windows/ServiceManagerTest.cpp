@@ -14,9 +14,9 @@ class AnyServiceManager : public WineTest {
  protected:
   void SetUp() override {
     name_ = RunUniqueName(L"OrvaneWineSvc");
-    manager_.reset(scm().OpenSCManagerW(nullptr, nullptr,
-                                        SC_MANAGER_CONNECT | SC_MANAGER_CREATE_SERVICE |
-                                            SC_MANAGER_ENUMERATE_SERVICE));
+    manager_ = UniqueScHandle(scm().OpenSCManagerW(
+        nullptr, nullptr,
+        SC_MANAGER_CONNECT | SC_MANAGER_CREATE_SERVICE | SC_MANAGER_ENUMERATE_SERVICE));
     ASSERT_TRUE(manager_) << scm().GetLastError();
     DeleteService();  // one a run cut short left behind under the same name
     UniqueWin32ScHandle created(::CreateServiceW(

@@ -123,9 +123,6 @@ FakeHttp& HoldHttp() {
 class AnyUpdateUi : public WineTest {
  protected:
   void SetUp() override {
-    savedLanguage_ = CurrentLanguage;
-    savedOffset_ = DialogOffset;
-    savedTitle_ = Application().Title();
     Application().SetTitle(L"Orvane");
     DialogOffset = 10;
     Platform platform = CurrentPlatform();
@@ -138,9 +135,6 @@ class AnyUpdateUi : public WineTest {
     Application().SetMainForm(nullptr);
     main_.reset();
     fakes_.reset();
-    CurrentLanguage = savedLanguage_;
-    DialogOffset = savedOffset_;
-    Application().SetTitle(savedTitle_);
   }
 
   TWin32Form& Main(bool visible = true) {
@@ -164,9 +158,6 @@ class AnyUpdateUi : public WineTest {
 
  private:
   std::unique_ptr<ScopedPlatform> fakes_;
-  std::wstring savedLanguage_;
-  int savedOffset_ = 0;
-  std::wstring savedTitle_;
 };
 
 constexpr wchar_t kUpdate[] = LR"({"update":"https://example.com/new.exe")";
