@@ -1,6 +1,7 @@
 #include "Tavin/UpdateCheck.h"
 
 #include <condition_variable>
+#include <memory>
 #include <mutex>
 #include <thread>
 
@@ -26,7 +27,9 @@ namespace {
 // False when the task was asked to stop, before or during the pause.
 bool Pause(TUpdateTaskState& state) { return !PlatformProcess().Pause(state.stop, kPauseMilliseconds); }
 
-void RunTask(const std::shared_ptr<TUpdateTaskState>& state) {
+// The lease is taken before the thread starts and given back before the task reports
+// itself finished, so whoever waits for that may then replace the platform.
+void RunTask(const std::shared_ptr<TUpdateTaskState>& state, std::unique_ptr<PlatformLease> lease) {
   try {
     const HttpHeaders headers = StartupHeaders();
     bool stopped = false;
@@ -48,6 +51,7 @@ void RunTask(const std::shared_ptr<TUpdateTaskState>& state) {
     // Nothing the reply step does is expected to throw; should anything, the task just
     // ends. No exception may leave a thread.
   }
+  lease.reset();
   {
     std::lock_guard lock(state->mutex);
     state->finished = true;
@@ -82,7 +86,9 @@ std::shared_ptr<TUpdateCheck> CheckUpdate(const std::wstring& url, TUpdateProc p
   state->proc = std::move(proc);
   state->host = host;
   auto check = std::make_shared<TUpdateCheck>(state);
-  std::thread task([state] { RunTask(state); });
+  std::thread task([state, lease = std::make_unique<PlatformLease>()]() mutable {
+    RunTask(state, std::move(lease));
+  });
   if (!waitHere) {
     // The task owns itself from here: its state is shared, so nothing it touches goes
     // away under it.

@@ -1,10 +1,24 @@
 #include "platform/Platform.h"
 
+#include <atomic>
+#include <cstdio>
+#include <cstdlib>
 #include <stdexcept>
 
 namespace {
 
 Platform gPlatform;
+std::atomic<int> gLeases{0};
+
+// Swapping under a lease is a programming error that no caller could handle: the other
+// thread is already using the old objects. Thrown from a destructor it would end the
+// process anyway, without saying why.
+void RefuseSwapUnderLease() {
+  if (gLeases.load() == 0) return;
+  std::fputs(ScopedPlatform::kSwapUnderLease, stderr);
+  std::fflush(stderr);
+  std::abort();
+}
 
 template <typename T>
 T& Require(T* service) {
@@ -31,8 +45,16 @@ IIcons& PlatformIcons() { return Require(gPlatform.icons); }
 IHttp& PlatformHttp() { return Require(gPlatform.http); }
 IProcess& PlatformProcess() { return Require(gPlatform.process); }
 
+PlatformLease::PlatformLease() { ++gLeases; }
+PlatformLease::~PlatformLease() { --gLeases; }
+int PlatformLeases() { return gLeases.load(); }
+
 ScopedPlatform::ScopedPlatform(const Platform& platform) : previous_(gPlatform) {
+  RefuseSwapUnderLease();
   gPlatform = platform;
 }
 
-ScopedPlatform::~ScopedPlatform() { gPlatform = previous_; }
+ScopedPlatform::~ScopedPlatform() {
+  RefuseSwapUnderLease();
+  gPlatform = previous_;
+}

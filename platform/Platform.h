@@ -47,12 +47,33 @@ IIcons& PlatformIcons();
 IHttp& PlatformHttp();
 IProcess& PlatformProcess();
 
+// Work that calls the installed platform from a thread of its own holds a lease for as
+// long as it does. Replacing the platform under such a thread would leave it calling into
+// objects that may be gone (a test's fakes, freed at the end of the test), so installing
+// or restoring a platform while a lease is held is refused: the process reports it and
+// ends, and a test cannot pass by the luck of the other thread's timing.
+class PlatformLease {
+ public:
+  PlatformLease();
+  ~PlatformLease();
+  PlatformLease(const PlatformLease&) = delete;
+  PlatformLease& operator=(const PlatformLease&) = delete;
+};
+
+// How many leases are held now.
+int PlatformLeases();
+
 class ScopedPlatform {
  public:
   explicit ScopedPlatform(const Platform& platform);
   ~ScopedPlatform();
   ScopedPlatform(const ScopedPlatform&) = delete;
   ScopedPlatform& operator=(const ScopedPlatform&) = delete;
+
+  // The message a swap under a lease ends the process with.
+  static constexpr const char* kSwapUnderLease =
+      "a platform was installed or restored while a thread still uses the one installed "
+      "(a PlatformLease is held): wait for that thread to end first\n";
 
  private:
   Platform previous_;

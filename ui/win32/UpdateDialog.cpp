@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <climits>
 #include <condition_variable>
+#include <memory>
 #include <mutex>
 #include <system_error>
 #include <thread>
@@ -12,6 +13,7 @@
 #include "Tavin/Translate.h"
 #include "Tavin/Update.h"
 #include "Tavin/UpdateText.h"
+#include "platform/Platform.h"
 #include "ui/win32/Application.h"
 #include "ui/win32/Fonts.h"
 
@@ -390,12 +392,13 @@ void StartHoldRequest() {
     ++requests.running;
   }
   try {
-    std::thread([&requests] {
+    std::thread([&requests, lease = std::make_unique<PlatformLease>()]() mutable {
       try {
         SendHoldRequest();
       } catch (...) {
         // The server's answer to a hold is of no interest, nor is a failure to ask.
       }
+      lease.reset();  // before the request counts as done: a waiter may swap the platform
       {
         std::lock_guard lock(requests.mutex);
         --requests.running;
