@@ -39,6 +39,8 @@ std::string Delete(FileWorld& w, const std::wstring& path) {
 }
 
 const std::vector<FileCase> kCases = {
+    // A missing folder is ERROR_PATH_NOT_FOUND, a missing name in a folder that is there
+    // ERROR_FILE_NOT_FOUND, and a file in the folder's place ERROR_DIRECTORY.
     {"ListingMissingAndNotAFolder",
      [](FileWorld& w, Transcript& seen) {
        (void)Write(w, w.Folder() + L"\\file.txt");
@@ -48,6 +50,10 @@ const std::vector<FileCase> kCases = {
        List(w, w.Folder() + L"\\file.txt", seen);
      },
      {"first ERROR_PATH_NOT_FOUND", "first ERROR_FILE_NOT_FOUND", "first ERROR_DIRECTORY",
+      "file.txt", "next ERROR_NO_MORE_FILES"},
+     "Wine refuses a file used as a folder as a bad name; Windows opens it as a folder and "
+     "is told it is none (ERROR_DIRECTORY).",
+     {"first ERROR_PATH_NOT_FOUND", "first ERROR_FILE_NOT_FOUND", "first ERROR_INVALID_NAME",
       "file.txt", "next ERROR_NO_MORE_FILES"}},
 
     {"ListingToTheEnd",

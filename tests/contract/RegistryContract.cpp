@@ -202,10 +202,20 @@ const std::vector<RegistryCase> kCases = {
        (void)Set(reg, key.Get(), L"sz", REG_SZ, kSz, 4);
        seen.push_back("sz " + Read(reg, key.Get(), L"sz"));
      },
+     {"sz type=1 size=6 610062000000"},
+     nullptr,
+     {},
+     "A count that leaves out the terminator while one lies just behind it is taken to "
+     "include it (Wine does so too, and its source says Windows NT does). The fake keeps "
+     "the count it is given: to see the terminator it would have to read past the caller's "
+     "buffer, which the sanitizers rightly refuse. Readers then meet the unterminated "
+     "string, the stricter case for them.",
      {"sz type=1 size=4 61006200"}},
 
     // The documentation leaves the order of values and subkeys open ("any new value will
-    // have an arbitrary index"); what Windows does in practice is kept by the fake.
+    // have an arbitrary index"); what Windows does in practice is kept by the fake:
+    // values in the order they were first written, subkeys sorted by their upper-cased
+    // names, so '_' comes after the letters.
     {"EnumerationOrderAndItsEnd",
      [](RegistryWorld& w, Transcript& seen) {
        IRegistry& reg = w.Registry();
@@ -220,7 +230,11 @@ const std::vector<RegistryCase> kCases = {
        EnumKeys(reg, key.Get(), seen);
      },
      {"value Zulu", "value alpha", "value _under", "value Mike", "values end ERROR_NO_MORE_ITEMS",
-      "key alpha", "key Mike", "key Zulu", "key _under", "keys end ERROR_NO_MORE_ITEMS"}},
+      "key alpha", "key Mike", "key Zulu", "key _under", "keys end ERROR_NO_MORE_ITEMS"},
+     "Wine keeps values sorted by name as well, and compares names folded to lower case, "
+     "so '_' sorts before the letters in both lists.",
+     {"value _under", "value alpha", "value Mike", "value Zulu", "values end ERROR_NO_MORE_ITEMS",
+      "key _under", "key alpha", "key Mike", "key Zulu", "keys end ERROR_NO_MORE_ITEMS"}},
 
     {"NameBuffersNeedRoomForTheTerminator",
      [](RegistryWorld& w, Transcript& seen) {
