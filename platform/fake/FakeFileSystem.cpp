@@ -153,6 +153,17 @@ FakeFileSystem::Folder& FakeFileSystem::MakeFolder(std::wstring_view path) {
   return folder;
 }
 
+bool FakeFileSystem::IsFile(std::wstring_view path) const {
+  std::wstring parent;
+  std::wstring name;
+  if (!SplitLast(Normalize(path), parent, name)) return false;
+  const Folder* folder = FindFolder(parent);
+  return folder != nullptr &&
+         std::any_of(folder->entries.begin(), folder->entries.end(), [&name](const Entry& entry) {
+           return SameFolded(entry.name, name) && (entry.attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+         });
+}
+
 void FakeFileSystem::SearchClosed() {
   std::lock_guard lock(mutex_);
   --openSearches_;
@@ -181,7 +192,9 @@ std::unique_ptr<IFileSearch> FakeFileSystem::FindFirstFileW(const wchar_t* patte
   const std::wstring mask = text.substr(slash + 1);
   const Folder* folder = FindFolder(text.substr(0, slash));
   if (folder == nullptr) {
-    *error = ERROR_PATH_NOT_FOUND;
+    // A file where the folder should be is not a missing path: the system opens it as a
+    // folder and is told it is none (ERROR_DIRECTORY, "The directory name is invalid.").
+    *error = IsFile(text.substr(0, slash)) ? ERROR_DIRECTORY : ERROR_PATH_NOT_FOUND;
     return nullptr;
   }
   if (deniedListing_.count(FoldCase(folder->path)) != 0) {

@@ -78,6 +78,8 @@ class FakeFileSystem : public IFileSystem {
   Folder* FindFolder(std::wstring_view path);
   const Folder* FindFolder(std::wstring_view path) const;
   Folder& MakeFolder(std::wstring_view path);
+  // An entry that is a file, not a folder; the caller holds the lock.
+  bool IsFile(std::wstring_view path) const;
   void SearchClosed();
 
   mutable std::mutex mutex_;

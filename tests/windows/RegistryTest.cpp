@@ -84,11 +84,11 @@ TEST_F(AnyRegistry, ValuesComeBackWithTheirTypeAndExactBytes) {
   }
 }
 
-// Windows keeps a REG_SZ written without its terminator byte for byte, so readers must
-// not assume one; Wine may add the terminator when it stores the string (whether it does
-// depends on what lay behind the bytes: with Wine's heap checking, which fills memory, it
-// does not). The catalogue's reads are proven against the fakes, which keep the bytes as
-// Windows does.
+// A REG_SZ written without its terminator is kept byte for byte, so readers must not
+// assume one; but when a terminator lies just behind the count, Wine takes it in (as
+// Windows does: see TerminatorJustBehindTheCount in the registry's contract table), so
+// the outcome depends on what lay behind the bytes. The catalogue's reads are proven
+// against the fakes, which keep the count they are given.
 TEST_F(AnyRegistry, WineGapUnterminatedStringGainsATerminator) {
   Set(L"Unterminated", REG_SZ, Bytes(L"abcd", 3 * sizeof(wchar_t)));
   BYTE data[16];
