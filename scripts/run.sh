@@ -35,7 +35,7 @@ if [[ "$init_url" == http://127.0.0.1* ]]; then
   # already would answer in the stand-in's place: say so and stop before anything starts.
   if (exec 3<>"/dev/tcp/127.0.0.1/$port") 2>/dev/null; then
     holder="$(ss -Hltnp "sport = :$port" 2>/dev/null |
-              sed -n 's/.*users:((\("[^"]*"\),pid=\([0-9]*\).*/ by \1 (pid \2)/p' | head -n 1 || true)"
+              sed -n 's/.*users:(("\([^"]*\)",pid=\([0-9]*\).*/ by \1 (pid \2)/p' | head -n 1 || true)"
     echo "run: port $port on 127.0.0.1 is taken$holder; orvane.exe was built to talk to" \
          "$init_url, so the stand-in server must listen there: stop whatever holds it" >&2
     exit 1
