@@ -467,6 +467,8 @@ def case_huge(checks, run, options, work):
             shown(checks, [tuple(row) for row in filled], [FOOBAR, KEEPER, HELPER],
                   "after a reply of a million rows")
         run.close()
+
+
 def case_selection(checks, run, options, work):
     """Selection, type-ahead, right click and refresh through the list's own messages."""
     for name in SELECTION_VALUES:
