@@ -639,7 +639,7 @@ def main():
                 changes = prefix.restore()
                 print(f"   put back the prepared prefix: {changes} changes in "
                       f"{time.monotonic() - restoring:.2f} s", flush=True)
-            case_started = time.time()
+            case_started = time.monotonic()
             # Wine takes the user locale from the environment a process starts with.
             locale = options.korean if case == "korean" else {}
             with Desktop(prefix, locale) as run.desktop:
@@ -654,7 +654,7 @@ def main():
                         run.program.process.kill()
                         run.program.wait(HANG_SECONDS)
                     run.desktop.probe("wait", "gone", 10000)
-            print(f"   {case}: {time.time() - case_started:.0f} s", flush=True)
+            print(f"   {case}: {time.monotonic() - case_started:.0f} s", flush=True)
     finally:
         prefix.remove_work()
         prefix.drop_kept()
