@@ -26,7 +26,8 @@ from pathlib import Path
 sys.dont_write_bytecode = True
 ROOT = Path(__file__).resolve().parent.parent
 sys.path.insert(0, str(ROOT / "tests" / "e2e"))
-from desktop import HANG_SECONDS, Desktop, StandInServer, port_is_free  # noqa: E402
+from desktop import (HANG_SECONDS, Desktop, StandInServer, port_is_free,  # noqa: E402
+                     taken_port_message)
 from e2e_prefix import Prefix  # noqa: E402
 
 RUN = r"Software\Microsoft\Windows\CurrentVersion\Run"
@@ -98,7 +99,7 @@ def main():
                  "http://127.0.0.1:PORT, which orvane-server cannot play")
     port = address.port or 80
     if not port_is_free(port):
-        sys.exit(f"readme-screenshots: port {port} is taken; stop whatever listens there")
+        sys.exit(f"readme-screenshots: {taken_port_message(port)}")
 
     prefix = Prefix(ROOT / "scripts", build / "wine", "win10", probe, "readme-screenshots")
     prefix.orvane = orvane

@@ -31,9 +31,29 @@ server=""
 if [[ "$init_url" == http://127.0.0.1* ]]; then
   port="${hostport##*:}"
   [[ "$port" == "$hostport" ]] && port=80
-  build/native/server/orvane-server --bind 127.0.0.1 --port "$port" &
+  # The program talks to this one port, so no other will do. Whatever listens there
+  # already would answer in the stand-in's place: say so and stop before anything starts.
+  if (exec 3<>"/dev/tcp/127.0.0.1/$port") 2>/dev/null; then
+    holder="$(ss -Hltnp "sport = :$port" 2>/dev/null |
+              sed -n 's/.*users:(("\([^"]*\)",pid=\([0-9]*\).*/ by \1 (pid \2)/p' | head -n 1 || true)"
+    echo "run: port $port on 127.0.0.1 is taken$holder; orvane.exe was built to talk to" \
+         "$init_url, so the stand-in server must listen there: stop whatever holds it" >&2
+    exit 1
+  fi
+  ready="$(mktemp -d)"
+  build/native/server/orvane-server --bind 127.0.0.1 --port "$port" --port-file "$ready/port" &
   server=$!
-  trap 'kill "$server" 2>/dev/null || true; wait "$server" 2>/dev/null || true' EXIT
+  trap 'kill "$server" 2>/dev/null || true; wait "$server" 2>/dev/null || true; rm -rf -- "$ready"' EXIT
+  # The program asks at once: it starts only when the server listens (or has said why not).
+  for _ in $(seq 200); do
+    [ -s "$ready/port" ] && break
+    kill -0 "$server" 2>/dev/null || break
+    sleep 0.05
+  done
+  if [ ! -s "$ready/port" ]; then
+    echo "run: orvane-server did not start on port $port (its message is above)" >&2
+    exit 1
+  fi
 else
   echo "run: the program was built for $init_url; no stand-in server is started" >&2
 fi

@@ -4,6 +4,10 @@
 // the order they arrived. That order is the reason this speaks HTTP over plain sockets
 // instead of through cpp-httplib: cpp-httplib keeps a request's headers in a sorted
 // map, so the order a client sent them in is gone before a handler sees them.
+//
+// With --hold-replies it keeps every start-up reply back until a test lets it go through
+// a control request, so a test can look at a client while its request is in flight
+// without betting on a delay being long enough.
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <poll.h>
@@ -56,6 +60,14 @@ constexpr char kUsage[] =
     "                       charset=utf-8 for a JSON file, text/html; charset=utf-8 else)\n"
     "  --no-length          send no Content-Length: the body ends when the connection does\n"
     "  --delay-ms N         wait N milliseconds before answering (default 0)\n"
+    "  --hold-replies       keep every start-up reply back until a control request\n"
+    "                       releases it; the control requests exist with this option\n"
+    "                       alone and are never logged:\n"
+    "                         GET /control/waiting   {\"waiting\": N}: the replies held now\n"
+    "                         POST /control/release  sends the replies held now (later\n"
+    "                                                requests are held again) and says\n"
+    "                                                {\"released\": N}\n"
+    "                       Without this option /control/ paths are 404 like any other.\n"
     "  --trickle-ms N       send the reply's body one byte every N milliseconds\n"
     "  --redirect URL       answer the start-up request with 302 Found to URL\n"
     "  --log FILE           append one JSON object per request to FILE: method, path and\n"
@@ -73,6 +85,7 @@ struct Options {
   std::string contentType;
   bool sendLength = true;
   int delayMs = 0;
+  bool holdReplies = false;
   int trickleMs = 0;
   std::string redirect;
   std::string logFile;
@@ -139,6 +152,8 @@ int ParseOptions(int argc, char** argv, Options& options) {
       options.sendLength = false;
     } else if (arg == "--delay-ms") {
       if (!number("--delay-ms", 0, 3'600'000, options.delayMs)) return 2;
+    } else if (arg == "--hold-replies") {
+      options.holdReplies = true;
     } else if (arg == "--trickle-ms") {
       if (!number("--trickle-ms", 1, 3'600'000, options.trickleMs)) return 2;
     } else if (arg == "--redirect") {
@@ -221,6 +236,45 @@ bool ParseHead(const std::string& head, Request& request) {
   return true;
 }
 
+// The start-up replies --hold-replies keeps back. A release lets go of the requests that
+// wait at that moment and only those: a test that releases one start knows that the next
+// start's request waits again. Everything is under the stop mutex, so a stop wakes these
+// waits as it wakes a delay.
+class HeldReplies {
+ public:
+  // True once released; false when the server stops first.
+  bool Wait() {
+    std::unique_lock lock(gStopMutex);
+    const unsigned long long round = round_;
+    ++waiting_;
+    gStopped.wait(lock, [&] { return round_ != round || gStopping.load(); });
+    if (round_ != round) return true;
+    --waiting_;
+    return false;
+  }
+
+  int Waiting() const {
+    std::lock_guard lock(gStopMutex);
+    return waiting_;
+  }
+
+  // How many requests it let go.
+  int Release() {
+    int released = 0;
+    {
+      std::lock_guard lock(gStopMutex);
+      released = std::exchange(waiting_, 0);
+      ++round_;
+    }
+    gStopped.notify_all();
+    return released;
+  }
+
+ private:
+  int waiting_ = 0;
+  unsigned long long round_ = 0;
+};
+
 class Server {
  public:
   Server(Options options, std::string reply, std::string contentType)
@@ -235,6 +289,13 @@ class Server {
       Respond(client, 400, "text/plain; charset=utf-8", "bad request\n", true);
       return;
     }
+    const std::string path = request.target.substr(0, request.target.find('?'));
+    // A test's own requests: neither logged nor delayed, so the log holds the client's
+    // requests alone.
+    if (options_.holdReplies && path.rfind("/control/", 0) == 0) {
+      Control(client, request.method, path);
+      return;
+    }
     Log(request);
     if (options_.delayMs > 0) {
       std::unique_lock lock(gStopMutex);
@@ -242,7 +303,6 @@ class Server {
                         [] { return gStopping.load(); });
       if (gStopping) return;
     }
-    const std::string path = request.target.substr(0, request.target.find('?'));
     if (path != "/api.init.php") {
       Respond(client, 404, "text/plain; charset=utf-8", "not found\n", true);
       return;
@@ -257,6 +317,8 @@ class Server {
         return;
       }
     }
+    // Stopped while held: the connection closes without a reply.
+    if (options_.holdReplies && !held_.Wait()) return;
     if (!options_.redirect.empty()) {
       Respond(client, 302, "text/plain; charset=utf-8", "moved\n", true,
               "Location: " + options_.redirect + "\r\n");
@@ -267,6 +329,27 @@ class Server {
   }
 
  private:
+  void Control(int client, const std::string& method, const std::string& path) {
+    const char* json = "application/json; charset=utf-8";
+    if (path == "/control/waiting") {
+      if (method != "GET") {
+        Respond(client, 405, "text/plain; charset=utf-8", "only GET\n", true);
+        return;
+      }
+      Respond(client, 200, json, nlohmann::json{{"waiting", held_.Waiting()}}.dump() + "\n", true);
+    } else if (path == "/control/release") {
+      // POST: a release changes what the server does, so no prefetch or retry of a GET
+      // may set it off.
+      if (method != "POST") {
+        Respond(client, 405, "text/plain; charset=utf-8", "only POST\n", true);
+        return;
+      }
+      Respond(client, 200, json, nlohmann::json{{"released", held_.Release()}}.dump() + "\n", true);
+    } else {
+      Respond(client, 404, "text/plain; charset=utf-8", "not found\n", true);
+    }
+  }
+
   static const char* Reason(int status) {
     switch (status) {
       case 200: return "OK";
@@ -329,6 +412,7 @@ class Server {
   std::string reply_;
   std::string contentType_;
   std::mutex logMutex_;
+  HeldReplies held_;
 };
 
 }  // namespace

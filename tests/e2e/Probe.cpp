@@ -32,6 +32,23 @@
 //                      rows    the main list with at least one row (answered as rows)
 //                      nodialog  the main window without such a dialog (true)
 //                      gone    no window of class OrvaneForm left (answered as true)
+//   wait-rows TEST N NAME1 FROM1 ... NAMEn FROMn MS
+//                    waits up to MS milliseconds until the main list's rows pass TEST
+//                    against the N rows given (each as its two columns) and answers with
+//                    the rows, or null:
+//                      has     every given row is in the list
+//                      lacks   the list has rows and none of the given ones
+//                      differ  the list has rows and they are not the given ones, in order
+//                    A list that is being filled again is empty for a moment: "lacks" and
+//                    "differ" wait for the rows that come after.
+//   wait-selected ROW MS   until the main list's selected and focused rows are both ROW
+//                    (-1 for none); answered as selected, or null
+//   wait-value ROOT\PATH NAME OLD MS   until the key (64-bit view) has a value NAME whose
+//                    bytes are not OLD (hex; "-" for a value that was not there); answered
+//                    as key, or null
+//   wait-text HWND TEXT MS   until the window's text is TEXT; answered as true, or null
+//
+// Every wait ends on a deadline of the monotonic tick count, and looks again every 50 ms.
 //   rows             the main list's rows, each [column 0, column 1], read across the
 //                    process boundary with LVM_GETITEMTEXTW (the list is owner-data, so
 //                    its owner supplies the text on request); null without a main window
@@ -55,9 +72,12 @@
 #include <commctrl.h>
 #include <shlobj.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -310,6 +330,7 @@ std::string DeleteValue(const std::wstring& path, const std::wstring& name) {
 // --- windows ------------------------------------------------------------------------
 
 constexpr DWORD kAnswerTimeoutMs = 5000;  // a window that does not answer within this is hung
+constexpr DWORD kWaitStepMs = 50;         // how often a wait looks again
 
 std::wstring ClassOf(HWND window) {
   wchar_t name[256] = {};
@@ -511,23 +532,42 @@ int RowCount(HWND list) {
   return static_cast<int>(count);
 }
 
-std::string Rows() {
+using ListRows = std::vector<std::pair<std::wstring, std::wstring>>;
+
+// The main list's rows, or nothing without a main window or access to its process.
+std::optional<ListRows> ReadRows(std::string* problem = nullptr) {
   HWND main = MainWindow();
   HWND list = main ? ListOf(main) : nullptr;
-  if (list == nullptr) return "null";
+  if (list == nullptr) return std::nullopt;
   RemoteBuffer remote(list, sizeof(LVITEMW) + kCellChars * sizeof(wchar_t));
-  if (!remote.Ok()) return "\"no access to the list's process\"";
-  std::string out = "[";
+  if (!remote.Ok()) {
+    if (problem != nullptr) *problem = "\"no access to the list's process\"";
+    return std::nullopt;
+  }
+  ListRows rows;
   const int count = RowCount(list);
-  for (int row = 0; row < count; ++row) {
-    if (row > 0) out += ", ";
+  for (int row = 0; row < count; ++row)
+    rows.emplace_back(CellText(list, remote, row, 0), CellText(list, remote, row, 1));
+  return rows;
+}
+
+std::string RowsJson(const ListRows& rows) {
+  std::string out = "[";
+  for (const auto& [first, second] : rows) {
+    if (out.size() > 1) out += ", ";
     out += '[';
-    out += Json(CellText(list, remote, row, 0));
+    out += Json(first);
     out += ", ";
-    out += Json(CellText(list, remote, row, 1));
+    out += Json(second);
     out += ']';
   }
   return out + "]";
+}
+
+std::string Rows() {
+  std::string problem = "null";
+  const std::optional<ListRows> rows = ReadRows(&problem);
+  return rows ? RowsJson(*rows) : problem;
 }
 
 LPARAM Point(int x, int y) { return MAKELPARAM(x, y); }
@@ -651,8 +691,85 @@ std::string Wait(const std::wstring& what, DWORD timeoutMs) {
       return "\"unknown wait " + Utf8(what) + "\"";
     }
     if (GetTickCount64() >= deadline) return "null";
-    Sleep(100);
+    Sleep(kWaitStepMs);
   }
+}
+
+// Looks at `answer` until it gives something or the deadline on the monotonic tick count
+// has passed; null then.
+template <typename Answer>
+std::string WaitFor(DWORD timeoutMs, Answer answer) {
+  const ULONGLONG deadline = GetTickCount64() + timeoutMs;
+  for (;;) {
+    if (std::optional<std::string> found = answer()) return *found;
+    if (GetTickCount64() >= deadline) return "null";
+    Sleep(kWaitStepMs);
+  }
+}
+
+bool RowsPass(const std::wstring& test, const ListRows& rows, const ListRows& given) {
+  const auto listed = [&rows](const auto& row) {
+    return std::find(rows.begin(), rows.end(), row) != rows.end();
+  };
+  if (test == L"has") return std::all_of(given.begin(), given.end(), listed);
+  if (rows.empty()) return false;
+  if (test == L"lacks") return std::none_of(given.begin(), given.end(), listed);
+  return rows != given;  // differ
+}
+
+std::string WaitRows(const std::wstring& test, const ListRows& given, DWORD timeoutMs) {
+  if (test != L"has" && test != L"lacks" && test != L"differ")
+    return "\"unknown test " + Utf8(test) + "\"";
+  return WaitFor(timeoutMs, [&]() -> std::optional<std::string> {
+    const std::optional<ListRows> rows = ReadRows();
+    if (rows && RowsPass(test, *rows, given)) return RowsJson(*rows);
+    return std::nullopt;
+  });
+}
+
+std::string WaitSelected(int row, DWORD timeoutMs) {
+  return WaitFor(timeoutMs, [&]() -> std::optional<std::string> {
+    HWND list = MainList();
+    if (list == nullptr) return std::nullopt;
+    DWORD_PTR selected = 0;
+    DWORD_PTR focused = 0;
+    if (!SendMessageTimeoutW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED,
+                             SMTO_ABORTIFHUNG, kAnswerTimeoutMs, &selected) ||
+        !SendMessageTimeoutW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED,
+                             SMTO_ABORTIFHUNG, kAnswerTimeoutMs, &focused))
+      return std::nullopt;
+    if (static_cast<int>(selected) != row || static_cast<int>(focused) != row) return std::nullopt;
+    return Selected();
+  });
+}
+
+// The bytes of a value in hex, or nothing when the key or the value is missing.
+std::optional<std::string> ValueHex(const std::wstring& path, const std::wstring& name) {
+  HKEY key = nullptr;
+  bool bad = false;
+  if (OpenKey(path, &key, &bad) != ERROR_SUCCESS) return std::nullopt;
+  static BYTE data[65536];
+  DWORD size = sizeof data;
+  const LSTATUS status = RegQueryValueExW(key, name.c_str(), nullptr, nullptr, data, &size);
+  RegCloseKey(key);
+  if (status != ERROR_SUCCESS) return std::nullopt;
+  return Hex(data, size);
+}
+
+std::string WaitValue(const std::wstring& path, const std::wstring& name, const std::wstring& old,
+                      DWORD timeoutMs) {
+  return WaitFor(timeoutMs, [&]() -> std::optional<std::string> {
+    const std::optional<std::string> hex = ValueHex(path, name);
+    if (!hex || (old != L"-" && *hex == Utf8(old))) return std::nullopt;
+    return Key(path);
+  });
+}
+
+std::string WaitText(HWND window, const std::wstring& text, DWORD timeoutMs) {
+  return WaitFor(timeoutMs, [&]() -> std::optional<std::string> {
+    if (IsWindow(window) && TextOf(window) == text) return std::string("true");
+    return std::nullopt;
+  });
 }
 
 }  // namespace
@@ -714,6 +831,33 @@ int wmain(int argc, wchar_t** argv) {
       if (request == L"rclick-row") answer = ClickRow(_wtoi(what.c_str()), RowClick::kRight);
       if (request == L"sleep") Sleep(static_cast<DWORD>(_wtoi(what.c_str())));
       out += Json(request + L":" + what) + ": " + answer;
+    } else if (request == L"wait-rows" && i + 2 < argc) {
+      const std::wstring test = argv[++i];
+      const int count = _wtoi(argv[++i]);
+      if (count < 0 || i + 2 * count + 1 >= argc) {
+        out += Json(L"error") + ": " + Json(L"wait-rows needs its rows and a time");
+        status = 2;
+        break;
+      }
+      ListRows given;
+      for (int row = 0; row < count; ++row, i += 2) given.emplace_back(argv[i + 1], argv[i + 2]);
+      const DWORD timeoutMs = static_cast<DWORD>(_wtoi(argv[++i]));
+      out += Json(request + L":" + test) + ": " + WaitRows(test, given, timeoutMs);
+    } else if (request == L"wait-selected" && i + 2 < argc) {
+      const int row = _wtoi(argv[++i]);
+      const DWORD timeoutMs = static_cast<DWORD>(_wtoi(argv[++i]));
+      out += "\"wait-selected\": " + WaitSelected(row, timeoutMs);
+    } else if (request == L"wait-value" && i + 4 < argc) {
+      const std::wstring path = argv[++i];
+      const std::wstring name = argv[++i];
+      const std::wstring old = argv[++i];
+      const DWORD timeoutMs = static_cast<DWORD>(_wtoi(argv[++i]));
+      out += Json(L"wait-value:" + path + L"\\" + name) + ": " + WaitValue(path, name, old, timeoutMs);
+    } else if (request == L"wait-text" && i + 3 < argc) {
+      const HWND window = HandleFrom(argv[++i]);
+      const std::wstring text = argv[++i];
+      const DWORD timeoutMs = static_cast<DWORD>(_wtoi(argv[++i]));
+      out += "\"wait-text\": " + WaitText(window, text, timeoutMs);
     } else if (request == L"click-at" && i + 3 < argc) {
       const std::wstring what = argv[++i];
       const int x = _wtoi(argv[++i]);

@@ -10,11 +10,14 @@ and the probe program, started beside it in the same prefix, reads and drives it
 import fcntl
 import json
 import os
+import re
 import signal
 import socket
 import subprocess
 import tempfile
+import threading
 import time
+import urllib.request
 from pathlib import Path
 
 # A wait for a window, a row or a request that never comes ends here: long enough for a
@@ -130,9 +133,13 @@ class Program:
 
 class StandInServer:
     """orvane-server on the address the program was built with (127.0.0.1:8431 by default)
-    with one reply; every request it receives is in its log."""
+    with one reply; every request it receives is in its log. With hold=True it keeps each
+    start-up reply back until release()."""
 
-    def __init__(self, exe, folder, port, reply, *options):
+    def __init__(self, exe, folder, port, reply, *options, hold=False):
+        if not port_is_free(port):
+            raise RuntimeError(taken_port_message(port))
+        self.base = f"http://127.0.0.1:{port}"
         self.log_path = Path(folder) / f"server-{time.monotonic_ns()}.log"
         reply_path = Path(f"{self.log_path}.reply")
         reply_path.write_bytes(reply.encode("utf-8") if isinstance(reply, str) else reply)
@@ -140,7 +147,8 @@ class StandInServer:
         self.output = open(f"{self.log_path}.out", "wb")
         self.process = subprocess.Popen(
             [str(exe), "--port", str(port), "--port-file", str(port_file), "--reply",
-             str(reply_path), "--log", str(self.log_path), *options],
+             str(reply_path), "--log", str(self.log_path), *options,
+             *(["--hold-replies"] if hold else [])],
             stdin=subprocess.DEVNULL, stdout=self.output, stderr=subprocess.STDOUT)
         deadline = time.monotonic() + 20
         while not port_file.exists():
@@ -161,6 +169,28 @@ class StandInServer:
             time.sleep(0.1)
         return self.requests()
 
+    def _control(self, path, method):
+        request = urllib.request.Request(self.base + path, method=method,
+                                         data=b"" if method == "POST" else None)
+        with DIRECT.open(request, timeout=HANG_SECONDS) as answer:
+            return json.loads(answer.read())
+
+    def waiting(self):
+        """How many start-up replies the server holds now."""
+        return self._control("/control/waiting", "GET")["waiting"]
+
+    def wait_until_held(self, count=1, timeout=HANG_SECONDS):
+        """The number of held replies once it reaches count, or the last one seen when
+        the time is up."""
+        deadline = time.monotonic() + timeout
+        while (held := self.waiting()) < count and time.monotonic() < deadline:
+            time.sleep(0.05)
+        return held
+
+    def release(self):
+        """Sends the held replies; how many there were."""
+        return self._control("/control/release", "POST")["released"]
+
     def stop(self):
         if self.process.poll() is None:
             self.process.send_signal(signal.SIGTERM)
@@ -178,6 +208,67 @@ class StandInServer:
         self.stop()
 
 
+class HangingUpServer:
+    """A listener on the program's port that takes every connection and closes it without
+    a word: each attempt of the program fails at once, and the count says how many there
+    were, so a test knows when the program has gone into its pause between attempts."""
+
+    def __init__(self, port):
+        if not port_is_free(port):
+            raise RuntimeError(taken_port_message(port))
+        self.listener = socket.socket()
+        self.listener.setsockopt(socket.SOL_SOCKET, socket.SO_REUSEADDR, 1)
+        self.listener.bind(("127.0.0.1", port))
+        self.listener.listen(16)
+        self.lock = threading.Lock()
+        self.connections = 0
+        self.thread = threading.Thread(target=self._serve, daemon=True)
+        self.thread.start()
+
+    def _serve(self):
+        while True:
+            try:
+                connection, _ = self.listener.accept()
+            except OSError:
+                return  # closed by stop()
+            with self.lock:
+                self.connections += 1
+            connection.close()
+
+    def count(self):
+        with self.lock:
+            return self.connections
+
+    def wait_for(self, count, timeout=HANG_SECONDS):
+        """The number of connections once it reaches count, or the last one seen when the
+        time is up."""
+        deadline = time.monotonic() + timeout
+        while self.count() < count and time.monotonic() < deadline:
+            time.sleep(0.05)
+        return self.count()
+
+    def stop(self):
+        # shutdown() wakes the accept() of the serving thread on Linux; close() alone
+        # would not.
+        try:
+            self.listener.shutdown(socket.SHUT_RDWR)
+        except OSError:
+            pass
+        self.listener.close()
+        self.thread.join(10)
+
+    def __enter__(self):
+        return self
+
+    def __exit__(self, *_):
+        self.stop()
+
+
+# The stand-in server and the control requests go straight to 127.0.0.1, whatever proxy
+# the environment names.
+DIRECT = urllib.request.build_opener(urllib.request.ProxyHandler({}))
+
+
 def port_is_free(port):
     with socket.socket() as probe:
         probe.setsockopt(socket.SOL_SOCKET, socket.SO_REUSEADDR, 1)
@@ -186,6 +277,25 @@ def port_is_free(port):
         except OSError:
             return False
     return True
+
+
+def port_holder(port):
+    """The process listening on the port, as ss names it ('"name",pid=N'), or None when
+    ss is missing or may not say (another user's process)."""
+    try:
+        listing = subprocess.run(["ss", "-Hltnp", f"sport = :{port}"], capture_output=True,
+                                 text=True, timeout=10, check=False).stdout
+    except (OSError, subprocess.TimeoutExpired):
+        return None
+    holders = re.findall(r'\("([^"]*)",pid=(\d+)', listing)
+    return ", ".join(f"{name} (pid {pid})" for name, pid in holders) or None
+
+
+def taken_port_message(port):
+    holder = port_holder(port)
+    return (f"port {port} on 127.0.0.1 is taken" + (f" by {holder}" if holder else "") +
+            f"; the program was built to talk to that port, so the stand-in server must "
+            f"listen there: stop whatever holds it")
 
 
 class Browser:

@@ -10,6 +10,7 @@ nothing the next one could trip over.
 import json
 import os
 import shutil
+import stat
 import subprocess
 import sys
 import tempfile
@@ -35,6 +36,7 @@ class Prefix:
         self.probe_exe = probe
         self.pristine = root / f"e2e-pristine-{version}"
         self.path = root / f"{name}-{version}"
+        self.kept = Path(f"{self.path}.kept")
         self.work = None
 
     # --- the prefix -------------------------------------------------------------------
@@ -48,7 +50,8 @@ class Prefix:
             subprocess.run(["wineserver", "-k"], env=self._wine_env(), stdin=subprocess.DEVNULL,
                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, check=False)
         leftovers = [*self.path.parent.glob(f"{self.path.name}.run.*"),
-                     *self.path.parent.glob(f"{self.path.name}.out.*")]
+                     *self.path.parent.glob(f"{self.path.name}.out.*"),
+                     *self.path.parent.glob(f"{self.path.name}.kept*")]
         for old in [self.path, Path(f"{self.path}.home"), *leftovers]:
             if old.is_dir() and not old.is_symlink():
                 shutil.rmtree(old)
@@ -73,6 +76,29 @@ class Prefix:
         """Drops the copy (700 MB); wine-run.sh has already ended its wineserver."""
         for folder in (self.path, Path(f"{self.path}.home")):
             shutil.rmtree(folder, ignore_errors=True)
+        self.drop_kept()
+
+    # --- a state to come back to --------------------------------------------------------
+
+    def keep(self):
+        """Copies the prefix and its home folder as they are now, for restore(). Only
+        while no wineserver runs in the prefix: the registry is on disk then."""
+        self.drop_kept()
+        for source, copy in self._kept_pairs():
+            subprocess.run(["cp", "-a", "--reflink=auto", str(source), str(copy)], check=True)
+
+    def restore(self):
+        """Puts the prefix and its home folder back as keep() found them, copying only what
+        changed since (the registry files, a folder's files); the number of changes. Only
+        while no wineserver runs in the prefix."""
+        return sum(sync_tree(copy, source) for source, copy in self._kept_pairs())
+
+    def drop_kept(self):
+        for _, copy in self._kept_pairs():
+            shutil.rmtree(copy, ignore_errors=True)
+
+    def _kept_pairs(self):
+        return [(self.path, self.kept), (Path(f"{self.path}.home"), Path(f"{self.kept}.home"))]
 
     def _wine_env(self):
         env = dict(os.environ)
@@ -195,6 +221,62 @@ class Prefix:
                 print(f"note: {error}; preparing a fresh copy again", file=sys.stderr)
                 self.remove_work()
                 self.create()
+
+
+def sync_tree(source: Path, target: Path) -> int:
+    """Makes target hold what source holds: files that differ in kind, size, mode or time
+    of change are copied again, what source lacks is removed, links are made anew. The
+    number of changes. Wine rewrites a registry file whole, with a new time of change, so
+    a file with source's size and time is source's file."""
+    changes = 0
+    for folder, folders, files in os.walk(source):
+        here = Path(folder)
+        there = target / here.relative_to(source)
+        wanted = set(folders) | set(files)
+        for name in os.listdir(there):
+            if name not in wanted:
+                _remove(there / name)
+                changes += 1
+        for name in folders + files:
+            changes += _sync_entry(here / name, there / name)
+    return changes
+
+
+def _remove(path: Path):
+    if path.is_dir() and not path.is_symlink():
+        shutil.rmtree(path)
+    elif os.path.lexists(path):
+        path.unlink()
+
+
+def _sync_entry(source: Path, target: Path) -> int:
+    """0 when target is source's entry already, else 1 once it is. A folder's contents
+    are os.walk's to visit."""
+    wanted = os.lstat(source)
+    try:
+        found = os.lstat(target)
+    except FileNotFoundError:
+        found = None
+    if stat.S_ISLNK(wanted.st_mode):
+        if found is not None and stat.S_ISLNK(found.st_mode) and \
+                os.readlink(source) == os.readlink(target):
+            return 0
+        _remove(target)
+        os.symlink(os.readlink(source), target)
+        return 1
+    if stat.S_ISDIR(wanted.st_mode):
+        if found is not None and stat.S_ISDIR(found.st_mode):
+            return 0
+        _remove(target)
+        target.mkdir()
+        shutil.copystat(source, target)
+        return 1
+    if found is not None and (found.st_mode, found.st_size, found.st_mtime_ns) == \
+            (wanted.st_mode, wanted.st_size, wanted.st_mtime_ns):
+        return 0
+    _remove(target)
+    shutil.copy2(source, target, follow_symlinks=False)
+    return 1
 
 
 def reg_file(values):

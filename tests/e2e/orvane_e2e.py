@@ -5,19 +5,25 @@ orvane-server on the address it was built with, its windows read and driven by t
 The prefix holds a few entries the server's rows decide about: a Run value FooBar (hidden
 by a "name_white" row Foo, a name prefix), a startup file Discord.exe (hidden by a
 "file_white" row Discord.exe*) and two entries nothing hides, Keeper and Helper. Each case
-starts the program with one reply and looks at what the window shows:
+starts from the prefix as it was prepared (what an earlier case changed is put back
+first), starts the program with one reply and looks at what the window shows. Nothing
+waits on a delay being long enough: the server holds a reply until the case lets it go,
+and the probe waits until the window shows what is looked for, within a bound.
 
-  held      the list stays empty while the server holds the reply and fills after it with
-            the rows merged; a second start exits at once; F5 reads the system again; a
-            double click opens the lookup page (one percent-encoded address, also for a
-            name with quotes and blanks), the logo the program page
+  held      the window answers and the list stays empty while the server holds the
+            reply; once it is let go the list fills with the rows merged; a second start
+            exits at once; F5 reads the system again; a double click opens the lookup page
+            (one percent-encoded address, also for a name with quotes and blanks), the
+            logo the program page
   other     replies that are a JSON array, a JSON string or HTML merge nothing
   no        an offered update declined with the notice's hold box ticked: the hold request
             reaches the server, nothing opens, the list fills
   yes       an offered update with a "note" notice: the note's link opens, the dialog
             stays; Yes opens the update and the program ends without filling the list
-  notify    the status bar at the bottom, the list keeping its size; a click opens the link
-  close     closing the window while the request is being retried ends the program
+  notify    the status bar at the bottom, the list keeping the size it had while the reply
+            was held; a click opens the link
+  close     closing the window while the program pauses between attempts (the server
+            hangs up on each) ends the program
   korean    under a Korean user locale: the request's language, the dialog's and the
             window's texts
   huge      a reply of a million rows in a white list: the list fills all the same (the
@@ -44,7 +50,8 @@ from pathlib import Path
 # The helper modules are imported from the source tree, which must stay free of bytecode.
 sys.dont_write_bytecode = True
 sys.path.insert(0, str(Path(__file__).resolve().parent))
-from desktop import HANG_SECONDS, Browser, Desktop, StandInServer, port_is_free  # noqa: E402
+from desktop import (HANG_SECONDS, Browser, Desktop, HangingUpServer, StandInServer,  # noqa: E402
+                     port_is_free, taken_port_message)
 from e2e_prefix import Prefix  # noqa: E402
 from orvanec_e2e import Checks  # noqa: E402
 
@@ -68,7 +75,9 @@ SWITCHY = (SWITCHY_NAME, "HKCU")
 # Run values the selection case adds, each with its own program so that each is an entry
 # of its own (an entry's key is where it comes from and what it starts).
 SELECTION_VALUES = ["Able", "Baker", "Cedar"]
-ALL_OURS = [FOOBAR, KEEPER, DISCORD, HELPER, FRESH]
+# Every entry a case prepares or adds. A case that finds one it did not ask for reads
+# what an earlier case left.
+ALL_OURS = [FOOBAR, KEEPER, DISCORD, HELPER, FRESH] + [(n, "HKCU") for n in SELECTION_VALUES]
 
 MERGING_ROWS = {"file_white": ["Discord.exe*"], "name_white": ["Foo"],
                 # The black list is carried but never consulted: Keeper stays.
@@ -116,19 +125,30 @@ class Orvane:
         return self.child(self.main, "SysListView32")["hwnd"]
 
     def rows(self):
-        return self.desktop.probe("rows")["rows"]
+        rows = self.desktop.probe("rows")["rows"]
+        return rows if rows is None else [tuple(row) for row in rows]
 
-    def settled_rows(self):
-        """The rows once the first filling has come and two readings a second apart agree."""
-        rows = self.desktop.probe("wait", "rows", HANG_SECONDS * 1000)["wait:rows"]
-        if not self.checks.expect(rows is not None, "the list fills"):
+    def wait_rows(self, test="differ", given=(), what="the list fills"):
+        """The rows once they pass the probe's test against the given rows ("has": all of
+        them listed, "lacks": a filled list without them, "differ": a filled list other
+        than them; by default any filled list). The list is filled in one go, so the
+        first filled list is the whole one. A failed check and Abort when the bound
+        passes first."""
+        cells = [cell for row in given for cell in row]
+        rows = self.desktop.probe("wait-rows", test, len(given), *cells,
+                                  HANG_SECONDS * 1000)[f"wait-rows:{test}"]
+        if not self.checks.expect(rows is not None, f"{what}: {self.rows()}"):
             raise Abort
-        for _ in range(HANG_SECONDS):
-            again = self.desktop.probe("sleep", 1000, "rows")["rows"]
-            if again == rows:
-                return [tuple(row) for row in rows]
-            rows = again
-        raise Abort
+        return [tuple(row) for row in rows]
+
+    def selected(self):
+        state = self.desktop.probe("selected")["selected"]
+        return state["selected"], state["focused"]
+
+    def wait_selected(self, row):
+        """(selected, focused) once both are row, or as they are when the bound passes."""
+        state = self.desktop.probe("wait-selected", row, HANG_SECONDS * 1000)["wait-selected"]
+        return (state["selected"], state["focused"]) if state else self.selected()
 
     def tree(self, hwnd=None):
         hwnd = hwnd or self.hwnd
@@ -147,12 +167,10 @@ class Abort(Exception):
     """A case cannot go on (its window never came); the failure is already recorded."""
 
 
-def shown(checks, rows, wanted, hidden, what):
-    """Our entries: the wanted ones each have one row, the hidden ones none."""
-    for row in wanted:
-        checks.equal(rows.count(row), 1, f"{what}: rows of {row}")
-    for row in hidden:
-        checks.equal(rows.count(row), 0, f"{what}: rows of {row}")
+def shown(checks, rows, wanted, what):
+    """Our entries: the wanted ones each have one row, every other one of ours none."""
+    for row in ALL_OURS:
+        checks.equal(rows.count(row), 1 if row in wanted else 0, f"{what}: rows of {row}")
 
 
 def init_requests(server):
@@ -166,10 +184,10 @@ def init_requests(server):
 def case_held(checks, run, options, work):
     """The first filling comes after the reply; the reply's rows are merged before it."""
     reply = json.dumps(MERGING_ROWS)
-    with StandInServer(options.server, work, options.port, reply, "--delay-ms", "8000") as server:
+    with StandInServer(options.server, work, options.port, reply, hold=True) as server:
         run.start()
-        requests = server.wait_for_request()
-        checks.equal(run.rows(), [], "the list while the server holds the reply")
+        checks.equal(server.wait_until_held(1), 1, "the server holds the start-up reply")
+        requests = server.requests()
         if checks.equal(len(requests), 1, "start-up requests received"):
             request = requests[0]
             checks.equal((request["method"], request["path"]), ("GET", "/api.init.php"),
@@ -180,8 +198,13 @@ def case_held(checks, run, options, work):
                          "the start-up request's own headers, in order")
             checks.equal(dict(request["headers"]).get("User-Language"), "en",
                          "the language under an English user locale")
-        rows = run.settled_rows()
-        shown(checks, rows, [KEEPER, HELPER], [FOOBAR, DISCORD], "after the reply")
+        # The request runs beside the window: while it waits the window answers (the
+        # probe's caption request times out on a hung one) and the list is empty.
+        checks.equal(run.tree()["window"]["text"], "Orvane",
+                     "the window answers while the server holds the reply")
+        checks.equal(run.rows(), [], "the list while the server holds the reply")
+        checks.equal(server.release(), 1, "replies the server let go")
+        shown(checks, run.wait_rows(), [KEEPER, HELPER], "after the reply")
 
         checks.section("held: a second start while the first runs")
         second = run.desktop.start(options.orvane)
@@ -196,13 +219,10 @@ def case_held(checks, run, options, work):
         checks.section("held: F5 reads the system again, through the same filters")
         run.desktop.probe("set", f"HKCU\\{RUN}", "Fresh", f"{APPS}\\Fresh.exe",
                           "keypress", run.list_hwnd(), VK_F5)
-        deadline = time.monotonic() + HANG_SECONDS
-        while FRESH not in rows and time.monotonic() < deadline:
-            rows = [tuple(r) for r in run.desktop.probe("sleep", 500, "rows")["rows"]]
-        shown(checks, run.settled_rows(), [KEEPER, HELPER, FRESH], [FOOBAR, DISCORD], "after F5")
+        rows = run.wait_rows("has", [FRESH], "F5 lists the new Run value")
+        shown(checks, rows, [KEEPER, HELPER, FRESH], "after F5")
 
         checks.section("held: the double click and the logo open their pages")
-        rows = run.settled_rows()
         if KEEPER in rows:
             run.desktop.probe("dblclick-row", rows.index(KEEPER))
             checks.equal(run.browser.wait_for(1), [f"{options.lookup_url}/entry/hkcu/keeper"],
@@ -224,8 +244,6 @@ def case_held(checks, run, options, work):
         run.desktop.probe("click-at", run.hwnd, client_width - 120 + 3 + 56, 25)
         checks.equal(run.browser.wait_for(1), [f"{options.link_url}/orvane"],
                      "a click on the logo opens the program page")
-        run.list_rect = run.child(run.tree(), "SysListView32")["rect"]
-        run.client = run.main["window"]["client"]
         run.close()
 
 
@@ -242,13 +260,12 @@ def case_other(checks, run, options, work):
         checks.section(f"other: {what}")
         with StandInServer(options.server, work, options.port, reply):
             run.start()
+            seen[what] = run.wait_rows()
             # A figure, never a check: how long a start takes until the list is filled when
-            # the server answers at once (the probe looks every 100 ms).
-            if run.desktop.probe("wait", "rows", HANG_SECONDS * 1000)["wait:rows"] is not None:
-                print(f"   figure: from the start of orvane.exe to the first filled list "
-                      f"{time.monotonic() - run.started_at:.2f} s ({what})", flush=True)
-            seen[what] = run.settled_rows()
-            shown(checks, seen[what], [FOOBAR, KEEPER, DISCORD, HELPER], [], what)
+            # the server answers at once (the probe looks every 50 ms).
+            print(f"   figure: from the start of orvane.exe to the first filled list "
+                  f"{time.monotonic() - run.started_at:.2f} s ({what})", flush=True)
+            shown(checks, seen[what], [FOOBAR, KEEPER, DISCORD, HELPER], what)
             run.close()
     first, *rest = seen.values()
     for what in list(seen)[1:]:
@@ -298,7 +315,7 @@ def case_no(checks, run, options, work):
             names = [name for name, _ in holds[0]["headers"]]
             checks.expect(holds[0]["path"] == "/api.init.php" and "User-Version" in names,
                           f"the hold request: {holds[0]}")
-        shown(checks, run.settled_rows(), [KEEPER, HELPER], [FOOBAR, DISCORD],
+        shown(checks, run.wait_rows(), [KEEPER, HELPER],
               "after the update was declined (the rows merged)")
         checks.equal(run.browser.opened(), [], "declining opens nothing")
         run.close()
@@ -328,26 +345,33 @@ def case_yes(checks, run, options, work):
 
 
 def case_notify(checks, run, options, work):
-    """A "notify" link: a status bar under the list, which keeps its size."""
+    """A "notify" link: a status bar under the list, which keeps the size it had before."""
     link = f"{options.init_url}/news?id=7"
     reply = json.dumps({"notify": link}, separators=(",", ":"))
-    with StandInServer(options.server, work, options.port, reply):
+    with StandInServer(options.server, work, options.port, reply, hold=True) as server:
         run.start()
-        rows = run.settled_rows()
-        shown(checks, rows, [FOOBAR, KEEPER, DISCORD, HELPER], [], "with a status link")
+        # Before the reply there is no status bar: the sizes to compare with.
+        checks.equal(server.wait_until_held(1), 1, "the server holds the start-up reply")
+        before = run.tree()
+        bar_before = run.child(before, "msctls_statusbar32")
+        checks.expect(bar_before is None or not bar_before["visible"],
+                      f"no status bar before the reply: {bar_before}")
+        list_before = run.child(before, "SysListView32")["rect"]
+        client_before = before["window"]["client"]
+        checks.equal(server.release(), 1, "replies the server let go")
+        rows = run.wait_rows()
+        shown(checks, rows, [FOOBAR, KEEPER, DISCORD, HELPER], "with a status link")
         tree = run.tree()
         bar = run.child(tree, "msctls_statusbar32")
         if checks.expect(bar is not None and bar["visible"], "the status bar is there"):
             left, top, right, bottom = bar["rect"]
             checks.equal(bottom - top, 28, "the status bar's height")
-            win = tree["window"]
             listed = run.child(tree, "SysListView32")["rect"]
             checks.expect(top >= listed[3], f"the bar {bar['rect']} is below the list {listed}")
-            if hasattr(run, "list_rect"):
-                checks.equal(listed[3] - listed[1], run.list_rect[3] - run.list_rect[1],
-                             "the list's height with and without the status bar")
-                checks.equal(win["client"][3] - run.client[3], 28,
-                             "the client area is 28 pixels taller with the status bar")
+            checks.equal(listed[3] - listed[1], list_before[3] - list_before[1],
+                         "the list's height with and without the status bar")
+            checks.equal(tree["window"]["client"][3] - client_before[3], 28,
+                         "the client area is 28 pixels taller with the status bar")
             run.desktop.probe("click", bar["hwnd"])
             checks.equal(run.browser.wait_for(1), [link],
                          "a click on the status bar opens the link")
@@ -355,34 +379,41 @@ def case_notify(checks, run, options, work):
 
 
 def case_close(checks, run, options, work):
-    """Closing while the request is retried (nothing listens) ends the program at once."""
-    if not checks.expect(port_is_free(options.port), f"port {options.port} is free"):
-        return
-    run.start()
-    run.desktop.probe("sleep", 3000)
-    checks.equal(run.rows(), [], "the list during the retries")
-    closed = time.monotonic()
-    run.desktop.probe("close", run.hwnd)
-    # A generous bound that catches a program waiting out its retries (a minute), not a
-    # measure of speed.
-    code = run.program.wait(30)
-    checks.equal(code, 0, "exit code after closing during the retries")
-    print(f"   ended {time.monotonic() - closed:.1f} s after WM_CLOSE", flush=True)
+    """Closing while the program pauses between attempts ends it at once."""
+    with HangingUpServer(options.port) as server:
+        run.start()
+        # The first attempt has failed once the server has hung up on it: the program is
+        # in its ten-second pause before the next one.
+        checks.expect(server.wait_for(1) >= 1, "the program's first attempt reaches the port")
+        checks.equal(run.rows(), [], "the list during the retries")
+        attempts = server.count()
+        closed = time.monotonic()
+        run.desktop.probe("close", run.hwnd)
+        # A generous bound that catches a program waiting out its retries (a minute), not
+        # a measure of speed.
+        code = run.program.wait(30)
+        checks.equal(code, 0, "exit code after closing during the retries")
+        print(f"   ended {time.monotonic() - closed:.1f} s after WM_CLOSE, "
+              f"{attempts} attempt(s) before it and {server.count() - attempts} after",
+              flush=True)
 
 
 def case_offline(checks, run, options, work):
     """Nothing listens: six attempts with ten-second pauses, then the built-in lists."""
-    if not checks.expect(port_is_free(options.port), f"port {options.port} is free"):
+    if not checks.expect(port_is_free(options.port), taken_port_message(options.port)):
         return
     run.start()
     started = run.program.started
-    # Four pauses of ten seconds cannot have passed before 45 s, however slow the machine.
+    # The waiting is what is under test here: with nothing listening there is no event
+    # to wait on, only the pauses themselves. Four pauses of ten seconds cannot have
+    # passed before 45 s after the start (a monotonic clock), however slow the machine,
+    # so the list must still be empty then.
     run.desktop.probe("sleep", max(0, int((started + 45 - time.monotonic()) * 1000)))
     checks.equal(run.rows(), [], "the list 45 s after the start, during the retries")
     rows = run.desktop.probe("wait", "rows", 120 * 1000)["wait:rows"]
     print(f"   the list filled {time.monotonic() - started:.0f} s after the start", flush=True)
     if checks.expect(rows is not None, "the list fills after the last attempt"):
-        shown(checks, run.settled_rows(), [FOOBAR, KEEPER, DISCORD, HELPER], [],
+        shown(checks, [tuple(row) for row in rows], [FOOBAR, KEEPER, DISCORD, HELPER],
               "the built-in lists alone")
     run.close()
 
@@ -406,7 +437,7 @@ def case_korean(checks, run, options, work):
         texts = " ".join(c["text"] for c in dialog["children"])
         checks.expect("업데이트 정보가 있습니다." in texts, f"the message in Korean: {texts!r}")
         run.desktop.probe("click", run.child(dialog, "Button", "아니오")["hwnd"])
-        run.settled_rows()
+        run.wait_rows()
         tree = run.tree()
         checks.equal(tree["window"]["text"], "Orvane", "the caption in Korean")
         checks.expect(run.child(tree, "Button", "전체목록") is not None,
@@ -433,42 +464,36 @@ def case_huge(checks, run, options, work):
         if checks.expect(filled is not None, "the list fills after a reply of a million rows"):
             # Only the first 100,000 rows of an array count: Foo comes after them and
             # hides nothing, while Discord.exe* in the short array does.
-            shown(checks, run.settled_rows(), [FOOBAR, KEEPER, HELPER], [DISCORD],
+            shown(checks, [tuple(row) for row in filled], [FOOBAR, KEEPER, HELPER],
                   "after a reply of a million rows")
         run.close()
+
+
 def case_selection(checks, run, options, work):
     """Selection, type-ahead, right click and refresh through the list's own messages."""
     for name in SELECTION_VALUES:
         run.desktop.probe("set", f"HKCU\\{RUN}", name, f"{APPS}\\{name}.exe")
     with StandInServer(options.server, work, options.port, "{}"):
         run.start()
-        rows = run.settled_rows()
+        rows = run.wait_rows()
         entries = [(name, "HKCU") for name in SELECTION_VALUES]
-        shown(checks, rows, entries + [KEEPER, HELPER], [], "with the added values")
+        shown(checks, rows, entries + [FOOBAR, KEEPER, DISCORD, HELPER], "with the added values")
         if not all(entry in rows for entry in entries + [KEEPER]):
             raise Abort
         list_hwnd = run.list_hwnd()
 
-        def selected():
-            state = run.desktop.probe("selected")["selected"]
-            return state["selected"], state["focused"]
-
         def refreshed(gone):
-            """F5, then the rows once the removed entry has left them."""
+            """F5, then the rows once the list is filled again without the removed entry."""
             run.desktop.probe("keypress", list_hwnd, VK_F5)
-            deadline = time.monotonic() + HANG_SECONDS
-            now = rows
-            while gone in now and time.monotonic() < deadline:
-                now = [tuple(r) for r in run.desktop.probe("sleep", 300, "rows")["rows"]]
-            checks.expect(gone not in now, f"F5 removes the row of {gone}")
-            return run.settled_rows()
+            return run.wait_rows("lacks", [gone], f"F5 removes the row of {gone}")
 
         checks.section("selection: a typed letter selects the first row that begins with it")
         keeper = rows.index(KEEPER)
         checks.expect(keeper > 0 and not any(r[0].lower().startswith("k") for r in rows[:keeper]),
                       f"Keeper is the first row with a K and not row 0: {rows}")
-        run.desktop.probe("char", list_hwnd, ord("k"), "sleep", 300)
-        checks.equal(selected(), (keeper, keeper), "selected and focused rows after typing k")
+        run.desktop.probe("char", list_hwnd, ord("k"))
+        checks.equal(run.wait_selected(keeper), (keeper, keeper),
+                     "selected and focused rows after typing k")
 
         checks.section("selection: a right click selects its row; the button switches it")
         able = rows.index(entries[0])
@@ -478,26 +503,27 @@ def case_selection(checks, run, options, work):
             run.desktop.probe("keypress", menu["window"]["hwnd"], VK_ESCAPE)
             checks.equal(run.desktop.probe("wait", "nodialog", HANG_SECONDS * 1000)
                          ["wait:nodialog"], True, "Escape closes the menu")
-        checks.equal(selected(), (able, able), "selected and focused rows after the right click")
+        checks.equal(run.selected(), (able, able), "selected and focused rows after the right click")
         tree = run.tree()
         button = next((c for c in tree["children"] if c["text"] == "Disable"), None)
         if not checks.expect(button is not None, "the switch button says Disable: "
                              f"{[(c['class'], c['text']) for c in tree['children']]}"):
             raise Abort
         run.desktop.probe("click", button["hwnd"])
-        deadline = time.monotonic() + HANG_SECONDS
-        while time.monotonic() < deadline:
-            approved = run.desktop.probe("sleep", 300, "key", f"HKCU\\{APPROVED_RUN}")[
-                f"key:HKCU\\{APPROVED_RUN}"] or []
-            records = {value["name"]: value["hex"] for value in approved}
-            if "Able" in records:
-                break
+        # The record is written first; the list is read again after it, and the button,
+        # last, names the selected entry's new state.
+        approved = run.desktop.probe("wait-value", f"HKCU\\{APPROVED_RUN}", "Able", "-",
+                                     HANG_SECONDS * 1000)[f"wait-value:HKCU\\{APPROVED_RUN}\\Able"]
+        records = {value["name"]: value["hex"] for value in approved or []}
         checks.expect(records.get("Able", "").startswith("03"),
                       f"Able, the right-clicked entry, is disabled: {records}")
         checks.expect("Keeper" not in records or records["Keeper"].startswith("02"),
                       f"Keeper, selected before the right click, is not: {records}")
-        rows = run.settled_rows()
-        checks.equal(selected(), (rows.index(entries[0]),) * 2,
+        checks.equal(run.desktop.probe("wait-text", button["hwnd"], "Enable",
+                                       HANG_SECONDS * 1000)["wait-text"], True,
+                     "the button says Enable once the list is read again")
+        rows = run.rows()
+        checks.equal(run.selected(), (rows.index(entries[0]),) * 2,
                      "the switched entry stays selected after its refresh")
 
         # F5 reads every entry anew, and a disabled one comes back only with the check box
@@ -506,22 +532,21 @@ def case_selection(checks, run, options, work):
         cedar, baker = entries[2], entries[1]
         checks.expect(rows.index(entries[0]) < rows.index(baker) < rows.index(cedar),
                       f"Able and Baker are above Cedar: {rows}")
-        run.desktop.probe("click-row", rows.index(cedar), "sleep", 300)
-        checks.equal(selected(), (rows.index(cedar),) * 2, "Cedar selected by a click")
+        run.desktop.probe("click-row", rows.index(cedar))
+        checks.equal(run.wait_selected(rows.index(cedar)), (rows.index(cedar),) * 2,
+                     "Cedar selected by a click")
         run.desktop.probe("delete", f"HKCU\\{RUN}", "Baker")
         rows = refreshed(baker)
         checks.equal(rows.count(entries[0]), 0, "Able, disabled, has no row after F5")
         if checks.expect(cedar in rows, f"Cedar's row after F5: {rows}"):
-            checks.equal(selected(), (rows.index(cedar),) * 2,
+            checks.equal(run.selected(), (rows.index(cedar),) * 2,
                          "Cedar is still the selected and focused row")
 
         checks.section("selection: F5 without the selected entry leaves nothing selected")
         run.desktop.probe("delete", f"HKCU\\{RUN}", "Cedar")
         refreshed(cedar)
-        checks.equal(selected(), (-1, -1), "no row is selected or focused once Cedar is gone")
+        checks.equal(run.selected(), (-1, -1), "no row is selected or focused once Cedar is gone")
         run.close()
-    for name in SELECTION_VALUES:
-        run.desktop.probe("delete", f"HKCU\\{RUN}", name, "delete", f"HKCU\\{APPROVED_RUN}", name)
 
 
 CASES = {"held": case_held, "other": case_other, "no": case_no, "yes": case_yes,
@@ -576,6 +601,11 @@ def main():
               f"build compiles it with localedef)", file=sys.stderr)
         return 2
     options.port = address.port or 80
+    # The program talks to the one port it was built with, so no other will do: a port
+    # that is taken ends the run before anything starts, naming what holds it.
+    if not port_is_free(options.port):
+        print(f"orvane_e2e: {taken_port_message(options.port)}", file=sys.stderr)
+        return 1
     options.korean = {"LANG": "ko_KR.UTF-8", "LC_ALL": "ko_KR.UTF-8",
                       "LOCPATH": str(options.locales)}
     cases = options.cases.split(",")
@@ -594,10 +624,22 @@ def main():
     try:
         browser = Browser(browser_folder)
         prepare(prefix, browser)
+        # Each case starts from the prepared prefix: what a case changed (Run values,
+        # approval records, files, Wine's own state) is put back before the next one.
+        # Copying only what changed takes a fraction of a second; a fresh copy of the
+        # whole prefix would take seconds per case.
+        kept = time.monotonic()
+        prefix.keep()
+        print(f"   kept the prepared prefix in {time.monotonic() - kept:.1f} s", flush=True)
         run = Orvane(checks, None, browser, options)
-        for case in cases:
+        for number, case in enumerate(cases):
             checks.section(case)
-            case_started = time.time()
+            if number > 0:
+                restoring = time.monotonic()
+                changes = prefix.restore()
+                print(f"   put back the prepared prefix: {changes} changes in "
+                      f"{time.monotonic() - restoring:.2f} s", flush=True)
+            case_started = time.monotonic()
             # Wine takes the user locale from the environment a process starts with.
             locale = options.korean if case == "korean" else {}
             with Desktop(prefix, locale) as run.desktop:
@@ -612,9 +654,10 @@ def main():
                         run.program.process.kill()
                         run.program.wait(HANG_SECONDS)
                     run.desktop.probe("wait", "gone", 10000)
-            print(f"   {case}: {time.time() - case_started:.0f} s", flush=True)
+            print(f"   {case}: {time.monotonic() - case_started:.0f} s", flush=True)
     finally:
         prefix.remove_work()
+        prefix.drop_kept()
         shutil.rmtree(browser_folder, ignore_errors=True)
 
     return checks.finish(prefix, started)
