@@ -41,6 +41,7 @@ BOOL FakeHttp::Get(const std::wstring& url, const HttpHeaders& headers, HttpAbor
       {
         std::unique_lock lock(mutex_);
         ++hanging_;
+        hangingChanged_.notify_all();
         woken_.wait(lock, [&aborted] { return aborted; });
         --hanging_;
       }
@@ -73,4 +74,9 @@ std::vector<HttpCall> FakeHttp::Calls() const {
 int FakeHttp::Hanging() const {
   std::lock_guard lock(mutex_);
   return hanging_;
+}
+
+bool FakeHttp::WaitUntilHanging(int count, std::chrono::milliseconds within) const {
+  std::unique_lock lock(mutex_);
+  return hangingChanged_.wait_for(lock, within, [this, count] { return hanging_ >= count; });
 }

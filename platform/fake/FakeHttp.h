@@ -4,6 +4,7 @@
 // an aborted token fails at once, and a response told to hang waits until aborted.
 #pragma once
 
+#include <chrono>
 #include <condition_variable>
 #include <deque>
 #include <functional>
@@ -45,6 +46,9 @@ class FakeHttp : public IHttp {
   std::vector<HttpCall> Calls() const;
   // How many requests are waiting in a hanging response right now.
   int Hanging() const;
+  // Waits on the steady clock until at least `count` requests hang; false when `within`
+  // passes first.
+  bool WaitUntilHanging(int count, std::chrono::milliseconds within) const;
 
   // Runs at the start of every request, on the requesting thread, before it is answered.
   std::function<void(const HttpCall&)> onRequest;
@@ -54,6 +58,7 @@ class FakeHttp : public IHttp {
  private:
   mutable std::mutex mutex_;
   std::condition_variable woken_;
+  mutable std::condition_variable hangingChanged_;
   std::deque<FakeHttpResponse> script_;
   FakeHttpResponse default_ = FakeHttpResponse::Fail(ERROR_WINHTTP_CANNOT_CONNECT);
   std::vector<HttpCall> calls_;

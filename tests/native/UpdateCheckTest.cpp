@@ -167,15 +167,21 @@ TEST_F(UpdateCheckTest, EveryAttemptSendsTheSameHeadersToTheUrlAndEveryFailurePa
 }
 
 TEST_F(UpdateCheckTest, AStopDuringAPauseEndsTheTaskAndNothingFollows) {
-  std::atomic<TUpdateCheck*> running{nullptr};
+  // The task may reach its second pause before CheckUpdate has returned the handle here:
+  // it waits for the hand-over, bounded on the steady clock, instead of spinning.
+  std::promise<TUpdateCheck*> handedOver;
+  std::shared_future<TUpdateCheck*> running = handedOver.get_future().share();
   fake.process.afterPause = [&](std::uint64_t elapsed) {
     // During the second pause.
     if (elapsed != 20'000) return;
-    while (running.load() == nullptr) std::this_thread::yield();
-    running.load()->Stop();
+    if (running.wait_for(kHangGuard) != std::future_status::ready) {
+      ADD_FAILURE() << "the check's handle was never handed over";
+      return;
+    }
+    running.get()->Stop();
   };
   auto check = CheckUpdate(kUrl, Recorder(), 10, host);
-  running = check.get();
+  handedOver.set_value(check.get());
   dispatcher->ServeUntil([&check] { return check->Finished(); });
 
   EXPECT_EQ(fake.process.PauseCalls(), 2u) << "no pause after the stop";
@@ -202,7 +208,7 @@ TEST(StopSignalTest, AStopEndsAWaitAtOnceAndStaysStopped) {
 TEST_F(UpdateCheckTest, ClosingWhileARequestHangsEndsTheTaskAtOnce) {
   fake.http.Script(FakeHttpResponse::Hang());
   auto check = CheckUpdate(kUrl, Recorder(), 10, host);
-  for (int i = 0; i < 1'000'000 && fake.http.Hanging() == 0; ++i) std::this_thread::yield();
+  ASSERT_TRUE(fake.http.WaitUntilHanging(1, kHangGuard)) << "the request never reached its hang";
   ASSERT_EQ(fake.http.Hanging(), 1);
   // What the window does when it is closed: refuse further hand-overs, stop the task.
   dispatcher->Close();
