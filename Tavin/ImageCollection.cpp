@@ -18,7 +18,7 @@ constexpr std::uint32_t kSteel = 0xFF6D6D6D;
 
 // A page with its top right corner folded down.
 TVectorImage BlankPage() {
-  TVectorImage image{16, {}};
+  TVectorImage image{16, 0, {}};
   image.shapes.push_back(PolygonShape({{2, 0}, {10, 0}, {14, 4}, {14, 16}, {2, 16}}, kPageEdge, true));
   image.shapes.push_back(PolygonShape({{3, 1}, {9, 1}, {9, 5}, {13, 5}, {13, 15}, {3, 15}}, kPaper, true));
   image.shapes.push_back(PolygonShape({{10, 1}, {13, 4}, {10, 4}}, kFold, true));
@@ -36,7 +36,7 @@ void AddCube(TVectorImage& image, double cx, double top, double w) {
 }
 
 TVectorImage BlueCubes() {
-  TVectorImage image{32, {}};
+  TVectorImage image{32, 0, {}};
   AddCube(image, 16, 1, 7.5);   // behind
   AddCube(image, 8.5, 14, 7.5);
   AddCube(image, 23.5, 14, 7.5);
@@ -44,7 +44,7 @@ TVectorImage BlueCubes() {
 }
 
 TVectorImage Clock() {
-  TVectorImage image{16, {}};
+  TVectorImage image{16, 0, {}};
   image.shapes.push_back(EllipseShape(8, 8, 7.5, 7.5, kDark));
   image.shapes.push_back(EllipseShape(8, 8, 6.25, 6.25, kPaper));
   for (int quarter = 0; quarter < 4; ++quarter) {
@@ -74,7 +74,7 @@ TVectorShape Gear(double cx, double cy, double outer, double inner, int teeth, d
 }
 
 TVectorImage Gears() {
-  TVectorImage image{16, {}};
+  TVectorImage image{16, 0, {}};
   image.shapes.push_back(Gear(6, 6, 5.75, 4.25, 8, 1.75, kSteel));
   image.shapes.push_back(Gear(11.5, 11.5, 4.25, 3.0, 6, 1.25, kAccent));
   return image;

@@ -489,7 +489,9 @@ TEST_F(AnyAutorunFrame, TheRowUnderTheMouseIsLitWithTheArrowAndNoRowIsChosenByHo
   ::SendMessageW(list, WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
   // Wine's list tracks no hot row of its own, so the frame's highlight is what shows
   // here; with the explorer theme on Windows the theme's hot row is drawn instead.
-  if (ListView_GetHotItem(list) != 1) EXPECT_EQ(PixelOf(list, x, y), RGB(0xE5, 0xF3, 0xFF));
+  if (ListView_GetHotItem(list) != 1) {
+    EXPECT_EQ(PixelOf(list, x, y), RGB(0xE5, 0xF3, 0xFF));
+  }
   EXPECT_TRUE(SelectedRows(list).empty()) << "hovering selects nothing";
   ::SendMessageW(list, WM_SETCURSOR, reinterpret_cast<WPARAM>(list), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
   EXPECT_EQ(::GetCursor(), ::LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW)));

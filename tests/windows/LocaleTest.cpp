@@ -78,8 +78,11 @@ TEST_F(UserLocaleTranslation, DetectsTheLanguageAndTranslatesToIt) {
   EXPECT_EQ(DetectLanguage(), language);
   InitializeTranslation();
   EXPECT_EQ(CurrentLanguage, language);
-  for (const Home& home : homes)
-    if (language == home.language) EXPECT_EQ(TranslateText(L"처음화면"), home.text);
+  for (const Home& home : homes) {
+    if (language == home.language) {
+      EXPECT_EQ(TranslateText(L"처음화면"), home.text);
+    }
+  }
   EXPECT_EQ(TranslateText(L"전체목록", L"en"), L"All Programs");
   FinalizeTranslation();
 }
