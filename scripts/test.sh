@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The test command: installs what is missing, builds both configurations and runs every
-# test (native against fakes, Windows under Wine, end to end).
+# test (native against fakes, every fuzz target on its corpus, Windows under Wine, end to
+# end).
 set -euo pipefail
 cd -- "$(dirname -- "${BASH_SOURCE[0]}")/.."
 
@@ -13,6 +14,9 @@ if [ "${CI:-}" = true ]; then werror=ON; fi
 cmake --preset native -DORVANE_WERROR="$werror"
 cmake --build --preset native
 ctest --preset native
+
+# Each fuzz target for 30 seconds (ORVANE_FUZZ_SECONDS changes that); a crash fails the run.
+bash scripts/fuzz.sh -DORVANE_WERROR="$werror"
 
 cmake --preset windows -DORVANE_WERROR="$werror"
 cmake --build --preset windows
