@@ -1,6 +1,7 @@
 // WinHTTP against orvane-server on 127.0.0.1: what the server receives, and what the
 // request side makes of each kind of answer. tests/windows/http-servers.sh starts one
 // server per kind of answer and passes their addresses in the environment.
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <nlohmann/json.hpp>
@@ -211,7 +212,9 @@ TEST_F(HttpWine, AnAbortEndsARequestTheServerHasNotAnswered) {
   Outcome outcome{};
   std::thread request([&] { outcome = Get(Env(L"ORVANE_HTTP_SLOW"), {}, &abort); });
   const std::wstring log = Env(L"ORVANE_HTTP_SLOW_LOG");
-  for (int i = 0; i < 3000 && ReadLog(log).empty(); ++i) ::Sleep(10);
+  // Bounded on the steady clock, not by a count of sleeps whose length the timer decides.
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+  while (ReadLog(log).empty() && std::chrono::steady_clock::now() < deadline) ::Sleep(10);
   ASSERT_FALSE(ReadLog(log).empty()) << "the request never reached the server";
   abort.Abort();
   request.join();
