@@ -91,19 +91,42 @@ class Desktop:
         self.programs.append(program)
         return program
 
+    # Requests that only look: running one of them twice changes nothing.
+    LOOKING = {"folders", "now", "version", "services", "keytree", "key", "dir", "windows",
+               "rows", "selected", "tree", "wait", "wait-rows", "wait-selected", "wait-value",
+               "wait-text"}
+    ACTING = {"click", "close", "click-row", "dblclick-row", "rclick-row", "click-at", "set",
+              "delete", "keypress", "char", "sleep"}
+
     def probe(self, *requests, timeout=HANG_SECONDS + 60):
-        """Runs the probe with the requests and answers with its JSON object."""
+        """Runs the probe with the requests and answers with its JSON object.
+
+        The probe always writes its object before it ends, so an exit without a byte of
+        output means Wine never ran it to the end (seen once under load: exit code 1, no
+        output). A request that only looks is then run once more, and the first failure
+        is printed; one that acts is not, since it may have acted before it was lost."""
+        code, text, errors = self._run_probe(requests, timeout)
+        words = set(map(str, requests))
+        if code != 0 and not text and str(requests[0]) in self.LOOKING \
+                and not words & self.ACTING:
+            print(f"   the probe ended ({code}) without an answer on {requests}, run again; "
+                  f"its errors: {errors!r}", flush=True)
+            code, text, errors = self._run_probe(requests, timeout)
+        if code != 0:
+            raise RuntimeError(f"the probe failed ({code}) on {requests}: {text!r} {errors!r}")
+        return json.loads(text)
+
+    def _run_probe(self, requests, timeout):
         out = self.folder / "probe.out"
         err = self.folder / "probe.err"
+        # Wine's own error channel, so a failure to start says why.
+        env = dict(self.env, WINEDEBUG="-all,err+all")
         with open(out, "wb") as stdout, open(err, "wb") as stderr:
             code = subprocess.run(["wine", str(self.prefix.probe_exe), *map(str, requests)],
-                                  env=self.env, stdin=subprocess.DEVNULL, stdout=stdout,
+                                  env=env, stdin=subprocess.DEVNULL, stdout=stdout,
                                   stderr=stderr, timeout=timeout, check=False).returncode
-        text = out.read_bytes().decode("utf-8", errors="replace")
-        if code != 0:
-            raise RuntimeError(f"the probe failed ({code}) on {requests}: {text!r} "
-                               f"{err.read_text(errors='replace')!r}")
-        return json.loads(text)
+        return (code, out.read_bytes().decode("utf-8", errors="replace"),
+                err.read_text(errors="replace")[-2000:])
 
     def screenshot(self, path):
         subprocess.run(["import", "-window", "root", str(path)], env=self.env, check=True,
