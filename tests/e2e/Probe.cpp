@@ -644,18 +644,34 @@ std::string ClickRow(int row, RowClick how) {
   return "true";
 }
 
-std::string Selected() {
+struct Selection {
+  int selected;
+  int focused;
+};
+
+// The main list's first selected and focused rows (-1 for none); nothing without a list
+// or when it does not answer.
+std::optional<Selection> SelectionOf() {
   HWND list = MainList();
-  if (list == nullptr) return "null";
+  if (list == nullptr) return std::nullopt;
   DWORD_PTR selected = 0;
   DWORD_PTR focused = 0;
   if (!SendMessageTimeoutW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED,
                            SMTO_ABORTIFHUNG, kAnswerTimeoutMs, &selected) ||
       !SendMessageTimeoutW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED,
                            SMTO_ABORTIFHUNG, kAnswerTimeoutMs, &focused))
-    return "null";
-  return "{\"selected\": " + std::to_string(static_cast<int>(selected)) +
-         ", \"focused\": " + std::to_string(static_cast<int>(focused)) + "}";
+    return std::nullopt;
+  return Selection{static_cast<int>(selected), static_cast<int>(focused)};
+}
+
+std::string SelectionJson(const Selection& selection) {
+  return "{\"selected\": " + std::to_string(selection.selected) +
+         ", \"focused\": " + std::to_string(selection.focused) + "}";
+}
+
+std::string Selected() {
+  const std::optional<Selection> selection = SelectionOf();
+  return selection ? SelectionJson(*selection) : "null";
 }
 
 std::string PressKey(HWND window, int key) {
@@ -729,17 +745,9 @@ std::string WaitRows(const std::wstring& test, const ListRows& given, DWORD time
 
 std::string WaitSelected(int row, DWORD timeoutMs) {
   return WaitFor(timeoutMs, [&]() -> std::optional<std::string> {
-    HWND list = MainList();
-    if (list == nullptr) return std::nullopt;
-    DWORD_PTR selected = 0;
-    DWORD_PTR focused = 0;
-    if (!SendMessageTimeoutW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED,
-                             SMTO_ABORTIFHUNG, kAnswerTimeoutMs, &selected) ||
-        !SendMessageTimeoutW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED,
-                             SMTO_ABORTIFHUNG, kAnswerTimeoutMs, &focused))
-      return std::nullopt;
-    if (static_cast<int>(selected) != row || static_cast<int>(focused) != row) return std::nullopt;
-    return Selected();
+    const std::optional<Selection> selection = SelectionOf();
+    if (!selection || selection->selected != row || selection->focused != row) return std::nullopt;
+    return SelectionJson(*selection);
   });
 }
 
