@@ -688,29 +688,6 @@ std::string PostChar(HWND window, int code) {
   return "true";
 }
 
-std::string Wait(const std::wstring& what, DWORD timeoutMs) {
-  const ULONGLONG deadline = GetTickCount64() + timeoutMs;
-  for (;;) {
-    if (what == L"main") {
-      if (HWND main = MainWindow()) return Tree(main);
-    } else if (what == L"dialog") {
-      if (HWND dialog = DialogWindow()) return Tree(dialog);
-    } else if (what == L"rows") {
-      HWND main = MainWindow();
-      HWND list = main ? ListOf(main) : nullptr;
-      if (list != nullptr && RowCount(list) > 0) return Rows();
-    } else if (what == L"nodialog") {
-      if (MainWindow() != nullptr && DialogWindow() == nullptr) return "true";
-    } else if (what == L"gone") {
-      if (!AnyForm()) return "true";
-    } else {
-      return "\"unknown wait " + Utf8(what) + "\"";
-    }
-    if (GetTickCount64() >= deadline) return "null";
-    Sleep(kWaitStepMs);
-  }
-}
-
 // Looks at `answer` until it gives something or the deadline on the monotonic tick count
 // has passed; null then.
 template <typename Answer>
@@ -721,6 +698,28 @@ std::string WaitFor(DWORD timeoutMs, Answer answer) {
     if (GetTickCount64() >= deadline) return "null";
     Sleep(kWaitStepMs);
   }
+}
+
+std::string Wait(const std::wstring& what, DWORD timeoutMs) {
+  if (what != L"main" && what != L"dialog" && what != L"rows" && what != L"nodialog" &&
+      what != L"gone")
+    return "\"unknown wait " + Utf8(what) + "\"";
+  return WaitFor(timeoutMs, [&]() -> std::optional<std::string> {
+    if (what == L"main") {
+      if (HWND main = MainWindow()) return Tree(main);
+    } else if (what == L"dialog") {
+      if (HWND dialog = DialogWindow()) return Tree(dialog);
+    } else if (what == L"rows") {
+      HWND main = MainWindow();
+      HWND list = main ? ListOf(main) : nullptr;
+      if (list != nullptr && RowCount(list) > 0) return Rows();
+    } else if (what == L"nodialog") {
+      if (MainWindow() != nullptr && DialogWindow() == nullptr) return std::string("true");
+    } else if (!AnyForm()) {  // gone
+      return std::string("true");
+    }
+    return std::nullopt;
+  });
 }
 
 bool RowsPass(const std::wstring& test, const ListRows& rows, const ListRows& given) {

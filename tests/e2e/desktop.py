@@ -187,10 +187,7 @@ class StandInServer:
         return [json.loads(line) for line in self.log_path.read_text().splitlines() if line]
 
     def wait_for_request(self, count=1, timeout=HANG_SECONDS):
-        deadline = time.monotonic() + timeout
-        while len(self.requests()) < count and time.monotonic() < deadline:
-            time.sleep(0.1)
-        return self.requests()
+        return poll_until(self.requests, lambda seen: len(seen) >= count, timeout, step=0.1)
 
     def _control(self, path, method):
         request = urllib.request.Request(self.base + path, method=method,
@@ -205,10 +202,7 @@ class StandInServer:
     def wait_until_held(self, count=1, timeout=HANG_SECONDS):
         """The number of held replies once it reaches count, or the last one seen when
         the time is up."""
-        deadline = time.monotonic() + timeout
-        while (held := self.waiting()) < count and time.monotonic() < deadline:
-            time.sleep(0.05)
-        return held
+        return poll_until(self.waiting, lambda held: held >= count, timeout)
 
     def release(self):
         """Sends the held replies; how many there were."""
@@ -265,10 +259,7 @@ class HangingUpServer:
     def wait_for(self, count, timeout=HANG_SECONDS):
         """The number of connections once it reaches count, or the last one seen when the
         time is up."""
-        deadline = time.monotonic() + timeout
-        while self.count() < count and time.monotonic() < deadline:
-            time.sleep(0.05)
-        return self.count()
+        return poll_until(self.count, lambda seen: seen >= count, timeout)
 
     def stop(self):
         # shutdown() wakes the accept() of the serving thread on Linux; close() alone
@@ -290,6 +281,17 @@ class HangingUpServer:
 # The stand-in server and the control requests go straight to 127.0.0.1, whatever proxy
 # the environment names.
 DIRECT = urllib.request.build_opener(urllib.request.ProxyHandler({}))
+
+
+def poll_until(read, enough, timeout=HANG_SECONDS, step=0.05):
+    """Reads until enough(reading) holds or timeout seconds have passed on the monotonic
+    clock; the last reading."""
+    deadline = time.monotonic() + timeout
+    reading = read()
+    while not enough(reading) and time.monotonic() < deadline:
+        time.sleep(step)
+        reading = read()
+    return reading
 
 
 def port_is_free(port):
@@ -343,10 +345,7 @@ class Browser:
 
     def wait_for(self, count, timeout=HANG_SECONDS):
         """The addresses once there are at least count, or all there are after timeout."""
-        deadline = time.monotonic() + timeout
-        while len(self.opened()) < count and time.monotonic() < deadline:
-            time.sleep(0.1)
-        return self.opened()
+        return poll_until(self.opened, lambda seen: len(seen) >= count, timeout, step=0.1)
 
     def clear(self):
         if self.record.exists():

@@ -284,7 +284,7 @@ namespace {
 TEST(ServerAddressesTest, TheBuiltInAddressesAreWebLinksWithTheFixedPaths) {
   EXPECT_EQ(std::wstring(kInitUrl), std::wstring(kInitServer) + L"/api.init.php");
   for (const std::wstring& link : {std::wstring(kInitUrl), kLookupServer + std::wstring(kLookupPath),
-                                  kLinkServer + std::wstring(kLinkPath)})
+                                   kLinkServer + std::wstring(kLinkPath)})
     EXPECT_TRUE(IsWebLink(link)) << WideToUtf8Debug(link);
 }
 

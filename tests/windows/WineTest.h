@@ -1,7 +1,7 @@
 // What every Windows test shares: the real adapters, installed for the test's duration,
-// the program-wide settings put back at its end, and names of this process's own. Wine hands out small process ids again and again, so
-// a name is not unique across runs: each fixture first clears what a run cut short may
-// have left under it.
+// the program-wide settings put back at its end, and names of this process's own. Wine
+// hands out small process ids again and again, so a name is not unique across runs: each
+// fixture first clears what a run cut short may have left under it.
 #pragma once
 
 #include <gtest/gtest.h>
