@@ -17,8 +17,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::wstring text = FuzzText(data + 1, textBytes);
   const std::string resource(reinterpret_cast<const char*>(data + 1 + textBytes), size - 1 - textBytes);
 
-  FakePlatform fake;
-  InitializeFolderVariables();
+  // Made once: setting up every fake (the program's own resources among them) for each
+  // input cost more than the loading and matching. Each input replaces the resource.
+  static FakePlatform& fake = []() -> FakePlatform& {
+    auto* platform = new FakePlatform;
+    InitializeFolderVariables();
+    return *platform;
+  }();
   fake.resources.SetResource(RT_RCDATA, L"LIST", resource);
   FilterList list;
   LoadTextResource(list, L"list");

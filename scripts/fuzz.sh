@@ -11,11 +11,17 @@ seconds="${ORVANE_FUZZ_SECONDS:-30}"
 cmake --preset fuzz "$@"
 cmake --build --preset fuzz
 
+# The build lists its targets, each with the largest input its parser meets in use
+# (fuzz/CMakeLists.txt), one "name max_len" line each.
 targets=()
-while IFS= read -r line; do targets+=("$line"); done < <(
-  sed -n 's/^orvane_fuzz_target(\([a-z_]*\) .*/\1/p' fuzz/CMakeLists.txt)
+declare -A max_len=()
+while read -r name bytes; do
+  [ -n "$name" ] || continue
+  targets+=("$name")
+  max_len[$name]="$bytes"
+done <build/fuzz/fuzz/targets.txt
 if [ ${#targets[@]} -eq 0 ]; then
-  echo "fuzz: no targets found in fuzz/CMakeLists.txt" >&2
+  echo "fuzz: no targets listed in build/fuzz/fuzz/targets.txt" >&2
   exit 1
 fi
 
@@ -31,11 +37,11 @@ for target in "${targets[@]}"; do
   crashes="build/fuzz/crashes"
   log="build/fuzz/logs/$target.log"
   mkdir -p "$found" "$crashes" "$(dirname "$log")"
-  if "build/fuzz/fuzz/$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
-      -print_final_stats=1 -artifact_prefix="$crashes/$target-" "$found" "$corpus" >"$log" 2>&1; then
+  if "build/fuzz/fuzz/$target" -max_total_time="$seconds" -max_len="${max_len[$target]}" \
+      -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="$crashes/$target-" "$found" "$corpus" >"$log" 2>&1; then
     runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")
     rate=$(sed -n 's/^stat::average_exec_per_sec: *//p' "$log")
-    echo "fuzz: $target ok, ${runs:-?} runs in ${seconds} s (${rate:-?} exec/s)"
+    echo "fuzz: $target ok, ${runs:-?} runs in ${seconds} s (${rate:-?} exec/s, inputs up to ${max_len[$target]} bytes)"
   else
     echo "fuzz: $target FAILED; the end of $log:" >&2
     tail -n 40 "$log" >&2

@@ -281,8 +281,12 @@ BOOL FakeFileSystem::WriteWholeFile(const wchar_t* path, const std::string& byte
   }
   auto entry = std::find_if(folder->entries.begin(), folder->entries.end(),
                             [&name](const Entry& e) { return SameFolded(e.name, name); });
-  if (entry != folder->entries.end() &&
-      (entry->attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)) != 0) {
+  // CREATE_ALWAYS cannot empty a folder or a read-only file; nor a hidden or system file
+  // when the caller asks for FILE_ATTRIBUTE_NORMAL, as the adapter does: the attributes
+  // asked for must include those of the file there.
+  constexpr DWORD kRefused = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY |
+                             FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+  if (entry != folder->entries.end() && (entry->attributes & kRefused) != 0) {
     *error = ERROR_ACCESS_DENIED;
     return FALSE;
   }

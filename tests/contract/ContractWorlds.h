@@ -27,6 +27,8 @@ class FileWorld : public ContractWorld {
   virtual void MakeFolder(const std::wstring& path) = 0;
   // SetFileAttributesW(FILE_ATTRIBUTE_READONLY) of an existing file.
   virtual void MakeReadOnly(const std::wstring& path) = 0;
+  // SetFileAttributesW(FILE_ATTRIBUTE_HIDDEN) of an existing file.
+  virtual void MakeHidden(const std::wstring& path) = 0;
 };
 
 class ServiceWorld : public ContractWorld {

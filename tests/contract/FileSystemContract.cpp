@@ -1,5 +1,6 @@
 // The file system's contract: what FindFirstFileW says about missing, empty and
-// not-a-folder places, a listing to its end, and what DeleteFileW refuses.
+// not-a-folder places, a listing to its end, what DeleteFileW refuses, and whole files
+// written and read back (the saved list, orvanec's snapshot and rows files).
 #include <algorithm>
 #include <string>
 #include <vector>
@@ -31,6 +32,44 @@ void List(FileWorld& w, const std::wstring& pattern, Transcript& seen) {
 std::string Write(FileWorld& w, const std::wstring& path) {
   DWORD error = 0;
   return w.Files().WriteWholeFile(path.c_str(), "contract", &error) ? "written" : ErrorName(error);
+}
+
+std::string WriteBytes(FileWorld& w, const std::wstring& path, const std::string& bytes) {
+  DWORD error = 0;
+  return w.Files().WriteWholeFile(path.c_str(), bytes, &error) ? "written" : ErrorName(error);
+}
+
+// The file's bytes as hex, or how the read failed and whether it left the caller's
+// string alone (a failed read must).
+std::string ReadBack(FileWorld& w, const std::wstring& path, size_t maxBytes = 1 << 20) {
+  std::string bytes = "untouched";
+  DWORD error = 0;
+  if (!w.Files().ReadWholeFile(path.c_str(), maxBytes, &bytes, &error))
+    return ErrorName(error) + (bytes == "untouched" ? "" : ", the string changed");
+  return Hex(reinterpret_cast<const BYTE*>(bytes.data()), bytes.size());
+}
+
+std::string Attributes(FileWorld& w, const std::wstring& path) {
+  DWORD error = 0;
+  const DWORD attributes = w.Files().GetFileAttributesW(path.c_str(), &error);
+  if (attributes == INVALID_FILE_ATTRIBUTES) return ErrorName(error);
+  struct Named {
+    DWORD bit;
+    const char* name;
+  };
+  static const Named kNamed[] = {{FILE_ATTRIBUTE_READONLY, "readonly"},
+                                 {FILE_ATTRIBUTE_HIDDEN, "hidden"},
+                                 {FILE_ATTRIBUTE_DIRECTORY, "directory"},
+                                 {FILE_ATTRIBUTE_ARCHIVE, "archive"}};
+  std::string names;
+  DWORD rest = attributes;
+  for (const Named& named : kNamed) {
+    if ((attributes & named.bit) == 0) continue;
+    names += (names.empty() ? "" : "|") + std::string(named.name);
+    rest &= ~named.bit;
+  }
+  if (rest != 0) names += (names.empty() ? "" : "|") + std::to_string(rest);
+  return names.empty() ? "none" : names;
 }
 
 std::string Delete(FileWorld& w, const std::wstring& path) {
@@ -93,6 +132,96 @@ const std::vector<FileCase> kCases = {
      {"file deleted", "file again ERROR_FILE_NOT_FOUND", "in a missing folder ERROR_PATH_NOT_FOUND",
       "folder ERROR_ACCESS_DENIED", "read-only ERROR_ACCESS_DENIED", ". <dir>", ".. <dir>",
       "Sub <dir>", "readonly.txt", "next ERROR_NO_MORE_FILES"}},
+
+    // CreateFileW with CREATE_ALWAYS makes the file or empties the one there, and the
+    // bytes written are the file, NULs and line ends as given; the new file is marked for
+    // archiving. Names ignore case.
+    {"WholeFileWrittenAndReadBack",
+     [](FileWorld& w, Transcript& seen) {
+       const std::wstring file = w.Folder() + L"\\list.txt";
+       seen.push_back("write " + WriteBytes(w, file, std::string("a\0b\r\n\xEF\xBB\xBF", 8)));
+       seen.push_back("read " + ReadBack(w, file));
+       seen.push_back("attributes " + Attributes(w, file));
+       seen.push_back("shorter " + WriteBytes(w, file, "x"));
+       seen.push_back("read " + ReadBack(w, file));
+       seen.push_back("empty " + WriteBytes(w, file, ""));
+       seen.push_back("read " + ReadBack(w, file));
+       seen.push_back("other case " + WriteBytes(w, w.Folder() + L"\\LIST.TXT", "yz"));
+       seen.push_back("read " + ReadBack(w, file));
+       List(w, w.Folder() + L"\\*", seen);
+     },
+     {"write written", "read 6100620d0aefbbbf", "attributes archive", "shorter written", "read 78",
+      "empty written", "read -", "other case written", "read 797a", ". <dir>", ".. <dir>",
+      "list.txt", "next ERROR_NO_MORE_FILES"}},
+
+    // Files larger than one read or one write of the adapter's loops come back whole,
+    // and the limit a reader sets holds to the byte: the reader's string stays as it was.
+    {"LargeFilesAndTheReadLimit",
+     [](FileWorld& w, Transcript& seen) {
+       const std::wstring file = w.Folder() + L"\\big.bin";
+       std::string bytes((5u << 19) + 3, '\0');  // 2.5 MiB and 3 bytes
+       for (size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<char>((i * 7) % 251);
+       seen.push_back("write " + WriteBytes(w, file, bytes));
+       std::string read;
+       DWORD error = 0;
+       const BOOL ok = w.Files().ReadWholeFile(file.c_str(), bytes.size(), &read, &error);
+       seen.push_back("at the limit " + (ok ? std::string("read") : ErrorName(error)) +
+                      " same=" + (read == bytes ? "yes" : "no"));
+       seen.push_back("one byte over " + ReadBack(w, file, bytes.size() - 1));
+       (void)WriteBytes(w, file, "12345678");
+       seen.push_back("8 bytes, limit 8 " + ReadBack(w, file, 8));
+       seen.push_back("8 bytes, limit 7 " + ReadBack(w, file, 7));
+       seen.push_back("8 bytes, limit 0 " + ReadBack(w, file, 0));
+       (void)WriteBytes(w, file, "");
+       seen.push_back("empty, limit 0 " + ReadBack(w, file, 0));
+     },
+     {"write written", "at the limit read same=yes", "one byte over ERROR_FILE_TOO_LARGE",
+      "8 bytes, limit 8 3132333435363738", "8 bytes, limit 7 ERROR_FILE_TOO_LARGE",
+      "8 bytes, limit 0 ERROR_FILE_TOO_LARGE", "empty, limit 0 -"}},
+
+    // What reading and writing a whole file refuse. A read-only file reads, but CREATE_ALWAYS
+    // cannot empty it; nor a hidden one when the caller asks for FILE_ATTRIBUTE_NORMAL
+    // (CreateFileW's documentation: the attributes must match those of the file there).
+    // Neither refused write changes the file.
+    {"WholeFileRefusals",
+     [](FileWorld& w, Transcript& seen) {
+       const std::wstring locked = w.Folder() + L"\\readonly.txt";
+       const std::wstring hidden = w.Folder() + L"\\hidden.txt";
+       (void)WriteBytes(w, locked, "kept");
+       w.MakeReadOnly(locked);
+       (void)WriteBytes(w, hidden, "kept");
+       w.MakeHidden(hidden);
+       w.MakeFolder(w.Folder() + L"\\Sub");
+       seen.push_back("attributes " + Attributes(w, locked) + ", " + Attributes(w, hidden));
+       seen.push_back("read missing " + ReadBack(w, w.Folder() + L"\\missing.txt"));
+       seen.push_back("read in a missing folder " + ReadBack(w, w.Folder() + L"\\Missing\\a.txt"));
+       seen.push_back("read a folder " + ReadBack(w, w.Folder() + L"\\Sub"));
+       seen.push_back("read read-only " + ReadBack(w, locked));
+       seen.push_back("read hidden " + ReadBack(w, hidden));
+       seen.push_back("write in a missing folder " + WriteBytes(w, w.Folder() + L"\\Missing\\a.txt", "x"));
+       seen.push_back("write over a folder " + WriteBytes(w, w.Folder() + L"\\Sub", "x"));
+       seen.push_back("write over read-only " + WriteBytes(w, locked, "x"));
+       seen.push_back("read read-only " + ReadBack(w, locked));
+       seen.push_back("write over hidden " + WriteBytes(w, hidden, "x"));
+       seen.push_back("read hidden " + ReadBack(w, hidden));
+     },
+     {"attributes readonly, hidden", "read missing ERROR_FILE_NOT_FOUND",
+      "read in a missing folder ERROR_PATH_NOT_FOUND", "read a folder ERROR_ACCESS_DENIED",
+      "read read-only 6b657074", "read hidden 6b657074",
+      "write in a missing folder ERROR_PATH_NOT_FOUND", "write over a folder ERROR_ACCESS_DENIED",
+      "write over read-only ERROR_ACCESS_DENIED", "read read-only 6b657074",
+      "write over hidden ERROR_ACCESS_DENIED", "read hidden 6b657074"},
+     "Wine keeps the read-only attribute as the Unix file mode, which does not bind root (the "
+     "tests run as root), so CREATE_ALWAYS empties a read-only file; DeleteFileW checks the "
+     "attribute itself and still refuses (see Deletion). Wine does not refuse to replace a "
+     "hidden file when FILE_ATTRIBUTE_NORMAL is asked for. It also marks every file for "
+     "archiving. Windows refuses both writes, administrators included.",
+     {"attributes readonly|archive, hidden|archive", "read missing ERROR_FILE_NOT_FOUND",
+      "read in a missing folder ERROR_PATH_NOT_FOUND", "read a folder ERROR_ACCESS_DENIED",
+      "read read-only 6b657074", "read hidden 6b657074",
+      "write in a missing folder ERROR_PATH_NOT_FOUND", "write over a folder ERROR_ACCESS_DENIED",
+      "write over read-only written", "read read-only 78", "write over hidden written",
+      "read hidden 78"}},
 };
 
 }  // namespace

@@ -146,8 +146,10 @@ const std::vector<RegistryCase> kCases = {
        seen.push_back("no buffer " + ErrorName(static_cast<DWORD>(status)) + " size=" + std::to_string(size));
        BYTE small[4] = {};
        size = sizeof small;
+       type = 0;
        status = reg.RegQueryValueExW(key.Get(), L"Path", &type, small, &size);
-       seen.push_back("small " + ErrorName(static_cast<DWORD>(status)) + " size=" + std::to_string(size));
+       seen.push_back("small " + ErrorName(static_cast<DWORD>(status)) + " size=" + std::to_string(size) +
+                      " type=" + std::to_string(type));
        std::vector<BYTE> exact(14);
        size = 14;
        status = reg.RegQueryValueExW(key.Get(), L"Path", &type, exact.data(), &size);
@@ -171,7 +173,7 @@ const std::vector<RegistryCase> kCases = {
                       std::to_string(values) + " name=" + std::to_string(maxName) +
                       " data=" + std::to_string(maxData));
      },
-     {"no buffer ERROR_SUCCESS size=14", "small ERROR_MORE_DATA size=14",
+     {"no buffer ERROR_SUCCESS size=14", "small ERROR_MORE_DATA size=14 type=1",
       "exact ERROR_SUCCESS size=14", "type only ERROR_SUCCESS type=1",
       "enum small ERROR_MORE_DATA size=14", "enum size ERROR_SUCCESS size=14",
       "info ERROR_SUCCESS subkeys=0/0 values=1 name=4 data=14"}},
@@ -296,11 +298,12 @@ const std::vector<RegistryCase> kCases = {
        if (Open(w, base, L"", KEY_ALL_ACCESS) != ERROR_SUCCESS) return seen.push_back("no base");
        Key child(reg);
        (void)Create(w, child, L"Parent\\Child");
-       auto remove = [&](const wchar_t* sub) {
-         return ErrorName(static_cast<DWORD>(reg.RegDeleteKeyExW(base.Get(), sub, 0)));
+       auto remove = [&](const wchar_t* sub, REGSAM view = 0) {
+         return ErrorName(static_cast<DWORD>(reg.RegDeleteKeyExW(base.Get(), sub, view)));
        };
        seen.push_back("parent with child " + remove(L"Parent"));
-       seen.push_back("child " + remove(L"Parent\\Child"));
+       // The program deletes in the 64-bit view; outside HKLM\Software there is one view.
+       seen.push_back("child " + remove(L"Parent\\Child", KEY_WOW64_64KEY));
        seen.push_back("handle to the deleted child: set " + Set(reg, child.Get(), L"v", REG_SZ, kSz));
        seen.push_back("parent " + remove(L"Parent"));
        seen.push_back("parent again " + remove(L"Parent"));
@@ -360,7 +363,9 @@ const std::vector<RegistryCase> kCases = {
        Key base(reg);
        if (Open(w, base, L"", KEY_ALL_ACCESS) != ERROR_SUCCESS) return seen.push_back("no base");
        Key key(reg);
-       seen.push_back("open missing " + ErrorName(static_cast<DWORD>(Open(w, key, L"Missing", KEY_READ))));
+       const LSTATUS opened = Open(w, key, L"Missing", KEY_READ);
+       seen.push_back("open missing " + ErrorName(static_cast<DWORD>(opened)) +
+                      " handle=" + (key.Get() == nullptr ? "null" : "set"));
        seen.push_back("open missing\\deeper " +
                       ErrorName(static_cast<DWORD>(Open(w, key, L"Missing\\Deeper", KEY_READ))));
        seen.push_back("query missing " + Read(reg, base.Get(), L"Missing"));
@@ -368,6 +373,9 @@ const std::vector<RegistryCase> kCases = {
                       ErrorName(static_cast<DWORD>(reg.RegDeleteValueW(base.Get(), L"Missing"))));
        seen.push_back("delete missing key " +
                       ErrorName(static_cast<DWORD>(reg.RegDeleteKeyExW(base.Get(), L"Missing", 0))));
+       (void)Set(reg, base.Get(), L"Gone", REG_SZ, kSz);
+       seen.push_back("delete value " + ErrorName(static_cast<DWORD>(reg.RegDeleteValueW(base.Get(), L"Gone"))));
+       seen.push_back("query deleted " + Read(reg, base.Get(), L"Gone"));
        for (int round = 0; round < 2; ++round) {
          DWORD disposition = 0;
          const LSTATUS created = Create(w, key, L"New\\Deeper", &disposition);
@@ -375,10 +383,82 @@ const std::vector<RegistryCase> kCases = {
                         " disposition=" + std::to_string(disposition));
        }
      },
-     {"open missing ERROR_FILE_NOT_FOUND", "open missing\\deeper ERROR_FILE_NOT_FOUND",
+     {"open missing ERROR_FILE_NOT_FOUND handle=null", "open missing\\deeper ERROR_FILE_NOT_FOUND",
       "query missing ERROR_FILE_NOT_FOUND", "delete missing value ERROR_FILE_NOT_FOUND",
-      "delete missing key ERROR_FILE_NOT_FOUND", "create new\\deeper ERROR_SUCCESS disposition=1",
+      "delete missing key ERROR_FILE_NOT_FOUND", "delete value ERROR_SUCCESS",
+      "query deleted ERROR_FILE_NOT_FOUND", "create new\\deeper ERROR_SUCCESS disposition=1",
       "create new\\deeper ERROR_SUCCESS disposition=2"}},
+
+    // Names of values and keys ignore case and keep the spelling first given; ".." is a
+    // name like any other, not the parent.
+    {"NamesIgnoreCase",
+     [](RegistryWorld& w, Transcript& seen) {
+       IRegistry& reg = w.Registry();
+       Key base(reg);
+       if (Open(w, base, L"", KEY_ALL_ACCESS) != ERROR_SUCCESS) return seen.push_back("no base");
+       (void)Set(reg, base.Get(), L"MixedCase", REG_SZ, kSz);
+       seen.push_back("query MIXEDCASE " + Read(reg, base.Get(), L"MIXEDCASE"));
+       seen.push_back("set mixedcase " + Set(reg, base.Get(), L"mixedcase", REG_DWORD, {1, 0, 0, 0}));
+       seen.push_back("query MixedCase " + Read(reg, base.Get(), L"MixedCase"));
+       Key child(reg);
+       (void)Create(w, child, L"Child");
+       DWORD disposition = 0;
+       const LSTATUS created = Create(w, child, L"CHILD", &disposition);
+       seen.push_back("create CHILD " + ErrorName(static_cast<DWORD>(created)) +
+                      " disposition=" + std::to_string(disposition));
+       std::wstring upper = w.Base() + L"\\child";
+       for (wchar_t& c : upper)
+         if (c >= L'a' && c <= L'z') c = static_cast<wchar_t>(c - L'a' + L'A');
+       Key opened(reg);
+       seen.push_back("open upper-cased path " +
+                      ErrorName(static_cast<DWORD>(reg.RegOpenKeyExW(HKEY_CURRENT_USER, upper.c_str(), 0,
+                                                                     KEY_READ, opened.Put()))));
+       seen.push_back("open child\\.. " + ErrorName(static_cast<DWORD>(Open(w, opened, L"Child\\..", KEY_READ))));
+       EnumValues(reg, base.Get(), seen);
+       EnumKeys(reg, base.Get(), seen);
+     },
+     {"query MIXEDCASE type=1 size=6 610062000000", "set mixedcase ERROR_SUCCESS",
+      "query MixedCase type=4 size=4 01000000", "create CHILD ERROR_SUCCESS disposition=2",
+      "open upper-cased path ERROR_SUCCESS", "open child\\.. ERROR_FILE_NOT_FOUND", "value MixedCase",
+      "values end ERROR_NO_MORE_ITEMS", "key Child", "keys end ERROR_NO_MORE_ITEMS"}},
+
+    // A value far larger than a name buffer: enumerating names asks for no data, so it
+    // never turns into ERROR_MORE_DATA; the key's information gives the longest data.
+    {"LargeValueInEnumerationAndInfo",
+     [](RegistryWorld& w, Transcript& seen) {
+       IRegistry& reg = w.Registry();
+       Key base(reg);
+       if (Open(w, base, L"", KEY_ALL_ACCESS) != ERROR_SUCCESS) return seen.push_back("no base");
+       std::vector<BYTE> big(64 * 1024);
+       for (size_t i = 0; i < big.size(); ++i) big[i] = static_cast<BYTE>(i % 251);
+       seen.push_back("set " + Set(reg, base.Get(), L"Big", REG_BINARY, big));
+       (void)Set(reg, base.Get(), L"Count", REG_DWORD, {0, 0, 0, 0});
+       std::vector<BYTE> data(big.size() + 8, 0xCC);
+       DWORD size = static_cast<DWORD>(data.size());
+       DWORD type = 0;
+       const LSTATUS read = reg.RegQueryValueExW(base.Get(), L"Big", &type, data.data(), &size);
+       data.resize(size);
+       seen.push_back("read " + ErrorName(static_cast<DWORD>(read)) + " type=" + std::to_string(type) +
+                      " size=" + std::to_string(size) + " same=" + (data == big ? "yes" : "no"));
+       for (DWORD index = 0;; ++index) {
+         wchar_t name[8];
+         DWORD cch = 8;
+         type = 0;
+         const LSTATUS status = reg.RegEnumValueW(base.Get(), index, name, &cch, &type);
+         if (status != ERROR_SUCCESS) {
+           seen.push_back("values end " + ErrorName(static_cast<DWORD>(status)));
+           break;
+         }
+         seen.push_back("value " + Shown(std::wstring(name, cch)) + " type=" + std::to_string(type));
+       }
+       DWORD subKeys = 9, maxSubKey = 9, values = 9, maxName = 9, maxData = 9;
+       const LSTATUS status = reg.RegQueryInfoKeyW(base.Get(), &subKeys, &maxSubKey, &values, &maxName, &maxData);
+       seen.push_back("info " + ErrorName(static_cast<DWORD>(status)) + " values=" + std::to_string(values) +
+                      " name=" + std::to_string(maxName) + " data=" + std::to_string(maxData));
+     },
+     {"set ERROR_SUCCESS", "read ERROR_SUCCESS type=3 size=65536 same=yes", "value Big type=3",
+      "value Count type=4", "values end ERROR_NO_MORE_ITEMS",
+      "info ERROR_SUCCESS values=2 name=5 data=65536"}},
 
     // The default value is the value with the empty name; a null name means it too. A
     // new key has none.

@@ -232,6 +232,45 @@ const std::vector<ServiceCase> kCases = {
       "set 5 ERROR_INVALID_PARAMETER then start=3", "set -1 ok then start=3",
       "without the right ERROR_ACCESS_DENIED then start=3"}},
 
+    // What a listing says of each service: names, display name, type and state; a Win32
+    // listing holds no driver and a driver listing nothing else (every machine has drivers
+    // of its own).
+    {"ListingNamesTypesAndStates",
+     [](ServiceWorld& w, Transcript& seen) {
+       IServiceManager& scm = w.Services();
+       const std::wstring name = w.UniqueName(L"OrvaneContractListed");
+       w.AddService(name, L"Orvane contract listed", L"C:\\contract\\svc.exe");
+       Sc manager(scm, scm.OpenSCManagerW(nullptr, nullptr, kEnumRights));
+       if (manager.Get() == nullptr) return seen.push_back("manager " + ErrorName(scm.GetLastError()));
+       for (const DWORD type : {static_cast<DWORD>(SERVICE_WIN32), static_cast<DWORD>(SERVICE_DRIVER)}) {
+         const std::string kind = type == SERVICE_WIN32 ? "win32" : "driver";
+         DWORD needed = 0, returned = 0, resume = 0;
+         (void)scm.EnumServicesStatusW(manager.Get(), type, SERVICE_STATE_ALL, nullptr, 0, &needed,
+                                       &returned, &resume);
+         std::vector<BYTE> buffer(needed);
+         auto* services = reinterpret_cast<ENUM_SERVICE_STATUSW*>(buffer.data());
+         resume = 0;
+         if (!scm.EnumServicesStatusW(manager.Get(), type, SERVICE_STATE_ALL, services, needed,
+                                      &needed, &returned, &resume)) {
+           seen.push_back(kind + " listing " + ErrorName(scm.GetLastError()));
+           continue;
+         }
+         bool allOfTheKind = true;
+         for (DWORD i = 0; i < returned; ++i) {
+           const SERVICE_STATUS& status = services[i].ServiceStatus;
+           if ((status.dwServiceType & type) == 0) allOfTheKind = false;
+           if (services[i].lpServiceName == name)
+             seen.push_back(kind + " listing: ours, display " + Shown(services[i].lpDisplayName) + " type=" +
+                            std::to_string(status.dwServiceType) + " state=" +
+                            std::to_string(status.dwCurrentState));
+         }
+         seen.push_back(kind + " listing: some=" + YesNo(returned > 0) + " all of the kind=" +
+                        YesNo(allOfTheKind));
+       }
+     },
+     {"win32 listing: ours, display Orvane contract listed type=16 state=1",
+      "win32 listing: some=yes all of the kind=yes", "driver listing: some=yes all of the kind=yes"}},
+
     {"MissingServiceAndNameCase",
      [](ServiceWorld& w, Transcript& seen) {
        IServiceManager& scm = w.Services();

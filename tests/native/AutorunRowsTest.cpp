@@ -111,8 +111,8 @@ TEST_F(AutorunRowsTest, WhiteListsHideByKindWhenARowIsAdded) {
                                                 L"cbdhsv", L"MyDhcp"}));
 }
 
-// The reason given for each entry agrees with the rows Merge makes: an entry gets a row
-// exactly when no reason is given, and the reason names the rule and the row as stored.
+// The reason given for each entry names the rule and the row as stored, and the rows
+// Merge makes are exactly the entries without one.
 TEST_F(AutorunRowsTest, WhyHiddenNamesTheRuleAndRowAndAgreesWithTheRows) {
   InitializeFolderVariables();  // %SystemRoot% from the fake machine
   for (const wchar_t* row : {L"Orvane", L"  CreateExplorerShellUnelevatedTask", L"cbdhsvc_", L"//Dhcp"})
@@ -152,16 +152,21 @@ TEST_F(AutorunRowsTest, WhyHiddenNamesTheRuleAndRowAndAgreesWithTheRows) {
       // A comment row matches nothing.
       {Entry(L"SERV", L"Dhcp", L"DHCP Client", false), disabled, std::nullopt},
   };
+  const std::wstring startupOrvane = std::wstring(kStartup) + L"\\Orvane.lnk";
+  const std::vector<std::wstring> shownWithout = {L"HKCU|" + RunTarget(L"Helper2"),
+                                                  L"FILE|" + startupOrvane};
+  const std::vector<std::wstring> shownWithAll = {
+      L"HKCU|" + RunTarget(L"Helper"), L"HKCU|" + RunTarget(L"Helper2"), L"FILE|" + startupOrvane,
+      L"SERV|Dhcp"};
   for (const bool all : {false, true}) {
     sources.showAll = all;
     TAutorunList catalogue;
-    std::vector<std::wstring> wanted;
     for (const Case& c : cases) {
       SCOPED_TRACE(c.entry.From + L" " + c.entry.Target + (all ? L" (all)" : L""));
       EXPECT_EQ(WhyHidden(c.entry, sources), all ? c.hiddenWithAll : c.hidden);
       catalogue.push_back(c.entry);
-      if (!WhyHidden(c.entry, sources)) wanted.push_back(c.entry.From + L"|" + c.entry.Target);
     }
+    const std::vector<std::wstring>& wanted = all ? shownWithAll : shownWithout;
     rows.Clear();
     rows.Merge(catalogue, sources);
     std::vector<std::wstring> shown;

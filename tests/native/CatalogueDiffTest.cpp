@@ -11,6 +11,8 @@
 
 namespace {
 
+using namespace std::string_literals;
+
 TAutorunInfo Entry(std::wstring from, std::wstring target, std::wstring caption, bool enabled,
                    std::wstring raw = L"", std::wstring file = L"") {
   return TAutorunInfo{std::move(file), std::move(caption), std::move(raw), std::move(target),
@@ -122,8 +124,9 @@ TEST_F(CatalogueDiffTest, SnapshotsThatAreNoListOfEntriesAreRefusedWithAReason) 
       {"[{\"from\": \"SERV\", \"target\": \"a\", \"caption\": null}]", "entry 1: \"caption\" is not a text"},
       {"[{\"from\": \"SERV\", \"target\": \"a\", \"enabled\": \"yes\"}]",
        "entry 1: \"enabled\" is not true or false"},
-      {"\xFF\xFE[\0", "it is UTF-16 with an odd number of bytes"},
-      {"\xFE\xFF\0[\0]", "it is UTF-16 big-endian; save it as UTF-8"},
+      // Whole byte sequences, NULs included (a plain literal would end at its first NUL).
+      {"\xFF\xFE[\0]"s, "it is UTF-16 with an odd number of bytes"},
+      {"\xFE\xFF\0[\0]"s, "it is UTF-16 big-endian; save it as UTF-8"},
   };
   for (const auto& [text, wanted] : cases) {
     std::string reason;

@@ -119,18 +119,28 @@ TEST_F(CompanionTest, UsageErrorsExitWithTwo) {
   EXPECT_NE(out.find("orvanec diff before.json\n"), std::string::npos);
 }
 
-// The companion's view is the list view's: the same rows, in the same order, as the row
-// model gives for the same catalogue and the built-in lists.
+// The companion's view is the list view's: the rows the row model gives for the same
+// catalogue and the built-in lists, in the same order. Both are held to the rows this
+// machine must give.
 TEST_F(CompanionViewTest, TheViewIsTheRowModelsFirstFilling) {
+  const std::string chat = "FILE|" + WideToUtf8(kUserStartup) + "\\Chat.lnk";
+  const std::string notes = "HKCU|" + WideToUtf8(RunTarget(HKEY_CURRENT_USER, L"Notes"));
+  const std::string updater = "HKLM|" + WideToUtf8(RunTarget(HKEY_LOCAL_MACHINE, L"Updater"));
   for (const bool all : {false, true}) {
+    SCOPED_TRACE(all ? "all programs" : "enabled only");
+    const std::vector<std::string> wanted =
+        all ? std::vector<std::string>{chat, updater, notes, "SERV|backupd"}
+            : std::vector<std::string>{chat, notes};
+
     FilterList fileWhite, nameWhite;
     LoadTextResource(nameWhite, L"name_white");
     TAutorunList catalogue;
     CollectAutorun(catalogue);
     TAutorunRows rows;
     rows.Merge(catalogue, TRowSources{&fileWhite, &nameWhite, nullptr, nullptr, all});
-    std::vector<std::string> wanted;
-    for (const TAutorunItem& row : rows.Rows()) wanted.push_back(WideToUtf8(row.From + L"|" + row.Target));
+    std::vector<std::string> modelled;
+    for (const TAutorunItem& row : rows.Rows()) modelled.push_back(WideToUtf8(row.From + L"|" + row.Target));
+    EXPECT_EQ(modelled, wanted);
 
     const nlohmann::json view = Json(all ? std::vector<std::wstring>{L"list", L"--all", L"--view"}
                                          : std::vector<std::wstring>{L"list", L"--view"});

@@ -1,7 +1,7 @@
 // Fails a test that leaves a program-wide setting changed, so the next test cannot pass or
-// fail by what an earlier one left. Registered before main, as the test programs use
-// GoogleTest's own main; OnTestEnd runs while the test is still the current one, so the
-// failure is counted against it.
+// fail by what an earlier one left. Registered before main, so the test programs' main
+// (tests/support/TestMain.cpp) needs to know nothing of it; OnTestEnd runs while the test
+// is still the current one, so the failure is counted against it.
 #include <gtest/gtest.h>
 
 #include "tests/support/ScopedSettings.h"

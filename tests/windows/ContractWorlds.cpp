@@ -51,6 +51,9 @@ class WineFileWorld final : public FileWorld {
   void MakeReadOnly(const std::wstring& path) override {
     EXPECT_TRUE(::SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_READONLY)) << ::GetLastError();
   }
+  void MakeHidden(const std::wstring& path) override {
+    EXPECT_TRUE(::SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_HIDDEN)) << ::GetLastError();
+  }
 
  private:
   // Depth first, read-only files made writable first; the cases go two levels deep.

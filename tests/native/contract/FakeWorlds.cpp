@@ -1,4 +1,6 @@
 // The contract tables against fresh fakes, one per case.
+#include <utility>
+
 #include "platform/fake/FakeFileSystem.h"
 #include "platform/fake/FakeRegistry.h"
 #include "platform/fake/FakeServiceManager.h"
@@ -25,14 +27,17 @@ class FakeFileWorld final : public FileWorld {
   IFileSystem& Files() override { return files_; }
   const std::wstring& Folder() const override { return folder_; }
   void MakeFolder(const std::wstring& path) override { files_.AddFolder(path); }
-  void MakeReadOnly(const std::wstring& path) override {
+  void MakeReadOnly(const std::wstring& path) override { SetAttributes(path, FILE_ATTRIBUTE_READONLY); }
+  void MakeHidden(const std::wstring& path) override { SetAttributes(path, FILE_ATTRIBUTE_HIDDEN); }
+
+ private:
+  // As SetFileAttributesW does, the attributes given replace the file's.
+  void SetAttributes(const std::wstring& path, DWORD attributes) {
     const size_t slash = path.rfind(L'\\');
-    files_.AddFile(path.substr(0, slash), path.substr(slash + 1),
-                   FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_READONLY,
+    files_.AddFile(path.substr(0, slash), path.substr(slash + 1), attributes,
                    files_.FileContents(path).value_or(std::string()));
   }
 
- private:
   FakeFileSystem files_;
   std::wstring folder_ = L"C:\\Users\\user\\AppData\\Local\\Temp\\OrvaneContract";
 };
@@ -53,6 +58,18 @@ class FakeServiceWorld final : public ServiceWorld {
       service.currentState = SERVICE_RUNNING;
       service.imagePath = L"C:\\Windows\\system32\\svchost.exe -k netsvcs";
       services_.AddService(service);
+    }
+    // And drivers, which a Win32 listing leaves out.
+    for (const auto& [name, type] : {std::pair<const wchar_t*, DWORD>{L"Tcpip", SERVICE_KERNEL_DRIVER},
+                                     {L"Ntfs", SERVICE_FILE_SYSTEM_DRIVER}}) {
+      FakeService driver;
+      driver.name = name;
+      driver.displayName = std::wstring(name) + L" driver";
+      driver.serviceType = type;
+      driver.startType = SERVICE_BOOT_START;
+      driver.currentState = SERVICE_RUNNING;
+      driver.imagePath = std::wstring(L"System32\\drivers\\") + name + L".sys";
+      services_.AddService(driver);
     }
   }
   bool IsWine() const override { return false; }
