@@ -7,8 +7,10 @@
 #include <chrono>
 #include <memory>
 
+#include "Tavin/HoldRequests.h"
 #include "Tavin/Path.h"
 #include "Tavin/Translate.h"
+#include "platform/Platform.h"
 #include "platform/win32/Win32Platform.h"
 #include "ui/TavikoraButtonStyles.h"
 #include "ui/win32/Application.h"
@@ -20,7 +22,11 @@
 namespace {
 
 constexpr wchar_t kMutexName[] = L"OrvaneMutex";
-constexpr std::chrono::seconds kHoldWait{5};
+// A hold ticked just before the window closed gets this long to reach the server, and
+// its thread this long more to let go once aborted: closing never waits on a server
+// that does not answer.
+constexpr std::chrono::milliseconds kHoldGrace{500};
+constexpr std::chrono::milliseconds kHoldSettle{300};
 
 // The program's modules in their fixed order: the button family, the translation table
 // and language, the folder variables (the catalogue's lock is made with the catalogue).
@@ -61,13 +67,17 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
       ::UpdateWindow(form.Handle());
       code = Application().Run();
     }
-    // A hold ticked just before the window closed still reaches the server.
-    (void)WaitForHoldRequests(kHoldWait);
+    (void)FinishHoldRequests(kHoldGrace, kHoldSettle);
   } catch (...) {
     // The window could not be built; nothing else can show what went wrong.
     ReportError(nullptr, CurrentErrorText());
     code = 1;
   }
   if (SUCCEEDED(com)) ::CoUninitialize();
+  // A request thread that has not let go yet (its abort fired, WinHTTP or a proxy
+  // lookup still finishing) would otherwise run on while the program's own objects are
+  // torn down around it. The process ends here instead, taking the thread with it;
+  // nothing it does is left half-written by that, and nothing is reported.
+  if (PlatformLeases() > 0) ::ExitProcess(static_cast<UINT>(code));
   return code;
 }

@@ -125,7 +125,43 @@ const std::wstring* MatchingRow(const FilterList& list, const std::wstring& text
   return nullptr;
 }
 
+namespace {
+
+// How deep the text's objects and arrays nest, counted on the bytes alone: brackets
+// inside strings (escaped quotes included) are text, not structure. Exact for every
+// valid JSON text; for one that is not, exact up to the first fault, which is as far as
+// the parser would build anything. It stops counting once past the limit.
+size_t JsonDepth(std::string_view text) {
+  size_t depth = 0;
+  size_t deepest = 0;
+  bool inString = false;
+  for (size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (inString) {
+      if (c == '\\')
+        ++i;
+      else if (c == '"')
+        inString = false;
+    } else if (c == '"') {
+      inString = true;
+    } else if (c == '[' || c == '{') {
+      if (++depth > deepest) deepest = depth;
+      if (deepest > kJsonDepthLimit) break;
+    } else if ((c == ']' || c == '}') && depth > 0) {
+      --depth;
+    }
+  }
+  return deepest;
+}
+
+}  // namespace
+
 std::optional<nlohmann::json> ParseJsonText(std::string_view utf8) {
+  // nlohmann/json parses any depth without recursion, so a deep text does not overflow
+  // the stack: it builds one node per level instead, millions of them for a reply of
+  // nothing but "[". The depth is looked at first, and nothing is built for a text too
+  // deep.
+  if (JsonDepth(utf8) > kJsonDepthLimit) return std::nullopt;
   try {
     nlohmann::json value = nlohmann::json::parse(utf8.begin(), utf8.end(), nullptr, false);
     if (value.is_discarded()) return std::nullopt;

@@ -62,7 +62,14 @@ bool MatchesList(const FilterList& list, const std::wstring& text, bool fileMode
 // the list is not changed.
 const std::wstring* MatchingRow(const FilterList& list, const std::wstring& text, bool fileMode);
 
-// The value of a JSON text; nothing when the text is not JSON. Never throws.
+// How deep objects and arrays may nest in a JSON text the program reads. The replies and
+// files it reads are flat (an object of arrays of strings); every level of a deeper
+// text would only become another node of the tree.
+inline constexpr size_t kJsonDepthLimit = 64;
+
+// The value of a JSON text; nothing when the text is not JSON or nests its objects and
+// arrays deeper than kJsonDepthLimit (found before any of the tree is built). Never
+// throws.
 std::optional<nlohmann::json> ParseJsonText(std::string_view utf8);
 
 // Adds the elements of the array member `name` of `object` to the list: a string's text,

@@ -208,9 +208,9 @@ void SendHoldRequest() {
   (void)SendRequest(HoldHeaders(), ignored);
 }
 
-bool IsWebLink(std::wstring_view link) {
+bool IsWebLink(std::wstring_view link, TWebLinks rule) {
   size_t rest = 0;
-  if (StartsTextAscii(L"http://", link))
+  if (rule == TWebLinks::HttpOrHttps && StartsTextAscii(L"http://", link))
     rest = 7;
   else if (StartsTextAscii(L"https://", link))
     rest = 8;

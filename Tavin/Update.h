@@ -48,11 +48,24 @@ bool SendRequest(const HttpHeaders& headers, std::wstring& reply, HttpAbort* abo
 // The hold request, once; its outcome is of no interest.
 void SendHoldRequest();
 
-// Whether a link is an absolute http:// or https:// address with a host and nothing in
-// it that a command line could take apart (blanks, control characters, quotes).
-bool IsWebLink(std::wstring_view link);
+// Which web links the program offers and opens. A build to hand out talks to its
+// servers over https alone, so a link from their reply is https or nothing; other builds
+// also take http, which the stand-in server on this machine speaks.
+enum class TWebLinks { HttpsOnly, HttpOrHttps };
+#ifdef ORVANE_RELEASE_BUILD
+inline constexpr TWebLinks kWebLinks = TWebLinks::HttpsOnly;
+#else
+inline constexpr TWebLinks kWebLinks = TWebLinks::HttpOrHttps;
+#endif
+
+// Whether a link is an absolute address of a scheme the rule takes (https://, and
+// http:// where allowed) with a host and nothing in it that a command line could take
+// apart (blanks, control characters, quotes). The one-argument form applies this
+// build's rule.
+bool IsWebLink(std::wstring_view link, TWebLinks rule);
+inline bool IsWebLink(std::wstring_view link) { return IsWebLink(link, kWebLinks); }
 // Hands a link that came from the server to the shell's "open" verb, but only a web
-// link: "open" would start any program or file the text names. Anything else is
+// link of this build's rule: "open" would start any program or file the text names. Anything else is
 // ignored without a word. True when the link was handed on (the shell's own result is
 // not looked at).
 bool OpenLink(const std::wstring& link);

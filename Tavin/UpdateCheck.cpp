@@ -109,6 +109,7 @@ void HandleReply(const std::wstring& data, const TUpdateProc& proc, IUpdateUi& u
   // update that never opened.
   if (IsWebLink(updateLink) && ui.UpdateDialog(data)) flag = OpenLink(updateLink);
   const std::wstring statusLink = UnescapeValue(ExtractBetween(data, L"\"notify\":\"", L"\""));
-  if (!statusLink.empty()) ui.ShowUpdateStatus(statusLink);
+  // The status bar is a link: it is shown only when a click on it would open one.
+  if (IsWebLink(statusLink)) ui.ShowUpdateStatus(statusLink);
   if (proc) proc(flag, data);
 }

@@ -103,6 +103,9 @@ def seeds():
             "rows": json.dumps(rows, ensure_ascii=False).encode("utf-8"),
             "mixed": b'{"file_white":[1,"a",null,["b"]],"name_white":"x"}',
             "array": b'["a","b"]',
+            # Nesting at the depth limit and one past it, with rows beside it.
+            "nested_at_limit": b'{"name_white":["a"],"x":' + b"[" * 63 + b"]" * 63 + b"}",
+            "nested_past_limit": b'{"name_white":["a"],"x":' + b"[" * 64 + b"]" * 64 + b"}",
         },
         "fuzz_update_reply": {
             "update": json.dumps(update).encode("utf-8"),

@@ -49,6 +49,11 @@ PlatformLease::PlatformLease() { ++gLeases; }
 PlatformLease::~PlatformLease() { --gLeases; }
 int PlatformLeases() { return gLeases.load(); }
 
+void InstallProcessPlatform(const Platform& platform) {
+  RefuseSwapUnderLease();
+  gPlatform = platform;
+}
+
 ScopedPlatform::ScopedPlatform(const Platform& platform) : previous_(gPlatform) {
   RefuseSwapUnderLease();
   gPlatform = platform;

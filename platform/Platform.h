@@ -63,6 +63,12 @@ class PlatformLease {
 // How many leases are held now.
 int PlatformLeases();
 
+// Installs the program's own platform for the rest of the process, never to be restored:
+// a thread still at work when the process ends (a request that has not let go yet) goes
+// on calling into live services until the process takes it down, and a lease it holds
+// then is no fault. Installing under a lease is refused as for ScopedPlatform.
+void InstallProcessPlatform(const Platform& platform);
+
 class ScopedPlatform {
  public:
   explicit ScopedPlatform(const Platform& platform);

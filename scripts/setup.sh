@@ -10,7 +10,7 @@ packages=(
   wine wine64 fonts-wine fonts-nanum fonts-wqy-microhei
   xvfb xauth x11-utils imagemagick locales
   googletest libgtest-dev libgmock-dev libbenchmark-dev
-  nlohmann-json3-dev libcpp-httplib-dev
+  nlohmann-json3-dev libcpp-httplib-dev libssl-dev openssl util-linux unzip
   clang libclang-rt-14-dev
   python3 ca-certificates
 )

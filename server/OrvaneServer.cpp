@@ -5,11 +5,16 @@
 // instead of through cpp-httplib: cpp-httplib keeps a request's headers in a sorted
 // map, so the order a client sent them in is gone before a handler sees them.
 //
+// With --tls-cert and --tls-key it speaks https instead, through OpenSSL, so the client's
+// certificate checks meet a real handshake.
+//
 // With --hold-replies it keeps every start-up reply back until a test lets it go through
 // a control request, so a test can look at a client while its request is in flight
 // without betting on a delay being long enough.
 #include <arpa/inet.h>
 #include <netinet/in.h>
+#include <openssl/err.h>
+#include <openssl/ssl.h>
 #include <poll.h>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -69,12 +74,17 @@ constexpr char kUsage[] =
     "                                                {\"released\": N}\n"
     "                       Without this option /control/ paths are 404 like any other.\n"
     "  --trickle-ms N       send the reply's body one byte every N milliseconds\n"
+    "  --hang-holds         log hold requests but never answer them (until stopped)\n"
     "  --redirect URL       answer the start-up request with 302 Found to URL\n"
+    "  --redirect-hops N    answer the start-up request with 302 Found to itself on this\n"
+    "                       server (/api.init.php?hop=K, K counting up from 1) until it\n"
+    "                       has come back N times, then with the reply\n"
     "  --log FILE           append one JSON object per request to FILE: method, path and\n"
     "                       headers as [name, value] pairs in the order received\n"
     "  --help               show this text\n"
     "\n"
-    "It prints \"listening on http://ADDR:PORT\" once ready, and stops on SIGINT or SIGTERM.\n";
+    "It prints \"listening on http://ADDR:PORT\" (https:// with TLS) once ready, and stops on\n"
+    "SIGINT or SIGTERM.\n";
 
 struct Options {
   std::string bind = "127.0.0.1";
@@ -87,8 +97,12 @@ struct Options {
   int delayMs = 0;
   bool holdReplies = false;
   int trickleMs = 0;
+  bool hangHolds = false;
   std::string redirect;
+  int redirectHops = 0;
   std::string logFile;
+  std::string tlsCert;
+  std::string tlsKey;
 };
 
 std::optional<int> ParseNumber(const std::string& text, int low, int high) {
@@ -160,14 +174,30 @@ int ParseOptions(int argc, char** argv, Options& options) {
       auto text = value("--redirect");
       if (!text) return 2;
       options.redirect = *text;
+    } else if (arg == "--hang-holds") {
+      options.hangHolds = true;
+    } else if (arg == "--redirect-hops") {
+      if (!number("--redirect-hops", 1, 100, options.redirectHops)) return 2;
     } else if (arg == "--log") {
       auto text = value("--log");
       if (!text) return 2;
       options.logFile = *text;
+    } else if (arg == "--tls-cert") {
+      auto text = value("--tls-cert");
+      if (!text) return 2;
+      options.tlsCert = *text;
+    } else if (arg == "--tls-key") {
+      auto text = value("--tls-key");
+      if (!text) return 2;
+      options.tlsKey = *text;
     } else {
       std::cerr << "orvane-server: unknown option '" << arg << "' (see --help)\n";
       return 2;
     }
+  }
+  if (options.tlsCert.empty() != options.tlsKey.empty()) {
+    std::cerr << "orvane-server: --tls-cert and --tls-key go together\n";
+    return 2;
   }
   return 0;
 }
@@ -204,13 +234,52 @@ bool SameAscii(const std::string& a, const std::string& b) {
   return true;
 }
 
+// One client's connection: the socket, and over it a TLS session when the server speaks
+// https. Reads and writes go through here so the rest does not care which.
+class Connection {
+ public:
+  Connection(int socket, SSL* tls) : socket_(socket), tls_(tls) {}
+  ~Connection() {
+    if (tls_ != nullptr) {
+      // A close_notify, so the client sees the end of a body sent without a length as
+      // its end and not as a cut connection.
+      ::SSL_shutdown(tls_);
+      ::SSL_free(tls_);
+    }
+  }
+  Connection(const Connection&) = delete;
+  Connection& operator=(const Connection&) = delete;
+
+  // The TLS handshake; true at once for plain http. A client that does not trust the
+  // certificate ends it here, before any request is read or logged.
+  bool Accept() {
+    if (tls_ == nullptr) return true;
+    ::SSL_set_fd(tls_, socket_);
+    return ::SSL_accept(tls_) == 1;
+  }
+  long Recv(char* buffer, size_t size) {
+    if (tls_ == nullptr) return ::recv(socket_, buffer, size, 0);
+    const int got = ::SSL_read(tls_, buffer, static_cast<int>(size));
+    return got > 0 ? got : -1;
+  }
+  long Send(const char* bytes, size_t size) {
+    if (tls_ == nullptr) return ::send(socket_, bytes, size, MSG_NOSIGNAL);
+    const int sent = ::SSL_write(tls_, bytes, static_cast<int>(size));
+    return sent > 0 ? sent : -1;
+  }
+
+ private:
+  int socket_;
+  SSL* tls_;
+};
+
 // Reads up to the blank line that ends the head. False for a connection that closes or
 // stalls first, or a head over the limit.
-bool ReadHead(int client, std::string& head) {
+bool ReadHead(Connection& client, std::string& head) {
   char buffer[4096];
   while (head.find("\r\n\r\n") == std::string::npos) {
     if (head.size() > kHeadLimit) return false;
-    const ssize_t got = ::recv(client, buffer, sizeof(buffer), 0);
+    const long got = client.Recv(buffer, sizeof(buffer));
     if (got <= 0) return false;
     head.append(buffer, static_cast<size_t>(got));
   }
@@ -280,11 +349,13 @@ class Server {
   Server(Options options, std::string reply, std::string contentType)
       : options_(std::move(options)), reply_(std::move(reply)), contentType_(std::move(contentType)) {}
 
-  void Serve(int client) {
+  void Serve(int socket, SSL* tls) {
     std::string head;
     Request request;
     timeval timeout = {10, 0};
-    ::setsockopt(client, SOL_SOCKET, SO_RCVTIMEO, &timeout, sizeof(timeout));
+    ::setsockopt(socket, SOL_SOCKET, SO_RCVTIMEO, &timeout, sizeof(timeout));
+    Connection client(socket, tls);
+    if (!client.Accept()) return;
     if (!ReadHead(client, head) || !ParseHead(head, request)) {
       Respond(client, 400, "text/plain; charset=utf-8", "bad request\n", true);
       return;
@@ -313,12 +384,25 @@ class Server {
     }
     for (const auto& [name, value] : request.headers) {
       if (SameAscii(name, "User-Command") && value == "hold") {
+        if (options_.hangHolds) {
+          std::unique_lock lock(gStopMutex);
+          gStopped.wait(lock, [] { return gStopping.load(); });
+          return;
+        }
         Respond(client, 200, "text/plain; charset=utf-8", "", true);
         return;
       }
     }
     // Stopped while held: the connection closes without a reply.
     if (options_.holdReplies && !held_.Wait()) return;
+    if (options_.redirectHops > 0) {
+      const int hop = Hop(request.target);
+      if (hop < options_.redirectHops) {
+        Respond(client, 302, "text/plain; charset=utf-8", "moved\n", true,
+                "Location: /api.init.php?hop=" + std::to_string(hop + 1) + "\r\n");
+        return;
+      }
+    }
     if (!options_.redirect.empty()) {
       Respond(client, 302, "text/plain; charset=utf-8", "moved\n", true,
               "Location: " + options_.redirect + "\r\n");
@@ -329,7 +413,7 @@ class Server {
   }
 
  private:
-  void Control(int client, const std::string& method, const std::string& path) {
+  void Control(Connection& client, const std::string& method, const std::string& path) {
     const char* json = "application/json; charset=utf-8";
     if (path == "/control/waiting") {
       if (method != "GET") {
@@ -350,6 +434,13 @@ class Server {
     }
   }
 
+  // K of a target ending in "?hop=K"; 0 for any other.
+  static int Hop(const std::string& target) {
+    const size_t at = target.find("?hop=");
+    if (at == std::string::npos) return 0;
+    return ParseNumber(target.substr(at + 5), 0, 1000).value_or(0);
+  }
+
   static const char* Reason(int status) {
     switch (status) {
       case 200: return "OK";
@@ -363,10 +454,10 @@ class Server {
     }
   }
 
-  static void SendAll(int client, const std::string& bytes) {
+  static void SendAll(Connection& client, const std::string& bytes) {
     size_t sent = 0;
     while (sent < bytes.size()) {
-      const ssize_t n = ::send(client, bytes.data() + sent, bytes.size() - sent, MSG_NOSIGNAL);
+      const long n = client.Send(bytes.data() + sent, bytes.size() - sent);
       if (n <= 0) return;  // the client went away; nothing to tell anyone
       sent += static_cast<size_t>(n);
     }
@@ -374,7 +465,7 @@ class Server {
 
   // trickleMs > 0 sends the body a byte at a time with that pause between bytes, the way
   // a server that wants to hold a client sends it.
-  static void Respond(int client, int status, const std::string& type, const std::string& body,
+  static void Respond(Connection& client, int status, const std::string& type, const std::string& body,
                       bool withLength, const std::string& extraHeaders = {}, int trickleMs = 0) {
     std::string head = "HTTP/1.1 " + std::to_string(status) + " " + Reason(status) + "\r\n";
     head += "Content-Type: " + type + "\r\n";
@@ -391,7 +482,7 @@ class Server {
       if (gStopped.wait_for(lock, std::chrono::milliseconds(trickleMs), [] { return gStopping.load(); }))
         return;
       lock.unlock();
-      if (::send(client, &byte, 1, MSG_NOSIGNAL) != 1) return;
+      if (client.Send(&byte, 1) != 1) return;
     }
   }
 
@@ -461,13 +552,28 @@ int main(int argc, char** argv) {
   ::sigaction(SIGTERM, &action, nullptr);
   ::signal(SIGPIPE, SIG_IGN);
 
+  SSL_CTX* tls = nullptr;
+  if (!options.tlsCert.empty()) {
+    tls = ::SSL_CTX_new(::TLS_server_method());
+    if (tls == nullptr || ::SSL_CTX_use_certificate_chain_file(tls, options.tlsCert.c_str()) != 1 ||
+        ::SSL_CTX_use_PrivateKey_file(tls, options.tlsKey.c_str(), SSL_FILETYPE_PEM) != 1 ||
+        ::SSL_CTX_check_private_key(tls) != 1) {
+      char reason[256] = "unknown";
+      ::ERR_error_string_n(::ERR_get_error(), reason, sizeof(reason));
+      std::cerr << "orvane-server: cannot use the certificate " << options.tlsCert << " and key "
+                << options.tlsKey << ": " << reason << "\n";
+      return 1;
+    }
+  }
+
   if (!options.portFile.empty()) {
     // Written whole under another name first, so a reader never sees half a number.
     const std::string partial = options.portFile + ".partial";
     { std::ofstream(partial) << port << "\n"; }
     std::rename(partial.c_str(), options.portFile.c_str());
   }
-  std::cout << "listening on http://" << options.bind << ":" << port << std::endl;
+  std::cout << "listening on " << (tls != nullptr ? "https://" : "http://") << options.bind << ":"
+            << port << std::endl;
 
   Server server(options, reply, contentType);
   while (!gStopping) {
@@ -476,8 +582,13 @@ int main(int argc, char** argv) {
       if (errno == EINTR || errno == ECONNABORTED) continue;
       break;
     }
-    std::thread([&server, client] {
-      server.Serve(client);
+    SSL* session = tls != nullptr ? ::SSL_new(tls) : nullptr;
+    if (tls != nullptr && session == nullptr) {
+      ::close(client);
+      continue;
+    }
+    std::thread([&server, client, session] {
+      server.Serve(client, session);
       ::close(client);
     }).detach();
   }

@@ -35,16 +35,19 @@ std::optional<THiddenBy> WhiteListed(const TAutorunInfo& entry, const TRowSource
   return THiddenBy{file ? kHiddenByFileWhite : kHiddenByNameWhite, *row};
 }
 
-// RFC 3986's unreserved characters and the segment separator stand as they are; every
-// other byte of the UTF-8 text becomes %XX. What is left cannot end the address, start
-// another argument on a command line or change its meaning.
-std::wstring PercentEncodePath(std::wstring_view text) {
+// One path segment: RFC 3986's unreserved characters stand as they are; every other
+// byte of the UTF-8 text, "/" included, becomes %XX. What is left cannot end the
+// address, start another argument on a command line, change its meaning or reach
+// another path. A segment that is exactly "." or ".." would be taken as a step within
+// the path, so its dots are encoded too.
+std::wstring PercentEncodeSegment(std::wstring_view text) {
   static constexpr wchar_t kHex[] = L"0123456789ABCDEF";
+  if (text == L"." || text == L"..") return text.size() == 1 ? L"%2E" : L"%2E%2E";
   std::wstring encoded;
   for (const char byte : WideToUtf8(text)) {
     const auto b = static_cast<unsigned char>(byte);
     const bool plain = (b >= 'a' && b <= 'z') || (b >= 'A' && b <= 'Z') || (b >= '0' && b <= '9') ||
-                       b == '-' || b == '.' || b == '_' || b == '~' || b == '/';
+                       b == '-' || b == '.' || b == '_' || b == '~';
     if (plain) {
       encoded += static_cast<wchar_t>(b);
     } else {
@@ -146,5 +149,8 @@ void TAutorunRows::Merge(const TAutorunList& catalogue, const TRowSources& sourc
 }
 
 std::wstring EntryLookupPath(const std::wstring& from, const std::wstring& target) {
-  return L"/entry/" + PercentEncodePath(LowerCaseAscii(from + L"/" + FileNamePart(target)));
+  // Each part is encoded on its own and only then joined: the name is one segment,
+  // whatever it holds.
+  return L"/entry/" + PercentEncodeSegment(LowerCaseAscii(from)) + L"/" +
+         PercentEncodeSegment(LowerCaseAscii(FileNamePart(target)));
 }

@@ -93,6 +93,7 @@ std::optional<THiddenBy> WhyHidden(const TAutorunInfo& entry, const TRowSources&
 bool DescribeNewRow(const TAutorunInfo& entry, const TRowSources& sources, TAutorunItem& row);
 
 // The entry lookup page's path for a row: "/entry/" + from + "/" + the file-name part of
-// target, with A-Z lower-cased, then percent-encoded from UTF-8 except for the
-// unreserved characters and "/".
+// target, with A-Z lower-cased. The kind and the name are each one path segment,
+// percent-encoded from UTF-8 except for the unreserved characters ("/" inside the name
+// is %2F; a name of exactly "." or ".." is %2E or %2E%2E) and joined after encoding.
 std::wstring EntryLookupPath(const std::wstring& from, const std::wstring& target);

@@ -3,6 +3,7 @@
 #include <memory>
 #include <vector>
 
+#include "platform/SecureProtocols.h"
 #include "platform/win32/Win32Handles.h"
 #include "platform/win32/Win32Proxy.h"
 
@@ -99,8 +100,9 @@ class Request {
 
     // No user agent or certificate settings of our own: WinHTTP's defaults apply. The
     // proxy is the system's: Windows 8.1 and later find it themselves (Internet
-    // Options, detection, scripts); before them WinHttpOpen refuses that access type,
-    // and the request takes the user's Internet Options (ApplyUserProxy) instead.
+    // Options, detection, scripts), inside the asynchronous request that our wait and
+    // abort already bound; before them WinHttpOpen refuses that access type, and the
+    // request takes the user's Internet Options (ApplyUserProxy) instead.
     bool automaticProxy = true;
     UniqueInternet session(::WinHttpOpen(nullptr, WINHTTP_ACCESS_TYPE_AUTOMATIC_PROXY,
                                          WINHTTP_NO_PROXY_NAME, WINHTTP_NO_PROXY_BYPASS,
@@ -111,6 +113,12 @@ class Request {
                                   WINHTTP_NO_PROXY_BYPASS, WINHTTP_FLAG_ASYNC));
     }
     if (!session) return Fail(error, ::GetLastError());
+    // TLS 1.2 asked for by name: Windows 7 and 8.0 would offer only SSL 3.0 and TLS 1.0,
+    // which no current server takes. A system that refuses every set keeps its defaults.
+    (void)OfferSecureProtocols([&session](DWORD protocols) {
+      return ::WinHttpSetOption(session.get(), WINHTTP_OPTION_SECURE_PROTOCOLS, &protocols,
+                                sizeof(protocols)) != FALSE;
+    });
     // Name resolution keeps WinHTTP's default (no limit of its own); the attempt's
     // limit covers it.
     if (!::WinHttpSetTimeouts(session.get(), 0, kHttpStepTimeoutMilliseconds,
@@ -127,7 +135,12 @@ class Request {
     DWORD disable = WINHTTP_DISABLE_REDIRECTS;
     if (!::WinHttpSetOption(request.get(), WINHTTP_OPTION_DISABLE_FEATURE, &disable, sizeof(disable)))
       return Fail(error, ::GetLastError());
-    if (!automaticProxy && !ApplyUserProxy(request.get(), url)) return Fail(error, ::GetLastError());
+    if (!automaticProxy) {
+      // Chosen once per run, under this attempt's deadline and abort (Win32Proxy.h).
+      if (const DWORD failure = ApplyUserProxy(request.get(), url, deadline_, abortEvent_.get());
+          failure != NO_ERROR)
+        return Fail(error, failure);
+    }
 
     if (::WinHttpSetStatusCallback(request.get(), OnStatus,
                                    WINHTTP_CALLBACK_FLAG_ALL_COMPLETIONS |

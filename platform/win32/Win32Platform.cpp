@@ -19,8 +19,11 @@ Platform Win32Platform::Services() {
 }
 
 void InstallWin32Platform() {
-  // Function statics: built on the first call, torn down after main() returns, when the
-  // logic no longer calls into the platform.
-  static Win32Platform real;
-  static ScopedPlatform installed(real.Services());
+  // Built on the first call and never torn down: a request thread that has not let go
+  // when main() returns (its abort fired, its answer not yet in) still finds every
+  // adapter alive while the process ends around it, where a restore would refuse to
+  // swap under its lease and end the process with an error.
+  static Win32Platform* const real = new Win32Platform;
+  static const bool installed = (InstallProcessPlatform(real->Services()), true);
+  (void)installed;
 }

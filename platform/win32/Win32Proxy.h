@@ -8,8 +8,15 @@
 
 #include <winhttp.h>
 
-// Sets the proxy of the user's Internet Options on the request: automatic detection or
-// the configuration script when the user turned them on, else the named proxy; nothing
-// when the user has none (a direct connection). False only when WinHTTP refused the
-// proxy it was given.
-[[nodiscard]] bool ApplyUserProxy(HINTERNET request, const std::wstring& url);
+// How long a lookup by detection or script may take before the request goes on without
+// it (with the named proxy, if any). WinHTTP would give each of them a minute.
+inline constexpr unsigned kProxyLookupLimitMilliseconds = 15'000;
+
+// Sets the proxy of the user's Internet Options on the request (ProxyChoice.h): the
+// choice is made by the first request of the run and kept. The lookup it may need runs
+// until `deadline` (GetTickCount64) or kProxyLookupLimitMilliseconds, whichever comes
+// first, and until `abortEvent` is signalled; it is left behind, never waited out.
+// NO_ERROR, ERROR_WINHTTP_OPERATION_CANCELLED when aborted during the lookup, or the
+// code of WinHTTP refusing the setting.
+[[nodiscard]] DWORD ApplyUserProxy(HINTERNET request, const std::wstring& url, ULONGLONG deadline,
+                                   HANDLE abortEvent);

@@ -273,7 +273,7 @@ TEST(EntryLookupPathTest, LowerCasesAToZAndPercentEncodesTheRest) {
       {L"HKCU", RunTarget(L"x\" --some-switch \"y"), L"/entry/hkcu/x%22%20--some-switch%20%22y"},
       {L"HKLM", RunTarget(L"a%20b&c=d?e#f"), L"/entry/hklm/a%2520b%26c%3Dd%3Fe%23f"},
       {L"HKLM", RunTarget(L"Tab\tLF\nend"), L"/entry/hklm/tab%09lf%0Aend"},
-      {L"HKLM", RunTarget(L"keep-._~/AZaz09"), L"/entry/hklm/keep-._~/azaz09"},
+      {L"HKLM", RunTarget(L"keep-._~AZaz09"), L"/entry/hklm/keep-._~azaz09"},
       {L"HKLM", RunTarget(L"<>^`{|}'\\"), L"/entry/hklm/"},
       {L"HKLM", RunTarget(L"<>^`{|}'"), L"/entry/hklm/%3C%3E%5E%60%7B%7C%7D%27"},
   };
@@ -281,6 +281,49 @@ TEST(EntryLookupPathTest, LowerCasesAToZAndPercentEncodesTheRest) {
     const std::wstring path = EntryLookupPath(c.from, c.target);
     EXPECT_EQ(path, c.path) << WideToUtf8(c.target);
     EXPECT_TRUE(IsWebLink(L"https://lookup.example.test" + path)) << WideToUtf8(path);
+  }
+}
+
+// The name is one path segment whatever it holds: a "/" inside it, or a name that is a
+// dot segment of its own, would otherwise let a Run value named "../../x" send the
+// browser anywhere on the lookup host. The server splits the path at "/" and decodes
+// the last segment once; what it gets is exactly the (lower-cased) name.
+TEST(EntryLookupPathTest, TheNameIsExactlyOneSegment) {
+  struct Case {
+    std::wstring name, path;
+  };
+  const Case cases[] = {
+      {L"../../some/path", L"/entry/hkcu/..%2F..%2Fsome%2Fpath"},
+      {L"..", L"/entry/hkcu/%2E%2E"},
+      {L".", L"/entry/hkcu/%2E"},
+      {L"...", L"/entry/hkcu/..."},
+      {L"a/b", L"/entry/hkcu/a%2Fb"},
+      {L"/", L"/entry/hkcu/%2F"},
+      {L".x.", L"/entry/hkcu/.x."},
+      {L"%2e%2e", L"/entry/hkcu/%252e%252e"},
+  };
+  auto decode = [](std::wstring_view segment) {
+    std::string bytes;
+    for (size_t i = 0; i < segment.size(); ++i) {
+      if (segment[i] == L'%' && i + 2 < segment.size()) {
+        bytes += static_cast<char>(std::stoi(WideToUtf8(segment.substr(i + 1, 2)), nullptr, 16));
+        i += 2;
+      } else {
+        bytes += static_cast<char>(segment[i]);
+      }
+    }
+    return Utf8ToWide(bytes);
+  };
+  for (const Case& c : cases) {
+    const std::wstring path = EntryLookupPath(L"HKCU", RunTarget(c.name));
+    EXPECT_EQ(path, c.path) << WideToUtf8(c.name);
+    const std::wstring prefix = L"/entry/hkcu/";
+    ASSERT_EQ(path.rfind(prefix, 0), 0u) << WideToUtf8(path);
+    const std::wstring segment = path.substr(prefix.size());
+    EXPECT_EQ(segment.find(L'/'), std::wstring::npos) << WideToUtf8(path);
+    EXPECT_NE(segment, L".");
+    EXPECT_NE(segment, L"..");
+    EXPECT_EQ(decode(segment), c.name) << WideToUtf8(path);
   }
 }
 

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "Lib/Common.h"
+#include "platform/Http.h"
 #include "platform/fake/FakePlatform.h"
 #include "tests/support/Bytes.h"
 
@@ -86,8 +87,8 @@ TEST_F(JsonArrayTest, TextThatIsNotJsonHasNoValue) {
 }
 
 TEST_F(JsonArrayTest, RepliesOfAnyShapeAddOnlyWhatTheRulesSay) {
-  // Deep nesting beside the array, and inside it.
-  const std::string deep = std::string(100000, '[') + std::string(100000, ']');
+  // Nesting as deep as allowed beside the array, and inside it.
+  const std::string deep = std::string(kJsonDepthLimit - 2, '[') + std::string(kJsonDepthLimit - 2, ']');
   EXPECT_EQ(Merge("{\"x\":[\"kept\"," + deep + "],\"y\":" + deep + "}", L"x"),
             (std::vector<std::wstring>{L"", L"kept"}));
   // A huge array of repeats and of distinct numbers.
@@ -102,6 +103,54 @@ TEST_F(JsonArrayTest, RepliesOfAnyShapeAddOnlyWhatTheRulesSay) {
                 .size(),
             3u);
   EXPECT_FALSE(ParseJsonText(R"({"x":[1e400]})").has_value());
+}
+
+// A reply nested deeper than kJsonDepthLimit has no value: every level would become a
+// node of the tree, and 16 MiB of "[" are millions of them, built on the window's thread.
+// The depth counts objects and arrays alike; brackets inside strings do not count.
+TEST_F(JsonArrayTest, NestingDeeperThanTheLimitHasNoValue) {
+  auto nested = [](size_t depth, const std::string& open, const std::string& close,
+                   const std::string& core) {
+    std::string text;
+    for (size_t i = 0; i < depth; ++i) text += open;
+    text += core;
+    for (size_t i = 0; i < depth; ++i) text += close;
+    return text;
+  };
+  const size_t limit = kJsonDepthLimit;
+  struct Case {
+    std::string text;
+    bool parsed;
+  };
+  const Case cases[] = {
+      {nested(limit, "[", "]", ""), true},
+      {nested(limit + 1, "[", "]", ""), false},
+      {nested(limit, "{\"a\":", "}", "1"), true},
+      {nested(limit + 1, "{\"a\":", "}", "1"), false},
+      {nested(limit / 2, "[", "]", nested(limit / 2, "{\"k\":", "}", "[]")), false},
+      {nested(limit / 2, "[", "]", nested(limit / 2 - 1, "{\"k\":", "}", "[]")), true},
+      // Brackets inside strings, escaped quotes included, are text.
+      {"[\"" + std::string(1000, '[') + "\\\"" + std::string(1000, '{') + "\"]", true},
+      {"{\"x\":[\"a\"],\"name_white\":" + nested(limit, "[", "]", "") + "}", false},
+      // Deep but unbalanced, and deep after the end of a value.
+      {std::string(limit + 1, '['), false},
+      {"[]" + std::string(limit + 1, '['), false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text.substr(0, 80));
+    EXPECT_EQ(ParseJsonText(c.text).has_value(), c.parsed);
+  }
+  EXPECT_EQ(Merge("{\"x\":[\"a\"],\"y\":" + nested(limit, "[", "]", "") + "}", L"x"),
+            std::vector<std::wstring>{}) << "a reply too deep anywhere merges nothing";
+}
+
+// The largest reply the client accepts, all of it one nesting: refused without building
+// anything, so the reply step goes on at once as for any text that is not JSON.
+TEST_F(JsonArrayTest, ASixteenMebibyteNestingIsRefusedAtOnce) {
+  const std::string reply(kHttpBodyCap, '[');
+  EXPECT_FALSE(ParseJsonText(reply).has_value());
+  const std::string closed = std::string(kHttpBodyCap / 2, '[') + std::string(kHttpBodyCap / 2, ']');
+  EXPECT_FALSE(ParseJsonText(closed).has_value());
 }
 
 }  // namespace

@@ -113,6 +113,11 @@ TEST_F(UpdateCheckTest, WhatTheCallbackReceives) {
       // The dialog would offer what cannot be opened: it is not shown at all.
       {"an update link with a blank", {FakeHttpResponse::Ok(R"({"update":"https://x.test/a b"})")},
        true, 1, 0, false, LR"({"update":"https://x.test/a b"})", 0, {}, {}},
+      // The status bar is a link too: it appears only for what a click would open.
+      {"a notify link that is a local program", {FakeHttpResponse::Ok(R"({"notify":"C:\\x.exe"})")},
+       true, 1, 0, false, LR"({"notify":"C:\\x.exe"})", 0, {}, {}},
+      {"a notify link that is a script", {FakeHttpResponse::Ok(R"({"notify":"javascript:void"})")},
+       true, 1, 0, false, LR"({"notify":"javascript:void"})", 0, {}, {}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.situation);

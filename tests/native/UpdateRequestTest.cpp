@@ -7,6 +7,7 @@
 #include <regex>
 
 #include "Tavin/Random.h"
+#include "Tavin/Text.h"
 #include "Tavin/Translate.h"
 #include "Tavin/Update.h"
 #include "platform/fake/FakePlatform.h"
@@ -262,6 +263,8 @@ TEST_F(UpdateRequestTest, OnlyWebLinksReachTheShell) {
       {L"https://example.test\\..\\x", false},
   };
   for (const Case& c : cases) {
+    // The http links are left to the builds that take them (the next test).
+    if (kWebLinks == TWebLinks::HttpsOnly && StartsTextAscii(L"http://", c.link)) continue;
     fake.shell.executed.clear();
     EXPECT_EQ(OpenLink(c.link), c.opened) << WideToUtf8Debug(c.link);
     if (c.opened) {
@@ -272,6 +275,29 @@ TEST_F(UpdateRequestTest, OnlyWebLinksReachTheShell) {
     } else {
       EXPECT_TRUE(fake.shell.executed.empty()) << WideToUtf8Debug(c.link);
     }
+  }
+}
+
+// A build to hand out talks https alone, and so offers and opens only https links from
+// a reply; other builds take http too, which the stand-in server on this machine speaks.
+TEST_F(UpdateRequestTest, AReleaseBuildTakesHttpsLinksAlone) {
+  struct Case {
+    const wchar_t* link;
+    bool httpsOnly, httpOrHttps;
+  };
+  const Case cases[] = {
+      {L"https://example.test/u", true, true},
+      {L"HTTPS://EXAMPLE.TEST/", true, true},
+      {L"http://example.test/u", false, true},
+      {L"HTTP://127.0.0.1:8431/", false, true},
+      {L"https:/example.test/", false, false},
+      {L"httpss://example.test/", false, false},
+      {L"https://", false, false},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(IsWebLink(c.link, TWebLinks::HttpsOnly), c.httpsOnly) << WideToUtf8Debug(c.link);
+    EXPECT_EQ(IsWebLink(c.link, TWebLinks::HttpOrHttps), c.httpOrHttps) << WideToUtf8Debug(c.link);
+    EXPECT_EQ(IsWebLink(c.link), kWebLinks == TWebLinks::HttpsOnly ? c.httpsOnly : c.httpOrHttps);
   }
 }
 

@@ -1,14 +1,17 @@
 #!/usr/bin/env python3
 """orvane-server's held replies, through its own sockets: with --hold-replies a start-up
 request waits until a control request releases it, and without the option no control
-request exists. The end-to-end tests lean on both, so they are proven here first, on
+request exists. Over https (--tls-cert/--tls-key) it answers a client that trusts the
+test authority, and --redirect-hops sends a client round to itself the number of times
+asked. The end-to-end and Wine tests lean on all of it, so it is proven here first, on
 Linux, without Wine.
 
-usage: stand_in_server_test.py SERVER_EXE
+usage: stand_in_server_test.py SERVER_EXE PKI_SCRIPT
 """
 
 import json
 import signal
+import ssl
 import subprocess
 import sys
 import tempfile
@@ -52,14 +55,15 @@ class Server:
                 raise RuntimeError("orvane-server did not start: " +
                                    Path(f"{self.log}.out").read_text(errors="replace"))
             time.sleep(0.02)
-        self.base = f"http://127.0.0.1:{port_file.read_text().strip()}"
+        scheme = "https" if "--tls-cert" in options else "http"
+        self.base = f"{scheme}://localhost:{port_file.read_text().strip()}"
 
-    def ask(self, path, method="GET", headers=None):
+    def ask(self, path, method="GET", headers=None, opener=OPENER):
         """(status, body) of one request."""
         request = urllib.request.Request(self.base + path, method=method, headers=headers or {},
                                          data=b"" if method == "POST" else None)
         try:
-            with OPENER.open(request, timeout=PATIENCE) as answer:
+            with opener.open(request, timeout=PATIENCE) as answer:
                 return answer.status, answer.read().decode()
         except urllib.error.HTTPError as error:
             return error.code, error.read().decode()
@@ -171,8 +175,45 @@ def with_the_option(exe, folder):
         server.stop()
 
 
+def over_https(exe, folder, pki_script):
+    pki = folder / "pki"
+    subprocess.run(["bash", pki_script, str(pki)], check=True)
+    trusting = ssl.create_default_context(cafile=str(pki / "ca.pem"))
+    opener = urllib.request.build_opener(urllib.request.ProxyHandler({}),
+                                         urllib.request.HTTPSHandler(context=trusting))
+    tls = ["--tls-cert", str(pki / "localhost.pem"), "--tls-key", str(pki / "localhost.key")]
+    server = Server(exe, folder, *tls, "--redirect-hops", "3")
+    try:
+        check(server.ask("/api.init.php", opener=opener) == (200, REPLY),
+              "over https the reply comes after the redirects, to a client trusting the authority")
+        check(server.logged_paths() == ["/api.init.php", "/api.init.php?hop=1",
+                                        "/api.init.php?hop=2", "/api.init.php?hop=3"],
+              f"three redirects to itself, then the reply: {server.logged_paths()}")
+        try:
+            server.ask("/api.init.php")
+            check(False, "a client that does not trust the authority is refused")
+        except urllib.error.URLError as error:
+            check(isinstance(error.reason, ssl.SSLCertVerificationError),
+                  f"a client that does not trust the authority is refused: {error.reason}")
+        check(len(server.logged_paths()) == 4, "and the server never reads its request")
+    finally:
+        server.stop()
+    untrusted = Server(exe, folder, "--tls-cert", str(pki / "expired.pem"), "--tls-key",
+                       str(pki / "expired.key"))
+    try:
+        try:
+            untrusted.ask("/api.init.php", opener=opener)
+            check(False, "an expired certificate is refused")
+        except urllib.error.URLError as error:
+            check("expired" in str(error.reason), f"an expired certificate is refused: {error.reason}")
+    finally:
+        untrusted.stop()
+    started = subprocess.run([exe, "--tls-cert", str(pki / "localhost.pem")], capture_output=True)
+    check(started.returncode == 2, "--tls-cert without --tls-key is refused")
+
+
 def main():
-    if len(sys.argv) != 2:
+    if len(sys.argv) != 3:
         print(__doc__, file=sys.stderr)
         return 2
     exe = sys.argv[1]
@@ -182,6 +223,7 @@ def main():
     with tempfile.TemporaryDirectory(prefix="stand-in-server.") as folder:
         without_the_option(exe, Path(folder))
         with_the_option(exe, Path(folder))
+        over_https(exe, Path(folder), sys.argv[2])
     if failures:
         print(f"{len(failures)} checks failed", file=sys.stderr)
         return 1

@@ -10,6 +10,7 @@
 #include <system_error>
 #include <thread>
 
+#include "Tavin/HoldRequests.h"
 #include "Tavin/Translate.h"
 #include "Tavin/Update.h"
 #include "Tavin/UpdateText.h"
@@ -369,54 +370,6 @@ bool UpdateDialog(const std::wstring& reply) {
   }
   if (hold) StartHoldRequest();
   return result == IDYES;
-}
-
-namespace {
-// Never destroyed: a hold thread that outlives the wait at the program's end may still
-// count itself out while the process goes down.
-struct THoldRequests {
-  std::mutex mutex;
-  std::condition_variable done;
-  int running = 0;
-};
-THoldRequests& HoldRequests() {
-  static auto* requests = new THoldRequests;
-  return *requests;
-}
-}  // namespace
-
-void StartHoldRequest() {
-  THoldRequests& requests = HoldRequests();
-  {
-    std::lock_guard lock(requests.mutex);
-    ++requests.running;
-  }
-  try {
-    std::thread([&requests, lease = std::make_unique<PlatformLease>()]() mutable {
-      try {
-        SendHoldRequest();
-      } catch (...) {
-        // The server's answer to a hold is of no interest, nor is a failure to ask.
-      }
-      lease.reset();  // before the request counts as done: a waiter may swap the platform
-      {
-        std::lock_guard lock(requests.mutex);
-        --requests.running;
-      }
-      requests.done.notify_all();
-    }).detach();
-  } catch (const std::system_error&) {
-    // No thread to be had: the hold is a courtesy to the server and the user's answer
-    // to the dialog stands without it.
-    std::lock_guard lock(requests.mutex);
-    --requests.running;
-  }
-}
-
-bool WaitForHoldRequests(std::chrono::milliseconds timeout) {
-  THoldRequests& requests = HoldRequests();
-  std::unique_lock lock(requests.mutex);
-  return requests.done.wait_for(lock, timeout, [&requests] { return requests.running == 0; });
 }
 
 void TFormHelper::OpenURL(TComponent* sender) {

@@ -69,13 +69,6 @@ class TUpdateDialogForm : public TWin32Form {
 // the hold request on a thread of its own, whichever button closed the dialog.
 bool UpdateDialog(const std::wstring& reply);
 
-// Sends the hold request once on a detached thread; its outcome is of no interest.
-void StartHoldRequest();
-// Waits until the hold requests started so far have ended, at most `timeout`; whether they
-// have. The program calls it on its way out, so a hold sent just before closing (the user
-// took the update) is not cut off.
-bool WaitForHoldRequests(std::chrono::milliseconds timeout);
-
 // The notice link's click handler, bound without an instance.
 struct TFormHelper {
   // Opens the sender's hint, which holds the notice's link.
