@@ -111,6 +111,7 @@ const std::vector<FileCase> kCases = {
      [](FileWorld& w, Transcript& seen) {
        const std::wstring folder = w.Folder();
        (void)Write(w, folder + L"\\new.txt");
+       (void)Write(w, folder + L"\\spare.txt");
        DWORD ignored = 0;
        (void)w.Files().WriteWholeFile((folder + L"\\old.txt").c_str(), "old", &ignored);
        (void)Write(w, folder + L"\\readonly.txt");
@@ -119,8 +120,6 @@ const std::vector<FileCase> kCases = {
        seen.push_back("onto a file " + Move(w, folder + L"\\new.txt", folder + L"\\old.txt", 0));
        seen.push_back("onto a folder " + Move(w, folder + L"\\new.txt", folder + L"\\Sub",
                                               MOVEFILE_REPLACE_EXISTING));
-       seen.push_back("onto read-only " + Move(w, folder + L"\\new.txt", folder + L"\\readonly.txt",
-                                               MOVEFILE_REPLACE_EXISTING));
        seen.push_back("missing " + Move(w, folder + L"\\none.txt", folder + L"\\old.txt",
                                         MOVEFILE_REPLACE_EXISTING));
        seen.push_back("into a missing folder " + Move(w, folder + L"\\new.txt",
@@ -129,11 +128,19 @@ const std::vector<FileCase> kCases = {
                                           MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH));
        seen.push_back("old.txt holds " + Contents(w, folder + L"\\old.txt"));
        List(w, folder + L"\\*", seen);
+       seen.push_back("onto read-only " + Move(w, folder + L"\\spare.txt", folder + L"\\readonly.txt",
+                                               MOVEFILE_REPLACE_EXISTING));
      },
      {"onto a file ERROR_ALREADY_EXISTS", "onto a folder ERROR_ACCESS_DENIED",
-      "onto read-only ERROR_ACCESS_DENIED", "missing ERROR_FILE_NOT_FOUND",
-      "into a missing folder ERROR_PATH_NOT_FOUND", "replacing moved", "old.txt holds contract",
-      ". <dir>", ".. <dir>", "Sub <dir>", "old.txt", "readonly.txt", "next ERROR_NO_MORE_FILES"}},
+      "missing ERROR_FILE_NOT_FOUND", "into a missing folder ERROR_PATH_NOT_FOUND",
+      "replacing moved", "old.txt holds contract", ". <dir>", ".. <dir>", "Sub <dir>", "old.txt",
+      "readonly.txt", "spare.txt", "next ERROR_NO_MORE_FILES", "onto read-only ERROR_ACCESS_DENIED"},
+     "Wine replaces a read-only file; Windows refuses to (ERROR_ACCESS_DENIED), as it refuses "
+     "to delete one.",
+     {"onto a file ERROR_ALREADY_EXISTS", "onto a folder ERROR_ACCESS_DENIED",
+      "missing ERROR_FILE_NOT_FOUND", "into a missing folder ERROR_PATH_NOT_FOUND",
+      "replacing moved", "old.txt holds contract", ". <dir>", ".. <dir>", "Sub <dir>", "old.txt",
+      "readonly.txt", "spare.txt", "next ERROR_NO_MORE_FILES", "onto read-only moved"}},
 };
 
 }  // namespace
