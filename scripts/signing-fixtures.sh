@@ -16,7 +16,7 @@ if [ $# -ne 2 ]; then
   exit 2
 fi
 out="$1"
-program="$2"
+program="$(realpath -- "$2")"
 mkdir -p -- "$out"
 cd -- "$out"
 rm -f -- ./*.pem ./*.key ./*.exe ./*.srl ./*.cnf ./*.csr ./*.log
