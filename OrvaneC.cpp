@@ -1,9 +1,11 @@
 // orvanec.exe: the console companion. Lists and switches the same catalogue the window
 // shows.
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "Lib/Companion.h"
+#include "Lib/WriteInPieces.h"
 #include "Tavin/Path.h"
 #include "platform/Utf8.h"
 #include "platform/win32/Win32Platform.h"
@@ -11,19 +13,24 @@
 namespace {
 
 // A console gets UTF-16 through WriteConsoleW, so any code page shows the text; a
-// redirected handle gets the UTF-8 bytes unchanged.
-void Write(DWORD which, const std::string& text) {
-  if (text.empty()) return;
+// redirected handle gets the UTF-8 bytes unchanged. False when not all of it was
+// written: a full disk, a closed pipe, a console that refused.
+bool Write(DWORD which, const std::string& text) {
+  if (text.empty()) return true;
   HANDLE handle = GetStdHandle(which);
-  if (handle == nullptr || handle == INVALID_HANDLE_VALUE) return;
+  if (handle == nullptr || handle == INVALID_HANDLE_VALUE) return false;
   DWORD mode = 0;
-  DWORD written = 0;
   if (GetConsoleMode(handle, &mode)) {
     const std::wstring wide = Utf8ToWide(text);
-    WriteConsoleW(handle, wide.data(), static_cast<DWORD>(wide.size()), &written, nullptr);
-  } else {
-    WriteFile(handle, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+    return WriteInPieces(std::wstring_view(wide), kConsolePieceUnits,
+                         [handle](const wchar_t* data, DWORD count, DWORD* written) {
+                           return WriteConsoleW(handle, data, count, written, nullptr) != FALSE;
+                         });
   }
+  return WriteInPieces(std::string_view(text), kFilePieceBytes,
+                       [handle](const char* data, DWORD count, DWORD* written) {
+                         return WriteFile(handle, data, count, written, nullptr) != FALSE;
+                       });
 }
 
 }  // namespace
@@ -35,7 +42,8 @@ int wmain(int argc, wchar_t** argv) {
   std::string out;
   std::string err;
   const int code = RunCompanion(args, out, err);
-  Write(STD_OUTPUT_HANDLE, out);
+  const bool written = Write(STD_OUTPUT_HANDLE, out);
+  if (!written) err += "orvanec: the output could not be written in full\n";
   Write(STD_ERROR_HANDLE, err);
-  return code;
+  return ExitCodeAfterWrite(args, code, written);
 }

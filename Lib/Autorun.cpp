@@ -1,6 +1,9 @@
 #include "Lib/Autorun.h"
 
 #include "Lib/AutorunSources.h"
+
+#include <cwchar>
+
 #include "Tavin/Text.h"
 #include "platform/Platform.h"
 
@@ -19,12 +22,49 @@ bool UsesStartupApprovalRecords() {
   return version.major > 6 || (version.major == 6 && version.minor >= 2);
 }
 
-void CollectAutorun(TAutorunList& list) {
+namespace {
+
+// The report of the collection running on this thread, if it asked for one. The sources
+// run on the caller's thread, so a thread's own pointer keeps two collections apart.
+thread_local TUnreadSources* tUnread = nullptr;
+
+void CollectEverySource(TAutorunList& list) {
   list.clear();
   CollectStartupFolders(list);
   CollectRunKeys(list);
   CollectTasks(list);
   CollectServices(list);
+}
+
+}  // namespace
+
+void ReportUnreadSource(std::wstring what) {
+  if (tUnread != nullptr) tUnread->push_back(std::move(what));
+}
+
+void ReportUnreadSource(const std::wstring& what, DWORD error) {
+  if (tUnread == nullptr) return;
+  std::wstring message = PlatformFiles().FormatSystemMessage(error);
+  if (message.empty()) message = L"error " + std::to_wstring(error);
+  tUnread->push_back(what + L": " + message);
+}
+
+void ReportUnreadSourceHresult(const std::wstring& what, HRESULT result) {
+  if (tUnread == nullptr) return;
+  wchar_t hex[16];
+  std::swprintf(hex, 16, L"0x%08X", static_cast<unsigned>(result));
+  tUnread->push_back(what + L": error " + hex);
+}
+
+void CollectAutorun(TAutorunList& list) { CollectEverySource(list); }
+
+void CollectAutorun(TAutorunList& list, TUnreadSources& unread) {
+  struct Restore {
+    TUnreadSources* previous;
+    ~Restore() { tUnread = previous; }
+  } restore{tUnread};
+  tUnread = &unread;
+  CollectEverySource(list);
 }
 
 void SetAutorunEnabled(const std::wstring& target, const std::wstring& from, bool enable) {

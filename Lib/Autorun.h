@@ -28,6 +28,14 @@ inline constexpr wchar_t kFromService[] = L"SERV";
 // absorbs leaves the entries appended before it and propagates.
 void CollectAutorun(TAutorunList& list);
 
+// What a collection could not read, one line each for the user ("the service manager:
+// Access is denied."). A source that is not there at all (a Run key never created) is
+// not in it: it holds nothing to read.
+using TUnreadSources = std::vector<std::wstring>;
+// As above; every source that could not be read, or read only in part, is added to
+// `unread`, and the entries that were read are still in the list.
+void CollectAutorun(TAutorunList& list, TUnreadSources& unread);
+
 // Switches one entry, identified by its Target and From (case-insensitive tag). The
 // outcome shows in the next refresh; the one failure that propagates is a startup file
 // that cannot be deleted on Windows before 8 (PlatformError).

@@ -4,6 +4,8 @@
 #include "Tavin/Path.h"
 #include "Tavin/Registry.h"
 #include "Tavin/Text.h"
+#include "platform/Platform.h"
+#include "platform/PlatformHandles.h"
 
 namespace {
 
@@ -37,7 +39,22 @@ void CollectRunKey(HKEY rootKey, const std::wstring& keyPath, TAutorunList& list
   // opened once for all of them: a refresh of a thousand values costs two opens, not
   // four per value.
   std::vector<TRegValue> values;
-  if (!TRegReader(rootKey, keyPath).ReadValues(values) || values.empty()) return;
+  if (!TRegReader(rootKey, keyPath).ReadValues(values)) {
+    // A Run key that was never created holds nothing; any other failure leaves its
+    // values unread. The open is repeated to learn which.
+    const std::wstring relative = keyPath.substr(keyPath.find_first_not_of(L'\\'));
+    UniqueRegKey probe;
+    const LSTATUS status = PlatformRegistry().RegOpenKeyExW(rootKey, relative.c_str(), 0,
+                                                            kRegQueryAccess, probe.put());
+    if (status != ERROR_SUCCESS) probe.release();  // a failed open leaves nothing to close
+    const std::wstring name = L"the Run key " + RootKeyToName(rootKey, true) + keyPath;
+    if (status == ERROR_SUCCESS)
+      ReportUnreadSource(name + L": its values could not be listed");
+    else if (status != ERROR_FILE_NOT_FOUND)
+      ReportUnreadSource(name, static_cast<DWORD>(status));
+    return;
+  }
+  if (values.empty()) return;
   const std::wstring rootName = RootKeyToName(rootKey, true);
   TApprovalRecords records(rootKey, ApprovalKeyForRunKey(keyPath));
   for (TRegValue& value : values) {

@@ -20,18 +20,28 @@ class TConfigReader {
   const QUERY_SERVICE_CONFIGW* Query(SC_HANDLE manager, const wchar_t* serviceName) {
     IServiceManager& scm = PlatformServices();
     UniqueScHandle service(scm.OpenServiceW(manager, serviceName, SERVICE_QUERY_CONFIG));
-    if (!service) return nullptr;
+    if (!service) {
+      // One deleted since the enumeration is simply gone; any other refusal leaves a
+      // service the list cannot show.
+      const DWORD error = scm.GetLastError();
+      if (error != ERROR_SERVICE_DOES_NOT_EXIST)
+        ReportUnreadSource(L"the service " + std::wstring(serviceName), error);
+      return nullptr;
+    }
     DWORD needed = 0;
     if (scm.QueryServiceConfigW(service.get(), buffer_->as<QUERY_SERVICE_CONFIGW>(),
                                 buffer_->size(), &needed))
       return buffer_->as<QUERY_SERVICE_CONFIGW>();
-    if (scm.GetLastError() != ERROR_INSUFFICIENT_BUFFER || needed <= buffer_->size())
-      return nullptr;
-    buffer_ = std::make_unique<SizedBuffer>(needed);
-    if (!scm.QueryServiceConfigW(service.get(), buffer_->as<QUERY_SERVICE_CONFIGW>(),
-                                 buffer_->size(), &needed))
-      return nullptr;
-    return buffer_->as<QUERY_SERVICE_CONFIGW>();
+    DWORD error = scm.GetLastError();
+    if (error == ERROR_INSUFFICIENT_BUFFER && needed > buffer_->size()) {
+      buffer_ = std::make_unique<SizedBuffer>(needed);
+      if (scm.QueryServiceConfigW(service.get(), buffer_->as<QUERY_SERVICE_CONFIGW>(),
+                                  buffer_->size(), &needed))
+        return buffer_->as<QUERY_SERVICE_CONFIGW>();
+      error = scm.GetLastError();
+    }
+    ReportUnreadSource(L"the service " + std::wstring(serviceName), error);
+    return nullptr;
   }
 
  private:
@@ -40,6 +50,13 @@ class TConfigReader {
 
 void AppendService(SC_HANDLE manager, const ENUM_SERVICE_STATUSW& record, TConfigReader& configs,
                    TAutorunList& list) {
+  // A per-user service (Windows 10 1709 and later) is listed as its template, whose start
+  // type decides whether instances are made at sign-in. The instances ("CDPUserSvc_4f2a1")
+  // are made anew with a new suffix at every sign-in, and the system resets their
+  // configuration from the template, so listing them would only show churn and a switch
+  // that does not last.
+  if ((record.ServiceStatus.dwServiceType & SERVICE_USERSERVICE_INSTANCE) != 0) return;
+  if (record.lpServiceName == nullptr) return;
   const QUERY_SERVICE_CONFIGW* settings = configs.Query(manager, record.lpServiceName);
   if (settings == nullptr) return;
   TAutorunInfo entry;
@@ -55,12 +72,14 @@ void AppendService(SC_HANDLE manager, const ENUM_SERVICE_STATUSW& record, TConfi
 // A hostile or broken manager could keep answering "more" without moving on.
 constexpr int kMaxEnumerationRounds = 100000;
 
+constexpr wchar_t kServiceManager[] = L"the service manager";
+
 }  // namespace
 
 void CollectServices(TAutorunList& list) {
   IServiceManager& scm = PlatformServices();
   UniqueScHandle manager(scm.OpenSCManagerW(nullptr, nullptr, kManagerEnumAccess));
-  if (!manager) return;
+  if (!manager) return ReportUnreadSource(kServiceManager, scm.GetLastError());
 
   DWORD needed = 0;
   DWORD returned = 0;
@@ -69,7 +88,8 @@ void CollectServices(TAutorunList& list) {
                               &returned, &resume))
     return;  // nothing to list
   const DWORD probeError = scm.GetLastError();
-  if (probeError != ERROR_INSUFFICIENT_BUFFER && probeError != ERROR_MORE_DATA) return;
+  if (probeError != ERROR_INSUFFICIENT_BUFFER && probeError != ERROR_MORE_DATA)
+    return ReportUnreadSource(kServiceManager, probeError);
 
   // The manager hands out at most one buffer's worth per call (256 KB on Windows) and
   // says where to go on through the resume handle; services that appear between two
@@ -85,15 +105,17 @@ void CollectServices(TAutorunList& list) {
     const DWORD error = complete ? ERROR_SUCCESS : scm.GetLastError();
     const bool more = !complete && (error == ERROR_MORE_DATA || error == ERROR_INSUFFICIENT_BUFFER);
     // Any other failure ends the listing with the services taken so far.
-    if (!complete && !more) return;
+    if (!complete && !more) return ReportUnreadSource(kServiceManager, error);
     for (DWORD i = 0; i < returned; ++i) AppendService(manager.get(), records[i], configs, list);
     if (complete) return;
     if (returned == 0) {
       // Not even one record fitted: the next one is larger than the buffer.
-      if (needed <= buffer->size()) return;
+      if (needed <= buffer->size())
+        return ReportUnreadSource(std::wstring(kServiceManager) + L": the enumeration stopped");
       buffer = std::make_unique<SizedBuffer>(needed);
     }
   }
+  ReportUnreadSource(std::wstring(kServiceManager) + L": the enumeration did not end");
 }
 
 void SetServiceEnabled(const std::wstring& target, bool enable) {

@@ -8,6 +8,14 @@
 #include "Lib/Autorun.h"
 #include "platform/WinTypes.h"
 
+// Called by a source that could not read all it holds, while CollectAutorun(list,
+// unread) runs on this thread; nothing otherwise.
+void ReportUnreadSource(std::wstring what);
+// The same with the system's words for a GetLastError or LSTATUS code after a colon.
+void ReportUnreadSource(const std::wstring& what, DWORD error);
+// The same with a COM result in hexadecimal.
+void ReportUnreadSourceHresult(const std::wstring& what, HRESULT result);
+
 // Startup folders: the all-users folder, then the user's.
 void CollectStartupFolders(TAutorunList& list);
 void CollectStartupFolder(const std::wstring& folder, TAutorunList& list);

@@ -46,7 +46,12 @@ void CollectStartupFolder(const std::wstring& folder, TAutorunList& list) {
   DWORD error = ERROR_SUCCESS;
   const std::wstring pattern = folder + L"\\*";
   std::unique_ptr<IFileSearch> search = PlatformFiles().FindFirstFileW(pattern.c_str(), &found, &error);
-  if (!search) return;
+  if (!search) {
+    // A folder that is not there holds nothing; one that is there and refuses is unread.
+    if (error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND)
+      ReportUnreadSource(L"the Startup folder " + folder, error);
+    return;
+  }
 
   for (;;) {
     if ((found.attributes & FILE_ATTRIBUTE_DIRECTORY) == 0 && IsStartable(found.fileName)) {
@@ -59,7 +64,10 @@ void CollectStartupFolder(const std::wstring& folder, TAutorunList& list) {
       list.push_back(std::move(entry));
     }
     if (!search->FindNextFileW(&found, &error)) {
-      if (error != ERROR_NO_MORE_FILES) list.resize(before);
+      if (error != ERROR_NO_MORE_FILES) {
+        list.resize(before);
+        ReportUnreadSource(L"the Startup folder " + folder, error);
+      }
       return;
     }
   }

@@ -29,28 +29,38 @@ class TaskSession {
   std::lock_guard<std::recursive_mutex> lock_;
 };
 
-// Lists the root folder; the first failed call ends the listing, keeping what was added.
+constexpr wchar_t kTaskLibrary[] = L"the task library";
+
+// Lists the root folder; the first failed call ends the listing, keeping what was added,
+// and the library counts as read in part.
 void ListRootFolder(TAutorunList& list) {
   std::unique_ptr<ITaskFolderP> folder;
-  if (FAILED(gTaskService->GetFolder(L"\\", &folder)) || !folder) return;
+  HRESULT result = gTaskService->GetFolder(L"\\", &folder);
+  if (FAILED(result) || !folder) return ReportUnreadSourceHresult(kTaskLibrary, result);
   // Hidden tasks stay out: TASK_ENUM_HIDDEN is not asked for.
   std::unique_ptr<IRegisteredTaskCollectionP> tasks;
-  if (FAILED(folder->GetTasks(0, &tasks)) || !tasks) return;
+  result = folder->GetTasks(0, &tasks);
+  if (FAILED(result) || !tasks) return ReportUnreadSourceHresult(kTaskLibrary, result);
   LONG count = 0;
-  if (FAILED(tasks->get_Count(&count))) return;
+  result = tasks->get_Count(&count);
+  if (FAILED(result)) return ReportUnreadSourceHresult(kTaskLibrary, result);
   // The root's path is "\"; without its trailing backslash nothing is left of it.
   const std::wstring folderPath;
   for (LONG i = 1; i <= count; ++i) {
     std::unique_ptr<IRegisteredTaskP> task;
-    if (FAILED(tasks->get_Item(TaskVariant::Int(i), &task)) || !task) return;
+    result = tasks->get_Item(TaskVariant::Int(i), &task);
+    if (FAILED(result) || !task) return ReportUnreadSourceHresult(kTaskLibrary, result);
     TAutorunInfo entry;
-    if (FAILED(task->get_Name(&entry.Caption))) return;
+    result = task->get_Name(&entry.Caption);
+    if (FAILED(result)) return ReportUnreadSourceHresult(kTaskLibrary, result);
     std::wstring name;
-    if (FAILED(task->get_Name(&name))) return;
+    result = task->get_Name(&name);
+    if (FAILED(result)) return ReportUnreadSourceHresult(kTaskLibrary, result);
     entry.Target = folderPath + L"\\" + name;
     entry.From = kFromTask;
     VARIANT_BOOL enabled = VARIANT_FALSE;
-    if (FAILED(task->get_Enabled(&enabled))) return;
+    result = task->get_Enabled(&enabled);
+    if (FAILED(result)) return ReportUnreadSourceHresult(kTaskLibrary, result);
     entry.Enabled = enabled != 0;
     list.push_back(std::move(entry));
   }
@@ -107,7 +117,10 @@ bool TaskServiceConnected() { return gTaskService != nullptr; }
 
 void CollectTasks(TAutorunList& list) {
   TaskSession session;
-  if (gTaskService) ListRootFolder(list);
+  if (gTaskService)
+    ListRootFolder(list);
+  else
+    ReportUnreadSource(std::wstring(kTaskLibrary) + L": it could not be opened");
 }
 
 void SetTaskEnabled(const std::wstring& target, bool enable) {

@@ -3,7 +3,11 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
+#include <thread>
 
+#include "Lib/DisplayText.h"
+#include "Lib/FileReplace.h"
+#include "Lib/JsonText.h"
 #include "Tavin/FileMetadata.h"
 #include "Tavin/Text.h"
 #include "platform/Platform.h"
@@ -25,39 +29,34 @@ std::string CsvField(const std::wstring& text) {
   return quoted + '"';
 }
 
-std::string JsonString(const std::wstring& text) {
-  std::string out = "\"";
-  for (unsigned char c : WideToUtf8(text)) {
-    switch (c) {
-      case '"': out += "\\\""; break;
-      case '\\': out += "\\\\"; break;
-      case '\b': out += "\\b"; break;
-      case '\f': out += "\\f"; break;
-      case '\n': out += "\\n"; break;
-      case '\r': out += "\\r"; break;
-      case '\t': out += "\\t"; break;
-      default:
-        if (c < 0x20) {
-          char escaped[8];
-          std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
-          out += escaped;
-        } else {
-          out += static_cast<char>(c);
-        }
-    }
-  }
-  return out + '"';
-}
+std::string JsonString(const std::wstring& text) { return JsonQuote(text); }
 
 // Display width in code points; close enough for aligning a console table.
 size_t Width(const std::wstring& text) { return text.size(); }
 
+// Every text of the table goes out through here or Visible, so no name reaches the
+// terminal with its control characters.
 std::string Pad(const std::wstring& text, size_t width) {
-  return WideToUtf8(text) + std::string(width > Width(text) ? width - Width(text) : 0, ' ');
+  const std::wstring visible = VisibleText(text);
+  return WideToUtf8(visible) + std::string(width > Width(visible) ? width - Width(visible) : 0, ' ');
 }
+
+std::string Visible(const std::wstring& text) { return WideToUtf8(VisibleText(text)); }
 
 const std::optional<THiddenBy>* HiddenByOf(const THiddenByList* why, size_t index) {
   return (why != nullptr && index < why->size()) ? &(*why)[index] : nullptr;
+}
+
+const TSignatureInfo* SignatureOf(const TSignatureList* signatures, size_t index) {
+  if (signatures == nullptr || index >= signatures->size() || !(*signatures)[index]) return nullptr;
+  return &*(*signatures)[index];
+}
+
+std::wstring DescribeSignature(const TSignatureInfo* signature) {
+  if (signature == nullptr) return L"";
+  std::wstring text = SignatureStateName(signature->State);
+  if (signature->Signer) text += L": " + *signature->Signer;
+  return text;
 }
 
 }  // namespace
@@ -72,34 +71,44 @@ std::optional<bool> EntryFileExists(const TAutorunInfo& entry) {
   return FileExists(entry.FileName);
 }
 
-std::string FormatCatalogueText(const TAutorunList& list, const THiddenByList* why) {
+std::string FormatCatalogueText(const TAutorunList& list, const THiddenByList* why,
+                                const TSignatureList* signatures) {
   const std::wstring stateTitle = L"State", fromTitle = L"From", captionTitle = L"Caption",
-                     targetTitle = L"Target";
+                     signatureTitle = L"Signature", targetTitle = L"Target";
   size_t fromWidth = Width(fromTitle);
   size_t captionWidth = Width(captionTitle);
-  for (const TAutorunInfo& entry : list) {
-    fromWidth = std::max(fromWidth, Width(entry.From));
-    captionWidth = std::max(captionWidth, Width(entry.Caption));
+  size_t signatureWidth = Width(signatureTitle);
+  for (size_t i = 0; i < list.size(); ++i) {
+    fromWidth = std::max(fromWidth, Width(VisibleText(list[i].From)));
+    captionWidth = std::max(captionWidth, Width(VisibleText(list[i].Caption)));
+    signatureWidth =
+        std::max(signatureWidth, Width(VisibleText(DescribeSignature(SignatureOf(signatures, i)))));
   }
   constexpr size_t kStateWidth = 8;
   std::string out = Pad(stateTitle, kStateWidth) + "  " + Pad(fromTitle, fromWidth) + "  " +
-                    Pad(captionTitle, captionWidth) + "  " + WideToUtf8(targetTitle) + "\n";
+                    Pad(captionTitle, captionWidth) + "  ";
+  if (signatures) out += Pad(signatureTitle, signatureWidth) + "  ";
+  out += WideToUtf8(targetTitle) + "\n";
   for (size_t i = 0; i < list.size(); ++i) {
     const TAutorunInfo& entry = list[i];
     out += Pad(entry.Enabled ? L"enabled" : L"disabled", kStateWidth) + "  " +
-           Pad(entry.From, fromWidth) + "  " + Pad(entry.Caption, captionWidth) + "  " +
-           WideToUtf8(entry.Target) + "\n";
+           Pad(entry.From, fromWidth) + "  " + Pad(entry.Caption, captionWidth) + "  ";
+    if (signatures) out += Pad(DescribeSignature(SignatureOf(signatures, i)), signatureWidth) + "  ";
+    out += Visible(entry.Target) + "\n";
     // Under the state column, so the reason reads as part of the entry above it.
     if (const auto* hidden = HiddenByOf(why, i); hidden != nullptr && hidden->has_value())
-      out += std::string(kStateWidth + 2, ' ') + "hidden by " + WideToUtf8(DescribeHiddenBy(**hidden)) +
+      out += std::string(kStateWidth + 2, ' ') + "hidden by " + Visible(DescribeHiddenBy(**hidden)) +
              "\n";
   }
   return out;
 }
 
-std::string FormatCatalogueCsv(const TAutorunList& list, const THiddenByList* why) {
-  std::string out = why ? "from,caption,target,fileName,rawData,enabled,hiddenBy\r\n"
-                        : "from,caption,target,fileName,rawData,enabled\r\n";
+std::string FormatCatalogueCsv(const TAutorunList& list, const THiddenByList* why,
+                               const TSignatureList* signatures) {
+  std::string out = "from,caption,target,fileName,rawData,enabled";
+  if (why) out += ",hiddenBy";
+  if (signatures) out += ",signature,signer";
+  out += "\r\n";
   for (size_t i = 0; i < list.size(); ++i) {
     const TAutorunInfo& entry = list[i];
     out += CsvField(entry.From) + ',' + CsvField(entry.Caption) + ',' + CsvField(entry.Target) +
@@ -110,12 +119,18 @@ std::string FormatCatalogueCsv(const TAutorunList& list, const THiddenByList* wh
       out += ',' + ((hidden != nullptr && hidden->has_value()) ? CsvField(DescribeHiddenBy(**hidden))
                                                                 : std::string());
     }
+    if (signatures) {
+      const TSignatureInfo* signature = SignatureOf(signatures, i);
+      out += ',' + (signature ? CsvField(SignatureStateName(signature->State)) : std::string());
+      out += ',' + (signature && signature->Signer ? CsvField(*signature->Signer) : std::string());
+    }
     out += "\r\n";
   }
   return out;
 }
 
-std::string FormatCatalogueJson(const TAutorunList& list, const THiddenByList* why) {
+std::string FormatCatalogueJson(const TAutorunList& list, const THiddenByList* why,
+                                const TSignatureList* signatures) {
   std::string out = "[";
   for (size_t i = 0; i < list.size(); ++i) {
     const TAutorunInfo& entry = list[i];
@@ -138,10 +153,31 @@ std::string FormatCatalogueJson(const TAutorunList& list, const THiddenByList* w
         out += ", \"hiddenBy\": null";
       }
     }
+    if (signatures) {
+      const TSignatureInfo* signature = SignatureOf(signatures, i);
+      out += ", \"signature\": " + (signature ? JsonString(SignatureStateName(signature->State)) : "null");
+      out += ", \"signer\": " +
+             (signature && signature->Signer ? JsonString(*signature->Signer) : std::string("null"));
+    }
     out += "}";
   }
   out += list.empty() ? "]\n" : "\n]\n";
   return out;
+}
+
+TSignatureList VerifyEntrySignatures(const TAutorunList& list) {
+  std::vector<std::wstring> files;
+  std::vector<size_t> entryOf;
+  for (size_t i = 0; i < list.size(); ++i)
+    if (EntryFileExists(list[i]).value_or(false)) {
+      files.push_back(list[i].FileName);
+      entryOf.push_back(i);
+    }
+  const std::vector<TSignatureInfo> checked =
+      VerifyFileSignatures(files, std::max(1u, std::thread::hardware_concurrency()));
+  TSignatureList signatures(list.size());
+  for (size_t k = 0; k < checked.size(); ++k) signatures[entryOf[k]] = checked[k];
+  return signatures;
 }
 
 std::string FormatSavedList(const TAutorunList& list) {
@@ -153,6 +189,6 @@ std::string FormatSavedList(const TAutorunList& list) {
 
 void SaveCatalogue(const std::wstring& path, const TAutorunList& list) {
   DWORD error = ERROR_SUCCESS;
-  if (!PlatformFiles().WriteWholeFile(path.c_str(), FormatSavedList(list), &error))
+  if (!ReplaceFileContents(path, FormatSavedList(list), &error))
     throw PlatformError(error, PlatformFiles().FormatSystemMessage(error));
 }

@@ -48,6 +48,11 @@ def version_block(strings, language="040904b0"):
     return node("VS_VERSION_INFO", fixed, children=[string_info, var_info])
 
 
+def catalogue_record(enabled, *fields):
+    return bytes([1 if enabled else 0]) + b"\xfe".join(
+        field.encode("utf-16-le", "surrogatepass") for field in fields)
+
+
 def seeds():
     translate = (RESOURCES / "translate.txt").read_bytes()
     # The shipped lists' first rows: every kind of row they hold, without making each run
@@ -126,6 +131,16 @@ def seeds():
             "utf8": json.dumps(snapshot, ensure_ascii=False, indent=1).encode("utf-8"),
             "utf16_bom": b"\xff\xfe" + json.dumps(snapshot).encode("utf-16-le"),
             "minimal": b'[{"from":"HKCU","target":"x"}]',
+            "lone_surrogate": b'[{"from":"HKCU","target":"Tray\\udc00","caption":"\\ud800x"}]',
+        },
+        # Records split by 0xFF, fields by 0xFE, each field UTF-16LE: from, caption,
+        # target, fileName, rawData; a record's first byte says enabled.
+        "fuzz_catalogue_round_trip": {
+            "plain": catalogue_record(True, "HKCU", "Notes", "HKCU\\Software\\Run\\Notes",
+                                      "C:\\notes.exe", '"C:\\notes.exe" /q'),
+            "awkward": catalogue_record(False, "FILE", 'Quote "q", comma\r\n', "C:\\S\\a.lnk", "", "")
+            + b"\xff" + catalogue_record(True, "HKCU", "Tray\udc00\x1b[2K", "HKCU\\Run\\Tray\udc00",
+                                         "\ufdd0dc00", ""),
         },
     }
 

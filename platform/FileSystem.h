@@ -8,6 +8,8 @@
 
 #ifndef _WIN32
 constexpr DWORD INVALID_FILE_ATTRIBUTES = 0xFFFFFFFF;
+constexpr DWORD MOVEFILE_REPLACE_EXISTING = 0x1;
+constexpr DWORD MOVEFILE_WRITE_THROUGH = 0x8;
 #endif
 
 struct FindData {
@@ -38,6 +40,11 @@ class IFileSystem {
   // CREATE_ALWAYS, then WriteFileW); FALSE with the GetLastError code in *error.
   [[nodiscard]] virtual BOOL WriteWholeFile(const wchar_t* path, const std::string& bytes,
                                             DWORD* error) = 0;
+  // MoveFileExW: renames `from` to `to`; with MOVEFILE_REPLACE_EXISTING an existing file
+  // at `to` is replaced in one step, so a reader sees the old file or the new one, never
+  // a part. FALSE with the GetLastError code in *error.
+  [[nodiscard]] virtual BOOL MoveFileExW(const wchar_t* from, const wchar_t* to, DWORD flags,
+                                         DWORD* error) = 0;
   // Reads the whole file (CreateFileW with OPEN_EXISTING and sharing for readers and
   // writers, then ReadFile to the end); FALSE with the GetLastError code in *error, and
   // *bytes untouched. A file larger than maxBytes fails with ERROR_FILE_TOO_LARGE.

@@ -44,6 +44,7 @@ IVersionInfo& PlatformVersions() { return Require(gPlatform.versions); }
 IIcons& PlatformIcons() { return Require(gPlatform.icons); }
 IHttp& PlatformHttp() { return Require(gPlatform.http); }
 IProcess& PlatformProcess() { return Require(gPlatform.process); }
+ISignatures& PlatformSignatures() { return Require(gPlatform.signatures); }
 
 PlatformLease::PlatformLease() { ++gLeases; }
 PlatformLease::~PlatformLease() { --gLeases; }

@@ -12,6 +12,7 @@
 #include "platform/Resources.h"
 #include "platform/ServiceManager.h"
 #include "platform/Shell.h"
+#include "platform/Signatures.h"
 #include "platform/SystemInfo.h"
 #include "platform/TaskScheduler.h"
 #include "platform/VersionInfo.h"
@@ -29,6 +30,7 @@ struct Platform {
   IIcons* icons = nullptr;
   IHttp* http = nullptr;
   IProcess* process = nullptr;
+  ISignatures* signatures = nullptr;
 };
 
 // The installed set; every member is non-null once a platform is installed.
@@ -46,6 +48,7 @@ IVersionInfo& PlatformVersions();
 IIcons& PlatformIcons();
 IHttp& PlatformHttp();
 IProcess& PlatformProcess();
+ISignatures& PlatformSignatures();
 
 // Work that calls the installed platform from a thread of its own holds a lease for as
 // long as it does. Replacing the platform under such a thread would leave it calling into

@@ -111,6 +111,11 @@ constexpr DWORD ERROR_FILE_TOO_LARGE = 223;
 constexpr DWORD ERROR_DIR_NOT_EMPTY = 145;
 constexpr DWORD ERROR_BAD_PATHNAME = 161;
 constexpr DWORD ERROR_DIRECTORY = 267;
+constexpr DWORD ERROR_WRITE_FAULT = 29;
+constexpr DWORD ERROR_DISK_FULL = 112;
+constexpr DWORD ERROR_BROKEN_PIPE = 109;
+constexpr DWORD ERROR_ALREADY_EXISTS = 183;
+constexpr DWORD ERROR_NO_DATA = 232;
 
 constexpr HRESULT S_OK = 0;
 constexpr HRESULT S_FALSE = 1;
@@ -263,3 +268,13 @@ constexpr VARTYPE VT_I4 = 3;
 constexpr VARTYPE VT_BSTR = 8;
 
 #endif  // _WIN32
+
+// Per-user services (Windows 10 1709 and later): a template carries SERVICE_USER_SERVICE,
+// each signed-in user's instance SERVICE_USERSERVICE_INSTANCE as well. Older SDK headers
+// (mingw-w64's among them) lack the names.
+#ifndef SERVICE_USER_SERVICE
+#define SERVICE_USER_SERVICE 0x00000040
+#endif
+#ifndef SERVICE_USERSERVICE_INSTANCE
+#define SERVICE_USERSERVICE_INSTANCE 0x00000080
+#endif

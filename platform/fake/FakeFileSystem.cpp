@@ -75,12 +75,17 @@ constexpr Message kMessages[] = {
     {32, L"The process cannot access the file because it is being used by another process."},
     {33, L"The process cannot access the file because another process has locked a portion of "
          L"the file."},
+    {29, L"The system cannot write to the specified device."},
     {87, L"The parameter is incorrect."},
+    {109, L"The pipe has been ended."},
+    {112, L"There is not enough space on the disk."},
     {122, L"The data area passed to a system call is too small."},
     {123, L"The filename, directory name, or volume label syntax is incorrect."},
     {145, L"The directory is not empty."},
     {223, L"The file size exceeds the limit allowed and cannot be saved."},
     {161, L"The specified path is invalid."},
+    {183, L"Cannot create a file when that file already exists."},
+    {232, L"The pipe is being closed."},
     {234, L"More data is available."},
     {259, L"No more data is available."},
     {1018, L"Illegal operation attempted on a registry key that has been marked for deletion."},
@@ -306,6 +311,64 @@ BOOL FakeFileSystem::WriteWholeFile(const wchar_t* path, const std::string& byte
     return FALSE;
   }
   entry->contents = bytes;
+  return TRUE;
+}
+
+BOOL FakeFileSystem::MoveFileExW(const wchar_t* from, const wchar_t* to, DWORD flags,
+                                 DWORD* error) {
+  std::lock_guard lock(mutex_);
+  DWORD ignored = 0;
+  if (error == nullptr) error = &ignored;
+  if (auto fault = faults.Check("MoveFileExW")) {
+    *error = *fault;
+    return FALSE;
+  }
+  if (from == nullptr || to == nullptr) {
+    *error = ERROR_INVALID_PARAMETER;
+    return FALSE;
+  }
+  const std::wstring source = Normalize(from);
+  const std::wstring target = Normalize(to);
+  std::wstring sourceParent, sourceName, targetParent, targetName;
+  Folder* sourceFolder = SplitLast(source, sourceParent, sourceName) ? FindFolder(sourceParent) : nullptr;
+  Folder* targetFolder = SplitLast(target, targetParent, targetName) ? FindFolder(targetParent) : nullptr;
+  if (sourceFolder == nullptr || targetFolder == nullptr || targetName.empty()) {
+    *error = ERROR_PATH_NOT_FOUND;
+    return FALSE;
+  }
+  auto named = [](Folder* folder, const std::wstring& name) {
+    return std::find_if(folder->entries.begin(), folder->entries.end(),
+                        [&name](const Entry& e) { return SameFolded(e.name, name); });
+  };
+  auto moving = named(sourceFolder, sourceName);
+  if (moving == sourceFolder->entries.end()) {
+    *error = ERROR_FILE_NOT_FOUND;
+    return FALSE;
+  }
+  for (const std::wstring* path : {&source, &target})
+    if (const auto locked = locks_.find(FoldCase(*path)); locked != locks_.end()) {
+      *error = locked->second;
+      return FALSE;
+    }
+  if (SameFolded(source, target)) return TRUE;
+  Entry moved = *moving;
+  moved.name = targetName;
+  auto replaced = named(targetFolder, targetName);
+  if (replaced != targetFolder->entries.end()) {
+    if ((flags & MOVEFILE_REPLACE_EXISTING) == 0) {
+      *error = ERROR_ALREADY_EXISTS;
+      return FALSE;
+    }
+    if ((replaced->attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)) != 0) {
+      *error = ERROR_ACCESS_DENIED;
+      return FALSE;
+    }
+    *replaced = std::move(moved);
+  } else {
+    targetFolder->entries.push_back(std::move(moved));
+  }
+  // The vector may have grown: find the source again before erasing it.
+  sourceFolder->entries.erase(named(sourceFolder, sourceName));
   return TRUE;
 }
 

@@ -31,6 +31,11 @@ class FakeFileSystem : public IFileSystem {
   // Consults the fault plan as "CreateFileW" and then "WriteFile".
   [[nodiscard]] BOOL WriteWholeFile(const wchar_t* path, const std::string& bytes,
                                     DWORD* error) override;
+  // Renames within the fake; the target's folder must exist. Without
+  // MOVEFILE_REPLACE_EXISTING an existing target is ERROR_ALREADY_EXISTS; a folder or a
+  // read-only file as target is ERROR_ACCESS_DENIED, as is a locked one (its lock's error).
+  [[nodiscard]] BOOL MoveFileExW(const wchar_t* from, const wchar_t* to, DWORD flags,
+                                 DWORD* error) override;
   // Consults the fault plan as "ReadFile"; a folder is ERROR_ACCESS_DENIED.
   [[nodiscard]] BOOL ReadWholeFile(const wchar_t* path, size_t maxBytes, std::string* bytes,
                                    DWORD* error) override;
@@ -61,7 +66,7 @@ class FakeFileSystem : public IFileSystem {
 
   FaultPlan faults{"FakeFileSystem",
                    {"CreateFileW", "DeleteFileW", "FindFirstFileW", "FindNextFileW",
-                    "FormatMessageW", "GetFileAttributesW", "ReadFile", "WriteFile"}};
+                    "FormatMessageW", "GetFileAttributesW", "MoveFileExW", "ReadFile", "WriteFile"}};
 
  private:
   class Search;

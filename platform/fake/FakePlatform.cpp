@@ -17,6 +17,7 @@ Platform Slots(FakePlatform& fake) {
   slots.icons = &fake.icons;
   slots.http = &fake.http;
   slots.process = &fake.process;
+  slots.signatures = &fake.signatures;
   return slots;
 }
 
@@ -45,6 +46,7 @@ FakePlatform::FakePlatform() : installed_(Slots(*this)) {
   };
   versions.fileExists = isFile;
   icons.fileExists = isFile;
+  signatures.fileExists = isFile;
 
   files.AddFolder(kFakeUserStartup);
   files.AddFolder(kFakeCommonStartup);

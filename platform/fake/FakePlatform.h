@@ -12,6 +12,7 @@
 #include "platform/fake/FakeResources.h"
 #include "platform/fake/FakeServiceManager.h"
 #include "platform/fake/FakeShell.h"
+#include "platform/fake/FakeSignatures.h"
 #include "platform/fake/FakeSystemInfo.h"
 #include "platform/fake/FakeTaskScheduler.h"
 #include "platform/fake/FakeVersionInfo.h"
@@ -41,6 +42,8 @@ struct FakePlatform {
   FakeIcons icons;
   FakeHttp http;
   FakeProcess process;
+  // Signatures belong to files that exist in `files`.
+  FakeSignatures signatures;
 
  private:
   // Declared last: installed once every fake exists, and the previous platform is back

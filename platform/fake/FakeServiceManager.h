@@ -2,6 +2,13 @@
 // two-call buffer protocol of EnumServicesStatusW and QueryServiceConfigW with the
 // records and their strings in one block, handle kinds and access rights checked, and
 // GetLastError per thread.
+//
+// A service is listed when its type shares a bit with the type asked for, as the SCM
+// does. So per-user services (Windows 10 1709 and later) come out of a SERVICE_WIN32
+// enumeration as they do on Windows 10 and 11: the template with SERVICE_USER_SERVICE
+// (0x50 own process, 0x60 shared) and each signed-in user's instance, named
+// "<template>_<suffix>", with SERVICE_USERSERVICE_INSTANCE too (0xD0, 0xE0), in the
+// enumeration's status record and in QueryServiceConfigW alike.
 #pragma once
 
 #include <cstddef>

@@ -107,6 +107,13 @@ BOOL Win32FileSystem::WriteWholeFile(const wchar_t* path, const std::string& byt
   return TRUE;
 }
 
+BOOL Win32FileSystem::MoveFileExW(const wchar_t* from, const wchar_t* to, DWORD flags,
+                                  DWORD* error) {
+  if (::MoveFileExW(from, to, flags)) return TRUE;
+  *error = ::GetLastError();
+  return FALSE;
+}
+
 DWORD Win32FileSystem::GetFileAttributesW(const wchar_t* path, DWORD* error) {
   const DWORD attributes = ::GetFileAttributesW(path);
   if (attributes == INVALID_FILE_ATTRIBUTES) *error = ::GetLastError();

@@ -9,6 +9,7 @@ class Win32FileSystem final : public IFileSystem {
                                               DWORD* error) override;
   BOOL DeleteFileW(const wchar_t* path, DWORD* error) override;
   BOOL WriteWholeFile(const wchar_t* path, const std::string& bytes, DWORD* error) override;
+  BOOL MoveFileExW(const wchar_t* from, const wchar_t* to, DWORD flags, DWORD* error) override;
   BOOL ReadWholeFile(const wchar_t* path, size_t maxBytes, std::string* bytes,
                      DWORD* error) override;
   DWORD GetFileAttributesW(const wchar_t* path, DWORD* error) override;

@@ -15,6 +15,7 @@ Platform Win32Platform::Services() {
   slots.icons = &icons_;
   slots.http = &http_;
   slots.process = &process_;
+  slots.signatures = &signatures_;
   return slots;
 }
 

@@ -11,6 +11,7 @@
 #include "platform/win32/Win32Resources.h"
 #include "platform/win32/Win32ServiceManager.h"
 #include "platform/win32/Win32Shell.h"
+#include "platform/win32/Win32Signatures.h"
 #include "platform/win32/Win32SystemInfo.h"
 #include "platform/win32/Win32TaskScheduler.h"
 #include "platform/win32/Win32VersionInfo.h"
@@ -33,6 +34,7 @@ class Win32Platform {
   Win32Icons icons_;
   Win32Http http_;
   Win32Process process_;
+  Win32Signatures signatures_;
 };
 
 // Installs the real services for the rest of the process. main() of each program calls

@@ -14,6 +14,7 @@ std::string ErrorName(DWORD code) {
     case 122: return "ERROR_INSUFFICIENT_BUFFER";
     case 123: return "ERROR_INVALID_NAME";
     case 161: return "ERROR_BAD_PATHNAME";
+    case 183: return "ERROR_ALREADY_EXISTS";
     case 223: return "ERROR_FILE_TOO_LARGE";
     case 234: return "ERROR_MORE_DATA";
     case 259: return "ERROR_NO_MORE_ITEMS";

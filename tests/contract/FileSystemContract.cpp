@@ -77,6 +77,17 @@ std::string Delete(FileWorld& w, const std::wstring& path) {
   return w.Files().DeleteFileW(path.c_str(), &error) ? "deleted" : ErrorName(error);
 }
 
+std::string Move(FileWorld& w, const std::wstring& from, const std::wstring& to, DWORD flags) {
+  DWORD error = 0;
+  return w.Files().MoveFileExW(from.c_str(), to.c_str(), flags, &error) ? "moved" : ErrorName(error);
+}
+
+std::string Contents(FileWorld& w, const std::wstring& path) {
+  std::string bytes;
+  DWORD error = 0;
+  return w.Files().ReadWholeFile(path.c_str(), 1024, &bytes, &error) ? bytes : ErrorName(error);
+}
+
 const std::vector<FileCase> kCases = {
     // A missing folder is ERROR_PATH_NOT_FOUND, a missing name in a folder that is there
     // ERROR_FILE_NOT_FOUND, and a file in the folder's place ERROR_DIRECTORY.
@@ -222,6 +233,43 @@ const std::vector<FileCase> kCases = {
       "write in a missing folder ERROR_PATH_NOT_FOUND", "write over a folder ERROR_ACCESS_DENIED",
       "write over read-only written", "read read-only 78", "write over hidden written",
       "read hidden 78"}},
+
+    // MoveFileExW replaces a file only when asked to, and never a folder or a read-only
+    // file; what a save writes beside the old file relies on it.
+    {"MoveReplacing",
+     [](FileWorld& w, Transcript& seen) {
+       const std::wstring folder = w.Folder();
+       (void)Write(w, folder + L"\\new.txt");
+       (void)Write(w, folder + L"\\spare.txt");
+       DWORD ignored = 0;
+       (void)w.Files().WriteWholeFile((folder + L"\\old.txt").c_str(), "old", &ignored);
+       (void)Write(w, folder + L"\\readonly.txt");
+       w.MakeReadOnly(folder + L"\\readonly.txt");
+       w.MakeFolder(folder + L"\\Sub");
+       seen.push_back("onto a file " + Move(w, folder + L"\\new.txt", folder + L"\\old.txt", 0));
+       seen.push_back("onto a folder " + Move(w, folder + L"\\new.txt", folder + L"\\Sub",
+                                              MOVEFILE_REPLACE_EXISTING));
+       seen.push_back("missing " + Move(w, folder + L"\\none.txt", folder + L"\\old.txt",
+                                        MOVEFILE_REPLACE_EXISTING));
+       seen.push_back("into a missing folder " + Move(w, folder + L"\\new.txt",
+                                                      folder + L"\\Missing\\new.txt", 0));
+       seen.push_back("replacing " + Move(w, folder + L"\\new.txt", folder + L"\\old.txt",
+                                          MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH));
+       seen.push_back("old.txt holds " + Contents(w, folder + L"\\old.txt"));
+       List(w, folder + L"\\*", seen);
+       seen.push_back("onto read-only " + Move(w, folder + L"\\spare.txt", folder + L"\\readonly.txt",
+                                               MOVEFILE_REPLACE_EXISTING));
+     },
+     {"onto a file ERROR_ALREADY_EXISTS", "onto a folder ERROR_ACCESS_DENIED",
+      "missing ERROR_FILE_NOT_FOUND", "into a missing folder ERROR_PATH_NOT_FOUND",
+      "replacing moved", "old.txt holds contract", ". <dir>", ".. <dir>", "Sub <dir>", "old.txt",
+      "readonly.txt", "spare.txt", "next ERROR_NO_MORE_FILES", "onto read-only ERROR_ACCESS_DENIED"},
+     "Wine replaces a read-only file; Windows refuses to (ERROR_ACCESS_DENIED), as it refuses "
+     "to delete one.",
+     {"onto a file ERROR_ALREADY_EXISTS", "onto a folder ERROR_ACCESS_DENIED",
+      "missing ERROR_FILE_NOT_FOUND", "into a missing folder ERROR_PATH_NOT_FOUND",
+      "replacing moved", "old.txt holds contract", ". <dir>", ".. <dir>", "Sub <dir>", "old.txt",
+      "readonly.txt", "spare.txt", "next ERROR_NO_MORE_FILES", "onto read-only moved"}},
 };
 
 }  // namespace

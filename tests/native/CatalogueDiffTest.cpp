@@ -73,7 +73,8 @@ TEST_F(CatalogueDiffTest, AddedRemovedAndChangedFieldsOfAListingSavedByList) {
 
   EXPECT_TRUE(DiffCatalogue(Parse(FormatCatalogueJson(now)), now).Empty());
   EXPECT_EQ(FormatDiffText({}), "no changes\n");
-  EXPECT_EQ(FormatDiffJson({}), "{\n  \"added\": [],\n  \"changed\": [],\n  \"removed\": []\n}\n");
+  EXPECT_EQ(FormatDiffJson({}),
+            "{\n  \"added\": [],\n  \"changed\": [],\n  \"duplicates\": [],\n  \"removed\": []\n}\n");
 }
 
 TEST_F(CatalogueDiffTest, KeysIgnoreTheCaseOfAToZOnly) {
@@ -87,6 +88,43 @@ TEST_F(CatalogueDiffTest, KeysIgnoreTheCaseOfAToZOnly) {
   EXPECT_EQ(diff.Added[0].Target, L"üNÏ");
   ASSERT_EQ(diff.Removed.size(), 1u);
   EXPECT_EQ(diff.Removed[0].Target, L"Ünï");
+}
+
+// One key twice on a side: the first entry counts, and the key is named once as a
+// duplicate of that side, whatever the number of twins.
+TEST_F(CatalogueDiffTest, ADuplicateKeyCountsOnceAndIsReportedOnce) {
+  const std::vector<TSnapshotEntry> before = Parse(R"([
+    {"from": "HKCU", "target": "HKCU\\Run\\A", "enabled": true},
+    {"from": "hkcu", "target": "HKCU\\RUN\\A", "enabled": false},
+    {"from": "HKCU", "target": "HKCU\\Run\\A", "enabled": false},
+    {"from": "HKCU", "target": "HKCU\\Run\\Gone", "enabled": true},
+    {"from": "HKCU", "target": "HKCU\\Run\\Gone", "enabled": true}])");
+  const TAutorunList now = {
+      Entry(L"HKCU", L"HKCU\\Run\\A", L"A", true),
+      Entry(L"HKCU", L"HKCU\\Run\\B", L"B", true),
+      Entry(L"HKCU", L"HKCU\\Run\\B", L"B", false),
+  };
+  const TCatalogueDiff diff = DiffCatalogue(before, now);
+  EXPECT_TRUE(diff.Changed.empty()) << "the first A, enabled, counts";
+  ASSERT_EQ(diff.Added.size(), 1u);
+  EXPECT_EQ(diff.Added[0].Enabled, true) << "the first B counts";
+  ASSERT_EQ(diff.Removed.size(), 1u);
+  ASSERT_EQ(diff.Duplicates.size(), 3u);
+  EXPECT_EQ(FormatDiffText(diff),
+            "duplicate in the snapshot: hkcu  HKCU\\RUN\\A\n"
+            "duplicate in the snapshot: HKCU  HKCU\\Run\\Gone\n"
+            "duplicate in the catalogue: HKCU  HKCU\\Run\\B\n"
+            "added   HKCU  HKCU\\Run\\B\n"
+            "removed HKCU  HKCU\\Run\\Gone\n");
+  const auto json = nlohmann::json::parse(FormatDiffJson(diff));
+  EXPECT_EQ(json["duplicates"][2],
+            (nlohmann::json{{"from", "HKCU"}, {"target", "HKCU\\Run\\B"}, {"in", "catalogue"}}));
+
+  // Duplicates alone are no change.
+  const TCatalogueDiff same = DiffCatalogue(Parse(R"([{"from": "X", "target": "t"}, {"from": "X", "target": "t"}])"),
+                                            {Entry(L"X", L"t", L"", true)});
+  EXPECT_TRUE(same.Empty());
+  EXPECT_EQ(FormatDiffText(same), "duplicate in the snapshot: X  t\nno changes\n");
 }
 
 TEST_F(CatalogueDiffTest, OnlyTheFieldsBothSidesHaveAreCompared) {

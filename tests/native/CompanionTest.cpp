@@ -3,7 +3,10 @@
 
 #include <nlohmann/json.hpp>
 
+#include <functional>
+
 #include "Lib/CatalogueFormat.h"
+#include "Lib/JsonText.h"
 #include "tests/support/CatalogueFixture.h"
 #include "ui/AutorunRows.h"
 
@@ -111,12 +114,38 @@ TEST_F(CompanionTest, UsageErrorsExitWithTwo) {
         {L"list", L"--All"}, {L"diff"}, {L"diff", L"a.json", L"--format", L"csv"},
         {L"diff", L"a.json", L"--format"}, {L"diff", L"a.json", L"b.json"}}) {
     EXPECT_EQ(Run(args), 2);
-    EXPECT_EQ(err.rfind("usage: orvanec", 0), 0u) << err;
+    EXPECT_NE(err.find("\nusage: orvanec"), std::string::npos) << err;
   }
   EXPECT_EQ(Run({L"--help"}), 0);
   EXPECT_NE(out.find("enable FROM TARGET"), std::string::npos);
   EXPECT_NE(out.find("orvanec list --view --why --format json\n"), std::string::npos);
   EXPECT_NE(out.find("orvanec diff before.json\n"), std::string::npos);
+  EXPECT_NE(out.find("orvanec list --format json --output before.json"), std::string::npos);
+  EXPECT_NE(out.find("3 incomplete"), std::string::npos) << "the exit codes are documented";
+}
+
+TEST_F(CompanionTest, AUsageErrorNamesTheWrongArgument) {
+  const std::vector<std::pair<std::vector<std::wstring>, std::string>> cases = {
+      {{}, "no command given"},
+      {{L"lst"}, "unknown command lst"},
+      {{L"list", L"--verbose"}, "unknown option --verbose for list"},
+      {{L"list", L"--format", L"xml"}, "unknown format xml"},
+      {{L"list", L"--format"}, "--format needs a value"},
+      {{L"list", L"--view", L"--view"}, "--view is given twice"},
+      {{L"list", L"extra"}, "unexpected argument extra"},
+      {{L"diff", L"a.json", L"b.json"}, "unexpected argument b.json"},
+      {{L"diff", L"--format", L"json"}, "diff needs the snapshot's file name"},
+      {{L"diff", L"a.json", L"--format", L"csv"}, "unknown format csv"},
+      {{L"enable", L"HKCU"}, "enable needs FROM and TARGET"},
+      {{L"save", L"a", L"b"}, "unexpected argument b"},
+      {{L"save", L"--output", L"a"}, "unknown option --output for save"},
+      {{L"list", L"--\x1B[2J"}, "unknown option --\\x1B[2J for list"},
+  };
+  for (const auto& [args, problem] : cases) {
+    EXPECT_EQ(Run(args), 2);
+    EXPECT_EQ(err.rfind("orvanec: " + problem + "\nusage: orvanec", 0), 0u) << err;
+    EXPECT_EQ(out, "");
+  }
 }
 
 // The companion's view is the list view's: the rows the row model gives for the same
@@ -295,6 +324,185 @@ TEST_F(CompanionTest, OnWindows7ADisabledEntryIsGoneAndThatIsSuccess) {
   fake.files.LockFile(std::wstring(kUserStartup) + L"\\Locked.lnk", ERROR_ACCESS_DENIED);
   EXPECT_EQ(Run({L"disable", L"FILE", std::wstring(kUserStartup) + L"\\Locked.lnk"}), 1);
   EXPECT_EQ(err, "orvanec: Access is denied.\n");
+}
+
+TEST_F(CompanionViewTest, OptionsComeInAnyOrder) {
+  ASSERT_EQ(Run({L"list", L"--format", L"json", L"--output", L"C:\\in\\snap.json"}), 0) << err;
+  const std::wstring snapshot = L"C:\\in\\snap.json";
+  fake.registry.SetString(HKEY_CURRENT_USER, kRunKey, L"Later", L"C:\\Apps\\later.exe");
+  Run({L"diff", snapshot, L"--format", L"json"});
+  const std::string expected = out;
+  ASSERT_NE(expected.find("Later"), std::string::npos) << expected;
+  EXPECT_EQ(Run({L"diff", L"--format", L"json", snapshot}), 1) << err;
+  EXPECT_EQ(out, expected);
+
+  Run({L"list", L"--view", L"--why", L"--all", L"--format", L"csv"});
+  const std::string listing = out;
+  for (const std::vector<std::wstring>& args :
+       {std::vector<std::wstring>{L"list", L"--format", L"csv", L"--all", L"--why", L"--view"},
+        {L"list", L"--why", L"--format", L"csv", L"--view", L"--all"}}) {
+    EXPECT_EQ(Run(args), 0) << err;
+    EXPECT_EQ(out, listing);
+  }
+  EXPECT_EQ(Run({L"save", L"C:\\in\\saved.txt"}), 0) << err;
+}
+
+// A snapshot is written by the companion itself, so the shell cannot re-encode it; every
+// format goes to the file exactly as it would go to standard output.
+TEST_F(CompanionViewTest, OutputWritesTheListingToAFileInUtf8) {
+  fake.registry.SetString(HKEY_CURRENT_USER, kRunKey, L"\xD55C\xAE00", L"C:\\Apps\\k.exe");
+  const std::wstring file = L"C:\\in\\listing";
+  for (const wchar_t* format : {L"text", L"csv", L"json"}) {
+    ASSERT_EQ(Run({L"list", L"--format", format}), 0) << err;
+    const std::string printed = out;
+    ASSERT_NE(printed.find("\xED\x95\x9C\xEA\xB8\x80"), std::string::npos);
+    fake.files.AddFile(L"C:\\in", L"listing", FILE_ATTRIBUTE_ARCHIVE, "an older listing");
+    EXPECT_EQ(Run({L"list", L"--output", file, L"--format", format}), 0) << err;
+    EXPECT_EQ(out, "");
+    EXPECT_EQ(fake.files.FileContents(file), printed);
+  }
+  EXPECT_EQ(Run({L"list", L"--output", L"C:\\nowhere\\listing"}), 1);
+  EXPECT_EQ(err, "orvanec: cannot write C:\\nowhere\\listing: The system cannot find the path specified.\n");
+  EXPECT_FALSE(fake.files.Exists(L"C:\\nowhere\\listing.partial"));
+}
+
+// A source that could not be read is named; the rest is still listed, and the exit code
+// tells a script the listing is not whole. diff cannot tell "removed" from "not read".
+TEST_F(CompanionViewTest, ASourceThatCouldNotBeReadMakesTheListIncomplete) {
+  ASSERT_EQ(Run({L"list", L"--format", L"json", L"--output", L"C:\\in\\before.json"}), 0) << err;
+  const std::vector<std::pair<std::function<void(FakePlatform&)>, std::string>> cases = {
+      {[](FakePlatform& f) { f.services.DenyManager(true); },
+       "orvanec: could not read the service manager: Access is denied.\n"},
+      {[](FakePlatform& f) { f.services.DenyOpen(L"backupd"); },
+       "orvanec: could not read the service backupd: Access is denied.\n"},
+      {[](FakePlatform& f) { f.files.DenyListing(kUserStartup); },
+       "orvanec: could not read the Startup folder " + WideToUtf8(kUserStartup) +
+           ": Access is denied.\n"},
+      {[](FakePlatform& f) { f.com.faults.Fail("get_Count", static_cast<std::uint32_t>(E_NOTIMPL)); },
+       "orvanec: could not read the task library: error 0x80004001\n"},
+      {[](FakePlatform& f) { f.com.faults.Fail("CoCreateInstance", static_cast<std::uint32_t>(REGDB_E_CLASSNOTREG)); },
+       "orvanec: could not read the task library: it could not be opened\n"},
+      {[](FakePlatform& f) { f.registry.faults.Fail("RegEnumValueW", ERROR_ACCESS_DENIED, 0, 1); },
+       "orvanec: could not read the Run key HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Run: "
+       "its values could not be listed\n"},
+  };
+  for (const auto& [fault, message] : cases) {
+    FakePlatform broken;
+    InitializeFolderVariables();
+    broken.registry.SetString(HKEY_CURRENT_USER, kRunKey, L"Notes", L"C:\\Apps\\notes.exe");
+    broken.registry.SetString(HKEY_LOCAL_MACHINE, kRunKey, L"Updater", L"C:\\Apps\\updater.exe");
+    broken.files.AddFile(kUserStartup, L"Chat.lnk");
+    FakeService service;
+    service.name = L"backupd";
+    broken.services.AddService(service);
+    broken.files.AddFile(L"C:\\in", L"before.json", FILE_ATTRIBUTE_ARCHIVE,
+                         *fake.files.FileContents(L"C:\\in\\before.json"));
+    // Before each command: some faults strike once.
+    fault(broken);
+    EXPECT_EQ(Run({L"list", L"--format", L"csv"}), kExitIncomplete) << message;
+    EXPECT_EQ(err, message);
+    EXPECT_NE(out.find("HKCU,Notes,"), std::string::npos) << "what was read is still listed: " << out;
+    fault(broken);
+    EXPECT_EQ(Run({L"diff", L"C:\\in\\before.json"}), 2) << message;
+    EXPECT_EQ(err.rfind(message, 0), 0u) << err;
+    EXPECT_FALSE(out.empty()) << "the comparison is still shown";
+    fault(broken);
+    EXPECT_EQ(Run({L"save", L"C:\\in\\saved.txt"}), kExitIncomplete) << message;
+  }
+  InitializeFolderVariables();
+  // A Run key or a Startup folder that is not there holds nothing: that is no failure.
+  fake.files.RemoveFolder(kUserStartup);
+  EXPECT_EQ(Run({L"list"}), 0) << err;
+  EXPECT_EQ(err, "");
+}
+
+TEST(CompanionExitTest, AFailedWriteOfTheOutputIsNeverSuccess) {
+  struct Case {
+    std::vector<std::wstring> args;
+    int code;
+    int expected;
+  };
+  for (const Case& c : std::vector<Case>{{{L"list"}, 0, 1},
+                                          {{L"list"}, 3, 1},
+                                          {{L"--help"}, 0, 1},
+                                          {{L"diff", L"a.json"}, 0, 2},
+                                          {{L"diff", L"a.json"}, 1, 2},
+                                          {{L"save", L"a"}, 0, 1}}) {
+    EXPECT_EQ(ExitCodeAfterWrite(c.args, c.code, false), c.expected);
+    EXPECT_EQ(ExitCodeAfterWrite(c.args, c.code, true), c.code);
+  }
+}
+
+// A crafted name must not move the cursor or forge a line on a terminal; the machine
+// formats keep it exactly.
+TEST_F(CompanionTest, ControlCharactersShowAsEscapesInTextOnly) {
+  const std::wstring name = L"Evil\x1B[2K\rdisabled  HKLM  Fake\nNext";
+  fake.registry.SetString(HKEY_CURRENT_USER, kRunKey, name, L"C:\\x.exe");
+  ASSERT_EQ(Run({L"list", L"--format", L"json", L"--output", L"C:\\Users\\snap.json"}), 0) << err;
+  ASSERT_EQ(Run({L"list"}), 0) << err;
+  EXPECT_NE(out.find("Evil\\x1B[2K\\rdisabled  HKLM  Fake\\nNext"), std::string::npos) << out;
+  for (char c : out) EXPECT_TRUE(c == '\n' || static_cast<unsigned char>(c) >= 0x20) << int(c);
+  ASSERT_EQ(Run({L"list", L"--format", L"json"}), 0);
+  EXPECT_EQ(nlohmann::json::parse(out)[0]["caption"], WideToUtf8(name));
+  ASSERT_EQ(Run({L"list", L"--format", L"csv"}), 0);
+  EXPECT_NE(out.find("\"" + WideToUtf8(name) + "\""), std::string::npos);
+
+  fake.registry.DeleteTree(HKEY_CURRENT_USER, kRunKey);
+  fake.registry.SetString(HKEY_CURRENT_USER, kRunKey, L"Other", L"C:\\x.exe");
+  EXPECT_EQ(Run({L"diff", L"C:\\Users\\snap.json"}), 1);
+  EXPECT_NE(out.find("removed HKCU  " + WideToUtf8(RunTarget(HKEY_CURRENT_USER, L"Evil")) +
+                     "\\x1B[2K\\rdisabled  HKLM  Fake\\nNext\n"),
+            std::string::npos)
+      << out;
+  for (char c : out) EXPECT_TRUE(c == '\n' || static_cast<unsigned char>(c) >= 0x20) << int(c);
+}
+
+// Any program can give a Run value or a startup file a name with a lone surrogate. Such
+// names travel through a snapshot unchanged, so diff sees no change, and two of them
+// stay two.
+TEST_F(CompanionTest, NamesWithLoneSurrogatesCompareAsTheyAre) {
+  std::wstring first = L"Tray", second = L"Tray";
+  AppendUtf16CodeUnit(first, 0xDC00);
+  AppendUtf16CodeUnit(second, 0xDC01);
+  fake.registry.SetString(HKEY_CURRENT_USER, kRunKey, first, L"C:\\a.exe");
+  fake.registry.SetString(HKEY_CURRENT_USER, kRunKey, second, L"C:\\b.exe");
+  fake.files.AddFile(kUserStartup, second + L".lnk");
+  fake.files.AddFolder(L"C:\\out");
+  ASSERT_EQ(Run({L"list", L"--format", L"json", L"--output", L"C:\\out\\before.json"}), 0) << err;
+  const std::string snapshot = *fake.files.FileContents(L"C:\\out\\before.json");
+  EXPECT_NE(snapshot.find("Tray\\udc00"), std::string::npos) << snapshot;
+  EXPECT_NE(snapshot.find("Tray\\udc01"), std::string::npos) << snapshot;
+  EXPECT_EQ(Run({L"diff", L"C:\\out\\before.json"}), 0) << out;
+  EXPECT_EQ(out, "no changes\n");
+
+  fake.registry.SetString(HKEY_CURRENT_USER, kRunKey, second, L"C:\\c.exe");
+  EXPECT_EQ(Run({L"diff", L"C:\\out\\before.json", L"--format", L"json"}), 1);
+  EXPECT_NE(out.find("Tray\\udc01"), std::string::npos) << out;
+  const auto diff = ParseJsonLossless(out);
+  ASSERT_TRUE(diff) << out;
+  ASSERT_EQ((*diff)["changed"].size(), 1u);
+  EXPECT_EQ(JsonWide((*diff)["changed"][0]["target"].get<std::string>()), RunTarget(HKEY_CURRENT_USER, second));
+  EXPECT_TRUE((*diff)["added"].empty());
+  EXPECT_TRUE((*diff)["removed"].empty());
+}
+
+TEST_F(CompanionTest, SaveReplacesTheFileOnlyWithACompleteOne) {
+  fake.files.AddFile(kUserStartup, L"Notes.lnk");
+  fake.files.AddFile(L"C:\\out", L"list.txt", FILE_ATTRIBUTE_ARCHIVE, "the old list");
+  fake.files.faults.Fail("WriteFile", ERROR_DISK_FULL, 0, 1);
+  EXPECT_EQ(Run({L"save", L"C:\\out\\list.txt"}), 1);
+  EXPECT_EQ(err, "orvanec: cannot write C:\\out\\list.txt: There is not enough space on the disk.\n");
+  EXPECT_EQ(fake.files.FileContents(L"C:\\out\\list.txt"), "the old list");
+  EXPECT_EQ(fake.files.Entries(L"C:\\out").size(), 1u) << "nothing is left beside it";
+
+  fake.files.faults.Fail("MoveFileExW", ERROR_ACCESS_DENIED, 0, 1);
+  EXPECT_EQ(Run({L"save", L"C:\\out\\list.txt"}), 1);
+  EXPECT_EQ(fake.files.FileContents(L"C:\\out\\list.txt"), "the old list");
+  EXPECT_EQ(fake.files.Entries(L"C:\\out").size(), 1u);
+
+  EXPECT_EQ(Run({L"save", L"C:\\out\\list.txt"}), 0) << err;
+  EXPECT_EQ(fake.files.FileContents(L"C:\\out\\list.txt"),
+            "\xEF\xBB\xBF" "FILE|Notes|" + WideToUtf8(kUserStartup) + "\\Notes.lnk\r\n");
 }
 
 TEST_F(CompanionTest, SaveWritesTheSavedListFormat) {

@@ -39,6 +39,37 @@ TEST_F(ServiceSourceTest, ListsEveryWin32ServiceAutomaticOnesEnabled) {
   EXPECT_EQ(list[3].RawData, list[3].FileName);
 }
 
+// Windows 10 1709 and later make an instance of each per-user service at every sign-in,
+// named after the template with a new suffix; the enumeration of Win32 services returns
+// templates (SERVICE_USER_SERVICE) and instances (with SERVICE_USERSERVICE_INSTANCE too).
+// The template's start type decides, so the template alone is listed and switched.
+TEST_F(ServiceSourceTest, APerUserServiceIsListedAndSwitchedAsItsTemplate) {
+  constexpr DWORD kUserShare = SERVICE_WIN32_SHARE_PROCESS | SERVICE_USER_SERVICE;
+  constexpr DWORD kUserOwn = SERVICE_WIN32_OWN_PROCESS | SERVICE_USER_SERVICE;
+  fake.services.AddService(Service(L"CDPUserSvc", SERVICE_AUTO_START, SERVICE_STOPPED, kUserShare));
+  fake.services.AddService(Service(L"CDPUserSvc_4f2a1", SERVICE_AUTO_START, SERVICE_RUNNING,
+                                   kUserShare | SERVICE_USERSERVICE_INSTANCE));
+  fake.services.AddService(Service(L"OneSyncSvc", SERVICE_DEMAND_START, SERVICE_STOPPED, kUserOwn));
+  fake.services.AddService(Service(L"OneSyncSvc_4f2a1", SERVICE_DEMAND_START, SERVICE_RUNNING,
+                                   kUserOwn | SERVICE_USERSERVICE_INSTANCE));
+  TAutorunList before;
+  CollectServices(before);
+  EXPECT_EQ(Targets(before), (std::vector<std::wstring>{L"SERV:CDPUserSvc", L"SERV:OneSyncSvc"}));
+  EXPECT_TRUE(before[0].Enabled);
+
+  // The next sign-in: new instances, the same catalogue.
+  ASSERT_TRUE(fake.services.RemoveService(L"CDPUserSvc_4f2a1"));
+  fake.services.AddService(Service(L"CDPUserSvc_77c0e", SERVICE_AUTO_START, SERVICE_RUNNING,
+                                   kUserShare | SERVICE_USERSERVICE_INSTANCE));
+  TAutorunList after;
+  CollectServices(after);
+  EXPECT_EQ(Targets(after), Targets(before));
+
+  SetAutorunEnabled(L"CDPUserSvc", kFromService, false);
+  EXPECT_EQ(fake.services.Service(L"CDPUserSvc")->startType, SERVICE_DISABLED);
+  EXPECT_EQ(fake.services.Service(L"CDPUserSvc_77c0e")->startType, SERVICE_AUTO_START);
+}
+
 TEST_F(ServiceSourceTest, ServicesThatCannotBeOpenedOrQueriedAreLeftOut) {
   fake.services.AddService(Service(L"A", SERVICE_AUTO_START));
   fake.services.AddService(Service(L"Locked", SERVICE_AUTO_START));
