@@ -190,8 +190,14 @@ void AddLetter(SortKey& key, char32_t c, std::uint32_t diacritic, std::uint8_t w
   key.letterCase.push_back(upper != c ? 0 : 1);
 }
 
-SortKey MakeSortKey(std::wstring_view text) {
-  SortKey key;
+// Fills `key` afresh; the caller keeps the key between calls, so a sort of many rows
+// reuses its buffers instead of allocating five vectors per string and comparison.
+void MakeSortKey(std::wstring_view text, SortKey& key) {
+  key.primary.clear();
+  key.diacritic.clear();
+  key.width.clear();
+  key.letterCase.clear();
+  key.special.clear();
   for (wchar_t wc : text) {
     char32_t c = static_cast<char32_t>(wc);
     if (c == U'\'' || c == U'-') {
@@ -232,7 +238,6 @@ SortKey MakeSortKey(std::wstring_view text) {
       AddLetter(key, c, 0, width);
     }
   }
-  return key;
 }
 
 template <typename T>
@@ -338,7 +343,11 @@ int FakeLocale::CompareStringW(LCID locale, DWORD flags, const wchar_t* string1,
   const std::wstring_view a(string1, count1 == -1 ? std::wcslen(string1) : static_cast<size_t>(count1));
   const std::wstring_view b(string2, count2 == -1 ? std::wcslen(string2) : static_cast<size_t>(count2));
   if (a == b) return CSTR_EQUAL;
-  const int order = CompareKeys(MakeSortKey(a), MakeSortKey(b), (flags & NORM_IGNORECASE) != 0);
+  thread_local SortKey keyA;
+  thread_local SortKey keyB;
+  MakeSortKey(a, keyA);
+  MakeSortKey(b, keyB);
+  const int order = CompareKeys(keyA, keyB, (flags & NORM_IGNORECASE) != 0);
   return order < 0 ? CSTR_LESS_THAN : order > 0 ? CSTR_GREATER_THAN : CSTR_EQUAL;
 }
 
