@@ -5,7 +5,7 @@
 
 #include "Lib/CatalogueFormat.h"
 #include "tests/support/CatalogueFixture.h"
-#include "ui/AutorunRows.h"
+#include "Lib/AutorunRows.h"
 
 namespace {
 

@@ -15,7 +15,7 @@
 #include "Lib/Common.h"
 #include "Tavin/FileMetadata.h"
 #include "Tavin/ImageCollection.h"
-#include "ui/AutorunRows.h"
+#include "Lib/AutorunRows.h"
 #include "ui/win32/CheckBox.h"
 #include "ui/win32/CollectionImageList.h"
 #include "ui/win32/Form.h"

@@ -1,4 +1,4 @@
-#include "ui/AutorunRows.h"
+#include "Lib/AutorunRows.h"
 
 #include <unordered_set>
 
