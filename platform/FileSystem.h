@@ -1,6 +1,7 @@
 // Folder listing and file deletion, in the shape of FindFirstFileW/FindNextFileW.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -13,6 +14,9 @@ constexpr DWORD INVALID_FILE_ATTRIBUTES = 0xFFFFFFFF;
 struct FindData {
   DWORD attributes = 0;
   std::wstring fileName;
+  // nFileSizeHigh:nFileSizeLow and ftLastWriteTime as one number each.
+  std::uint64_t size = 0;
+  std::uint64_t lastWrite = 0;
 };
 
 // One folder listing in progress; destroying it closes the search (FindClose).
