@@ -156,6 +156,9 @@ int wmain(int argc, wchar_t** argv) {
   ::SetWindowPos(form->Handle(), nullptr, 20, 20, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
   ::SendMessageW(form->Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(Application().SmallIcon()));
   ::ShowWindow(form->Handle(), SW_SHOW);
+  // The scheme was set before the window existed; Windows tells a running window with
+  // this message, and the common controls take their colours from it.
+  ::SendMessageW(form->Handle(), WM_SYSCOLORCHANGE, 0, 0);
   // All entries, so the grey of a disabled one shows too; the click's refresh runs in
   // the message pass.
   ::SendMessageW(frame->AllListBox(), BM_CLICK, 0, 0);
