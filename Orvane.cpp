@@ -68,6 +68,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
       code = Application().Run();
     }
     (void)FinishHoldRequests(kHoldGrace, kHoldSettle);
+    // A refresh's reader still waiting on an offline share when the window closed: the
+    // process ends here, which stops it, rather than tearing down under it what it uses.
+    if (TFrmAutorun::AbandonedReaders() > 0) ::ExitProcess(static_cast<UINT>(code));
   } catch (...) {
     // The window could not be built; nothing else can show what went wrong.
     ReportError(nullptr, CurrentErrorText());

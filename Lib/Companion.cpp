@@ -17,7 +17,7 @@
 #include "platform/Platform.h"
 #include "platform/PlatformError.h"
 #include "platform/Utf8.h"
-#include "ui/AutorunRows.h"
+#include "Lib/AutorunRows.h"
 
 namespace {
 

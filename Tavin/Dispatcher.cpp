@@ -8,6 +8,12 @@ bool TQueueDispatcher::Send(const std::function<void()>& work) {
   queue_.push_back(&item);
   ++waiting_;
   changed_.notify_all();
+  if (onQueued_) {
+    // Outside the lock: the user-interface thread may be taking it to run earlier work.
+    lock.unlock();
+    onQueued_();
+    lock.lock();
+  }
   changed_.wait(lock, [&item] { return item.done; });
   --waiting_;
   if (item.error) std::rethrow_exception(item.error);

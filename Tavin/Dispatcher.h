@@ -1,7 +1,7 @@
 // The one hand-over from a background task to the user-interface thread: the task
 // sends a piece of work and waits until the user-interface thread has run it. The main
-// window implements it by sending itself a message; TQueueDispatcher is the same
-// contract over a plain queue, for the console and the tests.
+// window implements it by queueing the work and posting itself a message; TQueueDispatcher
+// is that queue, and on its own the same contract for the console and the tests.
 #pragma once
 
 #include <condition_variable>
@@ -10,6 +10,7 @@
 #include <exception>
 #include <functional>
 #include <mutex>
+#include <utility>
 
 class IUiDispatcher {
  public:
@@ -38,6 +39,10 @@ class TQueueDispatcher : public IUiDispatcher {
   void Close();
   // Sends that are waiting right now, run or not yet.
   int Waiting() const;
+  // Called from the sending thread each time work is queued, before the send waits: a
+  // window's dispatcher posts itself a message there, so that its loop runs the work.
+  // Set before the first send.
+  void SetOnQueued(std::function<void()> onQueued) { onQueued_ = std::move(onQueued); }
 
  private:
   struct Item {
@@ -54,4 +59,5 @@ class TQueueDispatcher : public IUiDispatcher {
   bool closed_ = false;
   int waiting_ = 0;
   std::uint64_t wakes_ = 0;
+  std::function<void()> onQueued_;
 };

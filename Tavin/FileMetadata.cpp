@@ -95,13 +95,17 @@ int GetVersionStrings(const std::wstring& fileName, const std::vector<std::wstri
   return static_cast<int>(results.size());
 }
 
-int GetFileIconIndex(TIconCache& cache, TImageCollection& collection, const std::wstring& fileText,
-                     int defaultIndex) {
+TFileIconRead ReadFileIcon(const TIconCache& known, const std::wstring& fileText, int defaultIndex) {
+  TFileIconRead read;
   std::wstring unquoted;
   for (wchar_t c : fileText)
     if (c != L'"') unquoted.push_back(c);
   const std::wstring cleaned = Trim(unquoted);
-  if (cleaned.empty()) return defaultIndex;
+  if (cleaned.empty()) {
+    read.index = defaultIndex;
+    return read;
+  }
+  read.name = cleaned;
 
   std::wstring path = cleaned;
   WORD iconNumber = 0;
@@ -111,8 +115,12 @@ int GetFileIconIndex(TIconCache& cache, TImageCollection& collection, const std:
     iconNumber = static_cast<WORD>(number ? *number : defaultIndex);
   }
 
-  if (const auto cached = cache.find(cleaned); cached != cache.end()) return cached->second;
-  if (!FileExists(path)) return 0;
+  // Known already: StoreFileIcon finds it in the cache.
+  if (known.contains(cleaned)) return read;
+  if (!FileExists(path)) {
+    read.index = 0;
+    return read;
+  }
 
   try {
     // The shell may write the path of the file whose icon it used back into the buffer,
@@ -121,14 +129,31 @@ int GetFileIconIndex(TIconCache& cache, TImageCollection& collection, const std:
     path.copy(buffer.data(), path.size());
     IIcons& icons = PlatformIcons();
     UniqueIcon icon(icons.ExtractAssociatedIconW(nullptr, buffer.data(), &iconNumber));
-    if (!icon) return 0;
-    std::string ico;
+    if (!icon) {
+      read.index = 0;
+      return read;
+    }
     DWORD error = NO_ERROR;
-    if (!icons.SaveIconToIco(icon.get(), &ico, &error)) return defaultIndex;
-    const int index = collection.AddIcon(cleaned, std::move(ico));
-    cache[cleaned] = index;
-    return index;
+    if (!icons.SaveIconToIco(icon.get(), &read.ico, &error)) {
+      read.ico.clear();
+      read.index = defaultIndex;
+    }
   } catch (const std::exception&) {
-    return defaultIndex;
+    read.ico.clear();
+    read.index = defaultIndex;
   }
+  return read;
+}
+
+int StoreFileIcon(TIconCache& cache, TImageCollection& collection, TFileIconRead read) {
+  if (read.index) return *read.index;
+  if (const auto cached = cache.find(read.name); cached != cache.end()) return cached->second;
+  const int index = collection.AddIcon(read.name, std::move(read.ico));
+  cache[read.name] = index;
+  return index;
+}
+
+int GetFileIconIndex(TIconCache& cache, TImageCollection& collection, const std::wstring& fileText,
+                     int defaultIndex) {
+  return StoreFileIcon(cache, collection, ReadFileIcon(cache, fileText, defaultIndex));
 }

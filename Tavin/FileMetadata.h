@@ -3,6 +3,7 @@
 #pragma once
 
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -27,3 +28,15 @@ int GetVersionStrings(const std::wstring& fileName, const std::vector<std::wstri
 // next time; defaultIndex for an empty text or when storing the icon fails.
 int GetFileIconIndex(TIconCache& cache, TImageCollection& collection, const std::wstring& fileText,
                      int defaultIndex);
+
+// GetFileIconIndex in two steps, so the file is read off the window's thread and only the
+// collection is touched on it. ReadFileIcon reads the icon (nothing when `known` already
+// holds the cleaned text); StoreFileIcon then gives its image index as GetFileIconIndex
+// would, appending and caching what was read.
+struct TFileIconRead {
+  std::wstring name;       // the cleaned text, the cache's key; empty: no file named
+  std::optional<int> index;  // decided without a new image (empty text, missing, failed)
+  std::string ico;         // the icon's bytes, to be appended under name
+};
+TFileIconRead ReadFileIcon(const TIconCache& known, const std::wstring& fileText, int defaultIndex);
+int StoreFileIcon(TIconCache& cache, TImageCollection& collection, TFileIconRead read);

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "platform/fake/FakePlatform.h"
-#include "ui/AutorunRows.h"
+#include "Lib/AutorunRows.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include "Tavin/Path.h"
 #include "platform/Utf8.h"
 #include "platform/fake/FakePlatform.h"
-#include "ui/AutorunRows.h"
+#include "Lib/AutorunRows.h"
 
 namespace {
 

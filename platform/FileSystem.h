@@ -1,6 +1,7 @@
 // Folder listing and file deletion, in the shape of FindFirstFileW/FindNextFileW.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -15,6 +16,9 @@ constexpr DWORD MOVEFILE_WRITE_THROUGH = 0x8;
 struct FindData {
   DWORD attributes = 0;
   std::wstring fileName;
+  // nFileSizeHigh:nFileSizeLow and ftLastWriteTime as one number each.
+  std::uint64_t size = 0;
+  std::uint64_t lastWrite = 0;
 };
 
 // One folder listing in progress; destroying it closes the search (FindClose).

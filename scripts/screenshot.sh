@@ -27,17 +27,23 @@ xvfb=$!
 for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
 export DISPLAY=":$(head -n1 "$work/display")"
 
+# Each scale in the normal scheme and in a high-contrast black one.
 for scale in 100 150; do
   dpi=$((96 * scale / 100))
   export ORVANE_WINE_PREFIX="$out/prefix-$scale"
   bash "$here/wine-run.sh" "$preview" --set-dpi "$dpi"
-  bash "$here/wine-run.sh" "$preview" 12 &
-  runner=$!
-  sleep 8
-  import -window root "$out/autorun-$scale.png"
-  wait "$runner"
-  # The window sits at (20, 20); keep the screen around it only.
-  convert "$out/autorun-$scale.png" -crop "$((20 + 460 * scale / 100))x$((20 + 380 * scale / 100))+0+0" \
-    +repage "$out/autorun-$scale.png"
-  echo "screenshot: $out/autorun-$scale.png"
+  for scheme in normal contrast; do
+    name="autorun-$scale"
+    flag=""
+    if [ "$scheme" = contrast ]; then name="autorun-$scale-contrast"; flag="--contrast"; fi
+    bash "$here/wine-run.sh" "$preview" 12 $flag &
+    runner=$!
+    sleep 8
+    import -window root "$out/$name.png"
+    wait "$runner"
+    # The window sits at (20, 20); keep the screen around it only.
+    convert "$out/$name.png" -crop "$((20 + 460 * scale / 100))x$((20 + 380 * scale / 100))+0+0" \
+      +repage "$out/$name.png"
+    echo "screenshot: $out/$name.png"
+  done
 done

@@ -28,7 +28,7 @@
 #include "Tavin/ImageCollection.h"
 #include "Tavin/Path.h"
 #include "platform/win32/Win32Platform.h"
-#include "ui/AutorunRows.h"
+#include "Lib/AutorunRows.h"
 
 namespace {
 

@@ -208,14 +208,17 @@ std::unique_ptr<IFileSearch> FakeFileSystem::FindFirstFileW(const wchar_t* patte
   }
 
   std::vector<FindData> matches;
-  auto consider = [&](const std::wstring& name, DWORD attributes) {
-    if (!mask.empty() && MatchMask(mask, name)) matches.push_back(FindData{attributes, name});
+  auto consider = [&](const std::wstring& name, DWORD attributes, std::uint64_t size,
+                      std::uint64_t written) {
+    if (!mask.empty() && MatchMask(mask, name)) matches.push_back(FindData{attributes, name, size, written});
   };
   if (!IsDriveRoot(folder->path)) {
-    consider(L".", FILE_ATTRIBUTE_DIRECTORY);
-    consider(L"..", FILE_ATTRIBUTE_DIRECTORY);
+    consider(L".", FILE_ATTRIBUTE_DIRECTORY, 0, 0);
+    consider(L"..", FILE_ATTRIBUTE_DIRECTORY, 0, 0);
   }
-  for (const Entry& entry : folder->entries) consider(entry.name, entry.attributes);
+  for (const Entry& entry : folder->entries) {
+    consider(entry.name, entry.attributes, entry.contents.size(), entry.written);
+  }
   if (matches.empty()) {
     *error = ERROR_FILE_NOT_FOUND;
     return nullptr;
@@ -311,6 +314,7 @@ BOOL FakeFileSystem::WriteWholeFile(const wchar_t* path, const std::string& byte
     return FALSE;
   }
   entry->contents = bytes;
+  entry->written = ++writes_;
   return TRUE;
 }
 
@@ -446,10 +450,11 @@ void FakeFileSystem::AddFile(std::wstring_view folder, std::wstring_view name, D
     if (SameFolded(entry.name, name)) {
       entry.attributes = attributes;
       entry.contents = std::move(contents);
+      entry.written = ++writes_;
       return;
     }
   }
-  target.entries.push_back({std::wstring(name), attributes, std::move(contents)});
+  target.entries.push_back({std::wstring(name), attributes, std::move(contents), ++writes_});
 }
 
 bool FakeFileSystem::Exists(std::wstring_view path) const {

@@ -4,6 +4,7 @@
 // kept as first given.
 #pragma once
 
+#include <cstdint>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -74,6 +75,8 @@ class FakeFileSystem : public IFileSystem {
     std::wstring name;
     DWORD attributes = 0;
     std::string contents;
+    // Stands for the last write time: a stamp from writes_ taken at each write.
+    std::uint64_t written = 0;
   };
   struct Folder {
     std::wstring path;
@@ -92,4 +95,5 @@ class FakeFileSystem : public IFileSystem {
   std::set<std::wstring> deniedListing_;    // folded paths
   std::map<std::wstring, DWORD> locks_;     // folded paths
   int openSearches_ = 0;
+  std::uint64_t writes_ = 0;
 };

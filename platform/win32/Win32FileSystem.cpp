@@ -9,6 +9,9 @@ namespace {
 void CopyFound(const WIN32_FIND_DATAW& found, FindData* data) {
   data->attributes = found.dwFileAttributes;
   data->fileName = found.cFileName;
+  data->size = (static_cast<std::uint64_t>(found.nFileSizeHigh) << 32) | found.nFileSizeLow;
+  data->lastWrite = (static_cast<std::uint64_t>(found.ftLastWriteTime.dwHighDateTime) << 32) |
+                    found.ftLastWriteTime.dwLowDateTime;
 }
 
 class Win32FileSearch final : public IFileSearch {

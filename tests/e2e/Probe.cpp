@@ -47,8 +47,11 @@
 //                    bytes are not OLD (hex; "-" for a value that was not there); answered
 //                    as key, or null
 //   wait-text HWND TEXT MS   until the window's text is TEXT; answered as true, or null
+//   wait-focus HWND MS   until HWND has the keyboard focus; answered as true, or null
 //
 // Every wait ends on a deadline of the monotonic tick count, and looks again every 50 ms.
+//   focus            the window with the keyboard focus on the main window's thread
+//                    (HWND), or null
 //   rows             the main list's rows, each [column 0, column 1], read across the
 //                    process boundary with LVM_GETITEMTEXTW (the list is owner-data, so
 //                    its owner supplies the text on request); null without a main window
@@ -669,6 +672,15 @@ std::string SelectionJson(const Selection& selection) {
          ", \"focused\": " + std::to_string(selection.focused) + "}";
 }
 
+std::string Focus() {
+  const HWND main = MainWindow();
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  if (!main || !GetGUIThreadInfo(GetWindowThreadProcessId(main, nullptr), &info) || !info.hwndFocus)
+    return "null";
+  return Handle(info.hwndFocus);
+}
+
 std::string Selected() {
   const std::optional<Selection> selection = SelectionOf();
   return selection ? SelectionJson(*selection) : "null";
@@ -779,6 +791,13 @@ std::string WaitText(HWND window, const std::wstring& text, DWORD timeoutMs) {
   });
 }
 
+std::string WaitFocus(HWND window, DWORD timeoutMs) {
+  return WaitFor(timeoutMs, [&]() -> std::optional<std::string> {
+    if (Focus() == Handle(window)) return std::string("true");
+    return std::nullopt;
+  });
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -815,6 +834,8 @@ int wmain(int argc, wchar_t** argv) {
       out += "\"rows\": " + Rows();
     } else if (request == L"selected") {
       out += "\"selected\": " + Selected();
+    } else if (request == L"focus") {
+      out += "\"focus\": " + Focus();
     } else if ((request == L"wait" || request == L"keypress" || request == L"char") &&
                i + 2 < argc) {
       const std::wstring first = argv[++i];
@@ -860,6 +881,10 @@ int wmain(int argc, wchar_t** argv) {
       const std::wstring old = argv[++i];
       const DWORD timeoutMs = static_cast<DWORD>(_wtoi(argv[++i]));
       out += Json(L"wait-value:" + path + L"\\" + name) + ": " + WaitValue(path, name, old, timeoutMs);
+    } else if (request == L"wait-focus" && i + 2 < argc) {
+      const HWND window = HandleFrom(argv[++i]);
+      const DWORD timeoutMs = static_cast<DWORD>(_wtoi(argv[++i]));
+      out += "\"wait-focus\": " + WaitFocus(window, timeoutMs);
     } else if (request == L"wait-text" && i + 3 < argc) {
       const HWND window = HandleFrom(argv[++i]);
       const std::wstring text = argv[++i];

@@ -64,6 +64,10 @@ APPS = r"C:\e2e\apps"
 APPROVED_RUN = r"Software\Microsoft\Windows\CurrentVersion\Explorer\StartupApproved\Run"
 VK_F5 = 116
 VK_ESCAPE = 27
+VK_RETURN = 13
+VK_TAB = 9
+VK_SPACE = 32
+VK_DOWN = 40
 
 # The rows the entries below give, as (column 0, column 1): their files carry no version
 # data, so a Run value shows its name and a startup file its name without extension.
@@ -598,10 +602,54 @@ def case_selection(checks, run, options, work):
         run.close()
 
 
+def case_keyboard(checks, run, options, work):
+    """The keyboard alone from the start: the list has the focus, the arrows move the
+    selection, Enter looks the row up, Tab reaches the check box and the button, Space
+    switches; the focus comes back after another window was in front."""
+    with StandInServer(options.server, work, options.port, "{}"):
+        run.start()
+        rows = run.wait_rows()
+        list_hwnd = run.list_hwnd()
+        tree = run.tree()
+        check = run.child(tree, "Button", "All Programs")
+        button = next((c for c in tree["children"] if c["text"] == "Disable"), None)
+        if not checks.expect(check is not None and button is not None,
+                             f"the check box and the button: {[(c['class'], c['text']) for c in tree['children']]}"):
+            raise Abort
+        focus = lambda: run.desktop.probe("focus")["focus"]
+        checks.equal(focus(), list_hwnd, "the list has the focus when the window opens")
+
+        checks.section("keyboard: the arrows, then Enter on a row")
+        run.desktop.probe("keypress", list_hwnd, VK_DOWN)
+        run.desktop.probe("keypress", list_hwnd, VK_DOWN)
+        checks.equal(run.wait_selected(1), (1, 1), "Down twice selects row 1")
+        run.desktop.probe("keypress", list_hwnd, VK_RETURN)
+        opened = run.browser.wait_for(1)
+        checks.equal(len(opened), 1, f"Enter opens one lookup page: {opened}")
+        checks.expect(all(page.startswith(f"{options.lookup_url}/entry/") for page in opened),
+                      f"the page is the row's lookup: {opened}")
+        checks.expect(run.program.running(), "Enter closed nothing")
+
+        checks.section("keyboard: Tab goes list, check box, button")
+        run.desktop.probe("keypress", list_hwnd, VK_TAB)
+        checks.equal(run.desktop.probe("wait-focus", check["hwnd"], HANG_SECONDS * 1000)["wait-focus"],
+                     True, "Tab from the list reaches the check box")
+        run.desktop.probe("keypress", check["hwnd"], VK_TAB)
+        checks.equal(run.desktop.probe("wait-focus", button["hwnd"], HANG_SECONDS * 1000)["wait-focus"],
+                     True, "Tab from the check box reaches the button")
+        run.desktop.probe("keypress", button["hwnd"], VK_SPACE)
+        checks.equal(run.desktop.probe("wait-text", button["hwnd"], "Enable",
+                                       HANG_SECONDS * 1000)["wait-text"], True,
+                     "Space on the button switched the selected entry off")
+        checks.equal(focus(), button["hwnd"], "the button keeps the focus after its switch")
+        run.close()
+
+
 CASES = {"held": case_held, "other": case_other, "no": case_no, "yes": case_yes,
          "notify": case_notify, "close": case_close, "korean": case_korean,
          "offline": case_offline, "huge": case_huge,
-         "selection": case_selection, "closehang": case_closehang, "closehold": case_closehold}
+         "selection": case_selection, "closehang": case_closehang, "closehold": case_closehold,
+         "keyboard": case_keyboard}
 
 
 def prepare(prefix, browser):

@@ -8,7 +8,7 @@
 #include "platform/Utf8.h"
 #include "platform/fake/FakePlatform.h"
 #include "tests/support/Bytes.h"
-#include "ui/AutorunRows.h"
+#include "Lib/AutorunRows.h"
 
 namespace {
 

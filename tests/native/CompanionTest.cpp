@@ -8,7 +8,7 @@
 #include "Lib/CatalogueFormat.h"
 #include "Lib/JsonText.h"
 #include "tests/support/CatalogueFixture.h"
-#include "ui/AutorunRows.h"
+#include "Lib/AutorunRows.h"
 
 namespace {
 

@@ -8,8 +8,12 @@
 #include <windows.h>
 #include <commctrl.h>
 #include <uxtheme.h>
+#include <oleacc.h>
 
+#include <chrono>
+#include <mutex>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -56,14 +60,31 @@ std::vector<int> SelectedRows(HWND list) {
 }
 int FocusedRow(HWND list) { return ListView_GetNextItem(list, -1, LVNI_FOCUSED); }
 
-// Clicks as the user does, the button going up as well as down.
+// Serves the windows until no refresh is under way, then once more for what its end
+// posted. Bounded: a refresh that never ends fails the test instead of stalling the run.
+void Settle() {
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+  for (;;) {
+    PumpOnce();
+    if (TFrmAutorun::RefreshesUnderWay() == 0) break;
+    if (std::chrono::steady_clock::now() >= deadline) {
+      ADD_FAILURE() << "a refresh never ended";
+      return;
+    }
+    ::Sleep(2);
+  }
+  PumpOnce();
+}
+
+// Clicks as the user does, the button going up as well as down; then the refresh it
+// may have set off is waited for.
 void Click(HWND window) {
   ::SendMessageW(window, BM_CLICK, 0, 0);
-  PumpOnce();
+  Settle();
 }
 void Key(HWND window, WPARAM key) {
   ::SendMessageW(window, WM_KEYDOWN, key, 0);
-  PumpOnce();
+  Settle();
 }
 
 // The right button pressed and let go over a row of the list, as the mouse does it.
@@ -112,6 +133,49 @@ struct TMenuWatch {
   UINT_PTR timer;
 };
 
+// The version reads, forwarded to the fake after a gate the test opens; each records the
+// thread it ran on.
+class TGatedVersions : public IVersionInfo {
+ public:
+  explicit TGatedVersions(IVersionInfo& inner)
+      : inner_(inner), open_(::CreateEventW(nullptr, TRUE, FALSE, nullptr)) {}
+  ~TGatedVersions() override { ::CloseHandle(open_); }
+  void Open() { ::SetEvent(open_); }
+  bool ReadOn(DWORD thread) {
+    std::lock_guard lock(mutex_);
+    return threads_.count(thread) != 0;
+  }
+  int Reads() {
+    std::lock_guard lock(mutex_);
+    return reads_;
+  }
+  DWORD GetFileVersionInfoSizeW(const wchar_t* file, DWORD* handle, DWORD* error) override {
+    {
+      std::lock_guard lock(mutex_);
+      threads_.insert(::GetCurrentThreadId());
+      ++reads_;
+    }
+    // Bounded, so that a read on the test's own thread (the fault) cannot hang the run.
+    ::WaitForSingleObject(open_, 3000);
+    return inner_.GetFileVersionInfoSizeW(file, handle, error);
+  }
+  BOOL GetFileVersionInfoW(const wchar_t* file, DWORD handle, DWORD size, void* data,
+                           DWORD* error) override {
+    return inner_.GetFileVersionInfoW(file, handle, size, data, error);
+  }
+  BOOL VerQueryValueW(const void* block, const wchar_t* subBlock, void** buffer,
+                      UINT* length) override {
+    return inner_.VerQueryValueW(block, subBlock, buffer, length);
+  }
+
+ private:
+  IVersionInfo& inner_;
+  HANDLE open_;
+  std::mutex mutex_;
+  std::set<DWORD> threads_;
+  int reads_ = 0;
+};
+
 class AnyAutorunFrame : public CatalogueTest {
  protected:
   void SetUp() override {
@@ -138,6 +202,11 @@ class AnyAutorunFrame : public CatalogueTest {
     ListView_SetItemState(frame_->List(), row, LVIS_SELECTED | LVIS_FOCUSED,
                           LVIS_SELECTED | LVIS_FOCUSED);
   }
+  // A refresh, waited for: the catalogue is read on a thread of its own.
+  void Refresh() {
+    frame_->LoadAutorun();
+    Settle();
+  }
   std::wstring RunTarget(const std::wstring& name) {
     return L"HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Run\\" + name;
   }
@@ -161,7 +230,7 @@ class AnyAutorunFrame : public CatalogueTest {
 
 TEST_F(AnyAutorunFrame, RowsCheckBoxAndF5AsTheListControlShowsThem) {
   EXPECT_EQ(Shown(frame_->List()).size(), 0u) << "empty until the first refresh";
-  frame_->LoadAutorun();
+  Refresh();
   EXPECT_EQ(Shown(frame_->List()), (std::vector<std::wstring>{L"Alpha|HKCU", L"Beta|HKCU"}));
   EXPECT_GE(frame_->ImageCount(), 4) << "the image list mirrors the collection";
   EXPECT_EQ(frame_->ImageCount(), frame_->Images().Count());
@@ -182,7 +251,7 @@ TEST_F(AnyAutorunFrame, RowsCheckBoxAndF5AsTheListControlShowsThem) {
 }
 
 TEST_F(AnyAutorunFrame, TheListGetsNoMoreCharactersThanItsBufferHolds) {
-  frame_->LoadAutorun();
+  Refresh();
   for (int size : {1, 2, 4, 6}) {
     wchar_t text[8];
     std::fill(std::begin(text), std::end(text), L'#');
@@ -197,7 +266,7 @@ TEST_F(AnyAutorunFrame, TheListGetsNoMoreCharactersThanItsBufferHolds) {
 }
 
 TEST_F(AnyAutorunFrame, MovingToA150PercentMonitorTakesTheSuggestedRectangleAndScalesTheRows) {
-  frame_->LoadAutorun();
+  Refresh();
   RECT row{};
   ListView_GetItemRect(frame_->List(), 0, &row, LVIR_BOUNDS);
   EXPECT_EQ(row.bottom - row.top, 24);
@@ -216,7 +285,7 @@ TEST_F(AnyAutorunFrame, MovingToA150PercentMonitorTakesTheSuggestedRectangleAndS
 TEST_F(AnyAutorunFrame, ANewResolutionThenANewIconThenARefreshThenClosingTouchNothingFreed) {
   // Run with Wine's heap checking (the wine tests' environment): freed blocks are filled,
   // so a call into an image list of an earlier resolution would not pass unseen.
-  frame_->LoadAutorun();
+  Refresh();
   const HWND list = frame_->List();
   for (UINT dpi : {144u, 120u}) {
     RECT suggested{40, 30, 40 + ScaleForDpi(520, dpi), 30 + ScaleForDpi(400, dpi)};
@@ -245,7 +314,7 @@ TEST_F(AnyAutorunFrame, ANewResolutionThenANewIconThenARefreshThenClosingTouchNo
 }
 
 TEST_F(AnyAutorunFrame, ASwitchRoundTripKeepsTheRowGreyUntilF5) {
-  frame_->LoadAutorun();
+  Refresh();
   TStyledButton* button = frame_->SwitchButton();
   EXPECT_EQ(button->Caption(), TranslateText(L"사용안함"));
   Select(0);
@@ -275,7 +344,7 @@ TEST_F(AnyAutorunFrame, ASwitchThatRaisesReachesTheErrorBoxAndTheButtonComesBack
   std::vector<std::wstring> errors;
   TErrorReporter previous =
       SetErrorReporter([&](HWND, const std::wstring& text) { errors.push_back(text); });
-  frame_->LoadAutorun();
+  Refresh();
   const std::vector<std::wstring> shown = Shown(frame_->List());
   ASSERT_FALSE(shown.empty());
   ASSERT_EQ(shown[0], L"Locked|FILE");
@@ -294,14 +363,14 @@ TEST_F(AnyAutorunFrame, ASwitchThatRaisesReachesTheErrorBoxAndTheButtonComesBack
 
 TEST_F(AnyAutorunFrame, TheSelectionStaysWithItsEntryAcrossARefreshAndGoesWithIt) {
   fake.registry.SetString(HKEY_CURRENT_USER, kRunKey, L"Delta", L"C:\\Tools\\delta.exe");
-  frame_->LoadAutorun();
+  Refresh();
   ASSERT_EQ(Shown(frame_->List()),
             (std::vector<std::wstring>{L"Alpha|HKCU", L"Beta|HKCU", L"Delta|HKCU"}));
   Select(1);
   // Beta's own state is read back; Delta's approval record says disabled.
   fake.registry.SetValue(HKEY_CURRENT_USER, kApprovedRun, L"Delta", REG_BINARY, ApprovalRecord(3));
   RemoveRunValue(L"Alpha");
-  frame_->LoadAutorun();
+  Refresh();
   ASSERT_EQ(Shown(frame_->List()), (std::vector<std::wstring>{L"Beta|HKCU", L"Delta|HKCU"}));
   EXPECT_EQ(SelectedRows(frame_->List()), std::vector<int>{0}) << "Beta, not the row now at 1";
   EXPECT_EQ(FocusedRow(frame_->List()), 0);
@@ -319,7 +388,7 @@ TEST_F(AnyAutorunFrame, TheSelectionStaysWithItsEntryAcrossARefreshAndGoesWithIt
 
   // The selected entry itself goes: nothing is selected and the button only refreshes.
   RemoveRunValue(L"Gamma");
-  frame_->LoadAutorun();
+  Refresh();
   ASSERT_EQ(Shown(frame_->List()), (std::vector<std::wstring>{L"Beta|HKCU", L"Delta|HKCU"}));
   EXPECT_TRUE(SelectedRows(frame_->List()).empty());
   EXPECT_EQ(FocusedRow(frame_->List()), -1);
@@ -332,9 +401,12 @@ TEST_F(AnyAutorunFrame, TheSelectionStaysWithItsEntryAcrossARefreshAndGoesWithIt
 TEST_F(AnyAutorunFrame, TypingFindsTheRowThatBeginsWithTheTextFromTheFocusedRowOn) {
   fake.registry.SetString(HKEY_CURRENT_USER, kRunKey, L"Delta", L"C:\\Tools\\delta.exe");
   fake.registry.SetString(HKEY_CURRENT_USER, kRunKey, L"Bravo", L"C:\\Tools\\bravo.exe");
-  frame_->LoadAutorun();
-  ASSERT_EQ(Shown(frame_->List()), (std::vector<std::wstring>{L"Alpha|HKCU", L"Beta|HKCU",
-                                                               L"Delta|HKCU", L"Bravo|HKCU"}));
+  // A caption that is the beginning of an earlier, longer one.
+  fake.registry.SetString(HKEY_CURRENT_USER, kRunKey, L"Alp", L"C:\\Tools\\alp.exe");
+  Refresh();
+  ASSERT_EQ(Shown(frame_->List()),
+            (std::vector<std::wstring>{L"Alpha|HKCU", L"Beta|HKCU", L"Delta|HKCU", L"Bravo|HKCU",
+                                       L"Alp|HKCU"}));
   ::SetFocus(frame_->List());
   // A repeat count of 1, as a key press brings.
   ::SendMessageW(frame_->List(), WM_CHAR, L'd', 1);
@@ -353,9 +425,11 @@ TEST_F(AnyAutorunFrame, TypingFindsTheRowThatBeginsWithTheTextFromTheFocusedRowO
     int found;
   } cases[] = {
       {L"b", LVFI_PARTIAL | LVFI_WRAP, -1, 1},  {L"B", LVFI_PARTIAL | LVFI_WRAP, 2, 3},
-      {L"a", LVFI_PARTIAL | LVFI_WRAP, 2, 0},   {L"a", LVFI_PARTIAL, 2, -1},
+      {L"alph", LVFI_PARTIAL | LVFI_WRAP, 2, 0}, {L"alph", LVFI_PARTIAL, 2, -1},
       {L"br", LVFI_PARTIAL | LVFI_WRAP, -1, 3}, {L"x", LVFI_PARTIAL | LVFI_WRAP, -1, -1},
       {L"beta", LVFI_STRING, -1, 1},            {L"bet", LVFI_STRING, -1, -1},
+      {L"ALP", LVFI_STRING, -1, 4},             {L"alp", LVFI_STRING | LVFI_WRAP, 1, 4},
+      {L"alph", LVFI_STRING | LVFI_WRAP, -1, -1},
   };
   for (const Case& c : cases) {
     LVFINDINFOW find{};
@@ -386,7 +460,7 @@ TEST_F(AnyAutorunFrame, TheRightButtonSelectsItsRowAndTheSwitchActsOnThatRow) {
 }
 
 TEST_F(AnyAutorunFrame, TheKeyboardOpensTheContextMenuAtTheFocusedRow) {
-  frame_->LoadAutorun();
+  Refresh();
   Select(1);
   RECT row{};
   ASSERT_TRUE(ListView_GetItemRect(frame_->List(), 1, &row, LVIR_BOUNDS));
@@ -403,7 +477,7 @@ TEST_F(AnyAutorunFrame, TheKeyboardOpensTheContextMenuAtTheFocusedRow) {
 }
 
 TEST_F(AnyAutorunFrame, ClosingTheWindowWhileTheSaveDialogRunsWritesNothingAndShowsNothing) {
-  frame_->LoadAutorun();
+  Refresh();
   fake.files.AddFolder(L"C:\\out");
   std::vector<std::wstring> warnings;
   TErrorReporter previous =
@@ -422,7 +496,7 @@ TEST_F(AnyAutorunFrame, ClosingTheWindowWhileTheSaveDialogRunsWritesNothingAndSh
 }
 
 TEST_F(AnyAutorunFrame, AKeyWhoseRefreshWouldRunACloseReturnsThroughTheListFirst) {
-  frame_->LoadAutorun();
+  Refresh();
   // The close waits in the queue; F5's refresh would run it from inside the list's own
   // key handling, destroying the list below its running code. The refresh comes after.
   ::PostMessageW(form_->Handle(), WM_CLOSE, 0, 0);
@@ -451,7 +525,7 @@ TEST_F(AnyAutorunFrame, TheColumnsFillTheListWithAndWithoutItsScrollBarAtBothRes
       fake.registry.SetString(HKEY_CURRENT_USER, kRunKey, L"Row" + std::to_wstring(i),
                               L"C:\\Tools\\row.exe");
     }
-    frame_->LoadAutorun();
+    Refresh();
     PumpOnce();
     ASSERT_EQ(Shown(list).size(), 42u);
     EXPECT_TRUE(style() & WS_VSCROLL) << dpi;
@@ -459,7 +533,7 @@ TEST_F(AnyAutorunFrame, TheColumnsFillTheListWithAndWithoutItsScrollBarAtBothRes
     EXPECT_TRUE(filled()) << "with the scroll bar at " << dpi;
     EXPECT_EQ(ListView_GetColumnWidth(list, 1), ScaleForDpi(50, dpi)) << "the kind column as made";
     for (int i = 0; i < 40; ++i) RemoveRunValue(L"Row" + std::to_wstring(i));
-    frame_->LoadAutorun();
+    Refresh();
     PumpOnce();
     EXPECT_FALSE(style() & WS_VSCROLL) << dpi;
     EXPECT_TRUE(filled()) << "without the scroll bar at " << dpi;
@@ -474,10 +548,30 @@ TEST_F(AnyAutorunFrame, TheColumnsFillTheListWithAndWithoutItsScrollBarAtBothRes
   EXPECT_EQ(ListView_GetColumnWidth(list, 1), kind - 40);
   EXPECT_TRUE(filled());
   EXPECT_FALSE(style() & WS_HSCROLL);
+  // Widened: for a moment wider than the list, so a scroll bar comes and goes under the
+  // drag; the kind column keeps the width the user gave it and column 0 gives way.
+  DragDivider(list, 1, 30);
+  Pump();
+  EXPECT_EQ(ListView_GetColumnWidth(list, 1), kind - 10) << "snapped back";
+  EXPECT_TRUE(filled());
+  EXPECT_FALSE(style() & WS_HSCROLL);
+  // A double click on a divider sizes that column to its texts; the other one fills the
+  // rest, so no gap is left and no scroll bar comes.
+  for (int column : {0, 1}) {
+    const HWND header = ListView_GetHeader(list);
+    RECT item{};
+    ASSERT_TRUE(Header_GetItemRect(header, column, &item));
+    const LPARAM at = MAKELPARAM(item.right - 1, (item.top + item.bottom) / 2);
+    ::SendMessageW(header, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
+    ::SendMessageW(header, WM_LBUTTONUP, 0, at);
+    Pump();
+    EXPECT_TRUE(filled()) << "after a double click on divider " << column;
+    EXPECT_FALSE(style() & WS_HSCROLL) << column;
+  }
 }
 
 TEST_F(AnyAutorunFrame, TheRowUnderTheMouseIsLitWithTheArrowAndNoRowIsChosenByHovering) {
-  frame_->LoadAutorun();
+  Refresh();
   const HWND list = frame_->List();
   EXPECT_EQ(ListView_GetExtendedListViewStyle(list) & (LVS_EX_TRACKSELECT | LVS_EX_ONECLICKACTIVATE), 0u);
   RECT row{};
@@ -513,7 +607,7 @@ TEST_F(AnyAutorunFrame, TheSystemsMessageFontReachesTheListTheBoxAndTheButton) {
 }
 
 TEST_F(AnyAutorunFrame, AfterSpaceOnTheButtonItKeepsTheFocusAndF5StillRefreshes) {
-  frame_->LoadAutorun();
+  Refresh();
   Select(0);
   const HWND button = frame_->SwitchButton()->Handle();
   ::SetFocus(button);
@@ -527,8 +621,264 @@ TEST_F(AnyAutorunFrame, AfterSpaceOnTheButtonItKeepsTheFocusAndF5StillRefreshes)
   EXPECT_EQ(Shown(frame_->List()), (std::vector<std::wstring>{L"Beta|HKCU", L"Delta|HKCU"}));
 }
 
+TEST_F(AnyAutorunFrame, TheKeyboardStartsOnTheListTabsInScreenOrderAndGetsItsFocusBack) {
+  Refresh();
+  const HWND root = form_->Handle();
+  const HWND list = frame_->List();
+  const HWND check = frame_->AllListBox();
+  const HWND button = frame_->SwitchButton()->Handle();
+  EXPECT_EQ(::GetFocus(), list) << "the list has the focus when the window opens";
+  // Tab goes down the screen: the list, then the bar's check box and button.
+  EXPECT_EQ(::GetNextDlgTabItem(root, list, FALSE), check);
+  EXPECT_EQ(::GetNextDlgTabItem(root, check, FALSE), button);
+  EXPECT_EQ(::GetNextDlgTabItem(root, button, FALSE), list);
+  EXPECT_EQ(::GetNextDlgTabItem(root, list, TRUE), button);
+
+  // Another window comes to the front (Alt+Tab) and goes again; then a modal box over the
+  // window, which disables it while it runs, as a message box and the save dialog do.
+  const HWND other = ::CreateWindowExW(0, L"STATIC", L"other", WS_POPUP | WS_VISIBLE, 0, 0, 50,
+                                       50, nullptr, nullptr, nullptr, nullptr);
+  ::SetFocus(button);
+  ::SetActiveWindow(other);
+  Pump();
+  EXPECT_NE(::GetFocus(), button);
+  ::SetActiveWindow(root);
+  Pump();
+  EXPECT_EQ(::GetFocus(), button) << "back after the window was activated again";
+  ::DestroyWindow(other);
+
+  ::SetFocus(check);
+  const HWND box = ::CreateWindowExW(0, L"STATIC", L"box", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50,
+                                     root, nullptr, nullptr, nullptr);
+  ::EnableWindow(root, FALSE);
+  Pump();
+  ::EnableWindow(root, TRUE);
+  ::DestroyWindow(box);
+  Pump();
+  EXPECT_EQ(::GetActiveWindow(), root);
+  EXPECT_EQ(::GetFocus(), check) << "back after the modal box closed";
+}
+
+TEST_F(AnyAutorunFrame, EnterOnARowLooksItUpAndEnterOnTheButtonSwitches) {
+  Refresh();
+  const HWND root = form_->Handle();
+  // Through the dialog keys as the program's message loop runs them: Enter would otherwise
+  // go to the window's default button, of which there is none.
+  auto press = [root](HWND window, WPARAM key) {
+    ::SetFocus(window);
+    MSG down{window, WM_KEYDOWN, key, 0x001C0001, 0, {}};
+    if (!::IsDialogMessageW(root, &down)) {
+      ::TranslateMessage(&down);
+      ::DispatchMessageW(&down);
+    }
+    MSG up{window, WM_KEYUP, key, static_cast<LPARAM>(0xC01C0001), 0, {}};
+    if (!::IsDialogMessageW(root, &up)) {
+      ::TranslateMessage(&up);
+      ::DispatchMessageW(&up);
+    }
+    Settle();
+  };
+  Select(1);
+  press(frame_->List(), VK_RETURN);
+  ASSERT_EQ(fake.shell.executed.size(), 1u) << "Enter on a row does what a double click does";
+  EXPECT_EQ(fake.shell.executed[0].file, std::wstring(kLookupServer) + L"/entry/hkcu/beta");
+  press(frame_->SwitchButton()->Handle(), VK_RETURN);
+  EXPECT_FALSE(frame_->Rows().Row(1).Enabled) << "Enter on the button does what Space does";
+  press(frame_->SwitchButton()->Handle(), VK_SPACE);
+  EXPECT_TRUE(frame_->Rows().Row(1).Enabled);
+  EXPECT_EQ(fake.shell.executed.size(), 1u);
+}
+
+TEST_F(AnyAutorunFrame, AfterF5TheSelectionIsInViewAndASecondF5MeanwhileKeepsIt) {
+  for (int i = 0; i < 40; ++i) {
+    fake.registry.SetString(HKEY_CURRENT_USER, kRunKey, L"Row" + std::to_wstring(i),
+                            L"C:\\Tools\\row.exe");
+  }
+  Refresh();
+  const HWND list = frame_->List();
+  ASSERT_EQ(Shown(list).size(), 42u);
+  const int last = 41;
+  ListView_EnsureVisible(list, last, FALSE);
+  Select(last);
+  Key(list, VK_F5);
+  Pump();
+  ASSERT_EQ(SelectedRows(list), std::vector<int>{last});
+  RECT row{};
+  RECT inner{};
+  ASSERT_TRUE(ListView_GetItemRect(list, last, &row, LVIR_BOUNDS));
+  ::GetClientRect(list, &inner);
+  EXPECT_TRUE(row.top >= inner.top && row.bottom <= inner.bottom) << "scrolled into view";
+
+  // Two refreshes asked for at once, the second while the first is under way.
+  Select(3);
+  ::PostMessageW(list, WM_KEYDOWN, VK_F5, 0);
+  ::PostMessageW(frame_->AllListBox(), BM_CLICK, 0, 0);
+  Settle();
+  EXPECT_EQ(Shown(list).size(), 43u) << "Gamma shown too";
+  ASSERT_EQ(SelectedRows(list).size(), 1u);
+  EXPECT_EQ(Shown(list)[static_cast<size_t>(SelectedRows(list)[0])], L"Row1|HKCU");
+}
+
+TEST_F(AnyAutorunFrame, TheWindowAnswersWhileARefreshReadsAndTheProductNameArrivesAfter) {
+  fake.files.AddFile(L"C:\\Tools", L"alpha.exe");
+  fake.versions.SetVersionResource(L"C:\\Tools\\alpha.exe",
+                                   FakeVersionResource::English({{L"ProductName", L"Alpha Suite"}}));
+  TGatedVersions gated(fake.versions);
+  Platform platform = CurrentPlatform();
+  platform.versions = &gated;
+  {
+    ScopedPlatform installed(platform);
+    const HWND list = frame_->List();
+    frame_->LoadAutorun();
+    // The read is held: the window's thread is back here and answers its messages.
+    EXPECT_TRUE(frame_->Refreshing());
+    EXPECT_EQ(::SendMessageW(list, LVM_GETITEMCOUNT, 0, 0), 0);
+    // The list shows that it reads: the busy cursor over it.
+    ::SendMessageW(list, WM_SETCURSOR, reinterpret_cast<WPARAM>(list), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    EXPECT_EQ(::GetCursor(), ::LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_APPSTARTING)));
+    // F5 and the check box meanwhile ask for one more refresh, not a second at once.
+    ::SendMessageW(list, WM_KEYDOWN, VK_F5, 0);
+    ::SendMessageW(frame_->AllListBox(), BM_CLICK, 0, 0);
+    PumpOnce();
+    EXPECT_EQ(TFrmAutorun::RefreshesUnderWay(), 1);
+    gated.Open();
+    Settle();
+    EXPECT_FALSE(gated.ReadOn(::GetCurrentThreadId())) << "a file was read on the window's thread";
+    EXPECT_EQ(Shown(list),
+              (std::vector<std::wstring>{L"Alpha Suite|HKCU", L"Beta|HKCU", L"Gamma|HKCU"}));
+    // The product name is kept for a file that did not change: F5 reads it no more.
+    const int reads = gated.Reads();
+    Key(list, VK_F5);
+    Settle();
+    EXPECT_EQ(Shown(list).front(), L"Alpha Suite|HKCU");
+    EXPECT_EQ(gated.Reads(), reads) << "read again though the file is the same";
+  }
+}
+
+TEST_F(AnyAutorunFrame, NewColoursAThemeOrATextSizeReachTheListAndTheFontsAreMadeAgain) {
+  Refresh();
+  const HWND list = frame_->List();
+  // What reaches the list: only top-level windows hear of these from Windows.
+  struct TSeen {
+    int colours = 0;
+    int themes = 0;
+    static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                 UINT_PTR, DWORD_PTR data) {
+      auto* seen = reinterpret_cast<TSeen*>(data);
+      if (message == WM_SYSCOLORCHANGE) ++seen->colours;
+      if (message == WM_THEMECHANGED) ++seen->themes;
+      return ::DefSubclassProc(window, message, wParam, lParam);
+    }
+  } seen;
+  ::SetWindowSubclass(list, &TSeen::Proc, 1, reinterpret_cast<DWORD_PTR>(&seen));
+  ::SendMessageW(form_->Handle(), WM_SYSCOLORCHANGE, 0, 0);
+  ::SendMessageW(form_->Handle(), WM_THEMECHANGED, 0, 0);
+  ::RemoveWindowSubclass(list, &TSeen::Proc, 1);
+  EXPECT_EQ(seen.colours, 1);
+  EXPECT_EQ(seen.themes, 1);
+
+  const auto fontOf = [](HWND window) { return ::SendMessageW(window, WM_GETFONT, 0, 0); };
+  const LRESULT listFont = fontOf(list);
+  const LRESULT buttonFont = fontOf(frame_->SwitchButton()->Handle());
+  ::SendMessageW(form_->Handle(), WM_SETTINGCHANGE, SPI_SETNONCLIENTMETRICS, 0);
+  EXPECT_NE(fontOf(list), listFont) << "the list kept the font of the old text size";
+  EXPECT_NE(fontOf(frame_->SwitchButton()->Handle()), buttonFont);
+  EXPECT_EQ(Shown(list).size(), 2u);
+  // Another setting (the environment, a policy) leaves the fonts alone.
+  const LRESULT kept = fontOf(list);
+  ::SendMessageW(form_->Handle(), WM_SETTINGCHANGE, 0, reinterpret_cast<LPARAM>(L"Environment"));
+  EXPECT_EQ(fontOf(list), kept);
+}
+
+TEST_F(AnyAutorunFrame, InHighContrastTheButtonAndTheHotRowTakeTheSchemesColourPairs) {
+  Refresh();
+  const HWND button = frame_->SwitchButton()->Handle();
+  RECT face{};
+  ::GetClientRect(button, &face);
+  // Inside the border, away from the caption.
+  const int x = ScaleForDpi(6, 96);
+  const int y = (face.bottom - face.top) / 2;
+  const COLORREF normal = PixelOf(button, x, y);
+  SetHighContrastForTest(true);
+  const COLORREF contrast = PixelOf(button, x, y);
+  const HWND list = frame_->List();
+  RECT row{};
+  ASSERT_TRUE(ListView_GetItemRect(list, 1, &row, LVIR_BOUNDS));
+  ::SendMessageW(list, WM_MOUSEMOVE, 0, MAKELPARAM(row.right - 3, (row.top + row.bottom) / 2));
+  const COLORREF hot = PixelOf(list, row.right - 3, (row.top + row.bottom) / 2);
+  SetHighContrastForTest(std::nullopt);
+  EXPECT_EQ(contrast, ::GetSysColor(COLOR_BTNFACE)) << "the family's colour drawn in high contrast";
+  EXPECT_NE(normal, contrast) << "outside high contrast the family's own look";
+  if (ListView_GetHotItem(list) != 1) EXPECT_EQ(hot, ::GetSysColor(COLOR_HIGHLIGHT));
+}
+
+// What Active Accessibility says of a child (CHILDID_SELF: the object itself).
+struct TAccessText {
+  std::wstring name;
+  std::wstring description;
+  long state = 0;
+};
+TAccessText AccessTextOf(IAccessible* object, long child) {
+  VARIANT id;
+  ::VariantInit(&id);
+  id.vt = VT_I4;
+  id.lVal = child;
+  TAccessText text;
+  BSTR value = nullptr;
+  if (object->get_accName(id, &value) == S_OK && value) text.name = value;
+  ::SysFreeString(value);
+  value = nullptr;
+  if (object->get_accDescription(id, &value) == S_OK && value) text.description = value;
+  ::SysFreeString(value);
+  VARIANT state;
+  ::VariantInit(&state);
+  if (object->get_accState(id, &state) == S_OK && state.vt == VT_I4) text.state = state.lVal;
+  return text;
+}
+
+TEST_F(AnyAutorunFrame, AScreenReaderHearsTheListsNameItsRowsAndWhichAreSwitchedOff) {
+  Click(frame_->AllListBox());
+  ASSERT_EQ(Shown(frame_->List()),
+            (std::vector<std::wstring>{L"Alpha|HKCU", L"Beta|HKCU", L"Gamma|HKCU"}));
+  Select(2);
+  // The object crosses WM_GETOBJECT marshalled, as a screen reader's process takes it.
+  struct TCom {
+    HRESULT result = ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    ~TCom() {
+      if (SUCCEEDED(result)) ::CoUninitialize();
+    }
+  } com;
+  ComPtr<IAccessible> list;
+  ASSERT_EQ(::AccessibleObjectFromWindow(frame_->List(), static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
+                                         list.put_void()),
+            S_OK);
+  EXPECT_EQ(AccessTextOf(list.get(), CHILDID_SELF).name, TranslateText(L"프로그램 이름"));
+  long count = 0;
+  ASSERT_EQ(list->get_accChildCount(&count), S_OK);
+  EXPECT_EQ(count, 3);
+  const TAccessText alpha = AccessTextOf(list.get(), 1);
+  const TAccessText gamma = AccessTextOf(list.get(), 3);
+  EXPECT_EQ(alpha.name, L"Alpha");
+  EXPECT_EQ(alpha.description, L"") << "an entry that is on says nothing more";
+  EXPECT_EQ(gamma.name, L"Gamma");
+  EXPECT_EQ(gamma.description, TranslateText(L"사용 중지됨")) << "not only grey text";
+  EXPECT_TRUE(gamma.state & STATE_SYSTEM_SELECTED);
+  EXPECT_FALSE(alpha.state & STATE_SYSTEM_SELECTED);
+
+  // The owner-drawn button says its caption, which follows the selected row.
+  ComPtr<IAccessible> button;
+  ASSERT_EQ(::AccessibleObjectFromWindow(frame_->SwitchButton()->Handle(), static_cast<DWORD>(OBJID_CLIENT),
+                                         IID_IAccessible, button.put_void()),
+            S_OK);
+  EXPECT_EQ(AccessTextOf(button.get(), CHILDID_SELF).name, TranslateText(L"사용함"));
+
+  // The list goes while the reader still holds its object: answers, no crash.
+  form_.reset();
+  EXPECT_EQ(list->get_accChildCount(&count), RPC_E_DISCONNECTED);
+}
+
 TEST_F(AnyAutorunFrame, DoubleClickOpensTheLookupPageAndSaveWritesTheWholeCatalogue) {
-  frame_->LoadAutorun();
+  Refresh();
   Select(1);
   frame_->ListAutorunDblClick();
   ASSERT_EQ(fake.shell.executed.size(), 1u);
@@ -577,6 +927,10 @@ class Win10AutorunFrameReal : public WineTest {
     ::RegDeleteKeyValueW(HKEY_CURRENT_USER, kRunKey, name_.c_str());
     ::RegDeleteKeyValueW(HKEY_CURRENT_USER, kApprovedRun, name_.c_str());
   }
+  void Refresh() {
+    frame_->LoadAutorun();
+    Settle();
+  }
   int RowOf(const std::wstring& shown) {
     const std::vector<std::wstring> rows = Shown(frame_->List());
     for (size_t i = 0; i < rows.size(); ++i)
@@ -591,7 +945,7 @@ class Win10AutorunFrameReal : public WineTest {
 };
 
 TEST_F(Win10AutorunFrameReal, ARunValueIsShownAndSwitchedThroughTheApprovalRecord) {
-  frame_->LoadAutorun();
+  Refresh();
   const int row = RowOf(name_ + L"|HKCU");
   ASSERT_GE(row, 0);
   EXPECT_EQ(frame_->Rows().Row(row).Icon, kImageBlankPage) << "the file is missing";

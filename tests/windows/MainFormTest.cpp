@@ -250,6 +250,19 @@ TEST_F(AnyMainForm, ClosedInsideTheReplyStepTheWindowFillsNothingAndLetsTheReque
   }
 }
 
+TEST_F(AnyMainForm, TheListsTheFrameBorrowsLiveUntilTheFrameIsGone) {
+  fake.http.SetDefault(FakeHttpResponse::Ok(R"({"name_white":["Foo"]})"));
+  Open();
+  ASSERT_TRUE(PumpUntil([&] { return Filled(); }));
+  // The frame and its list are destroyed after the window's own WM_DESTROY; the white
+  // lists it reads go with the window's object, not with that message.
+  ::DestroyWindow(form_->Handle());
+  PumpOnce();
+  EXPECT_TRUE(form_->GetNameWhite().Contains(L"Foo"));
+  form_->Autorun()->LoadAutorun();
+  EXPECT_EQ(RowCount(form_->Autorun()->List()), 0) << "nothing to fill once the list is gone";
+}
+
 TEST_F(AnyMainForm, A150PercentMonitorReachesEveryControlAndTheStatusBarGrowsAMinimizedWindow) {
   fake.http.SetDefault(FakeHttpResponse::Hang());
   Open();

@@ -544,6 +544,15 @@ TEST_F(AnyUpdateUi, TwoStatusLinksMakeOneBarThatGrewTheWindowOnceAndShowsTheSeco
   ::SendMessageW(bar->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(width / 2, 10));
   ::SendMessageW(bar->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(width / 2, 10));
   EXPECT_EQ(Opened(), std::vector<std::wstring>{L"https://example.com/second"});
+
+  // The keyboard reaches the notice too: it is a tab stop, and Enter opens it through the
+  // dialog keys as the program's loop runs them. A screen reader reads its text.
+  EXPECT_TRUE(::GetWindowLongPtrW(bar->Handle(), GWL_STYLE) & WS_TABSTOP);
+  EXPECT_EQ(WindowText(bar->Handle()), L"Update möglich");
+  ::SetFocus(bar->Handle());
+  MSG enter{bar->Handle(), WM_KEYDOWN, VK_RETURN, 0x001C0001, 0, {}};
+  if (!::IsDialogMessageW(main.Handle(), &enter)) ::DispatchMessageW(&enter);
+  EXPECT_EQ(Opened(), (std::vector<std::wstring>{L"https://example.com/second", L"https://example.com/second"}));
 }
 
 TEST_F(AnyUpdateUi, WithoutAMainWindowTheStatusLinkChangesNothing) {

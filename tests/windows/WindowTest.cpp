@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <chrono>
 #include <memory>
 #include <stdexcept>
 #include <thread>
@@ -87,6 +88,43 @@ TEST(AnyDispatcher, WorkFromOtherThreadsRunsOnTheInterfaceThreadAndErrorsGoBack)
   for (auto& thread : threads) thread.join();
   EXPECT_EQ(ranOnUi, 60);
   EXPECT_TRUE(rethrown);
+}
+
+TEST(AnyDispatcher, WorkRunsOutsideAnyInterThreadSentMessageAndACloseReleasesAWaitingSend) {
+  // Inside a message sent from another thread, COM refuses outgoing calls
+  // (RPC_E_CANTCALLOUT_ININPUTSYNCCALL): the shell opening a page and the save dialog
+  // fail there. The work must run from a posted message instead.
+  TWin32Dispatcher dispatcher;
+  std::atomic<bool> done{false};
+  DWORD inSend = ISMEX_SEND;
+  std::thread sender([&] {
+    EXPECT_TRUE(dispatcher.Send([&] { inSend = ::InSendMessageEx(nullptr); }));
+    done = true;
+    dispatcher.Wake();
+  });
+  dispatcher.ServeUntil([&] { return done.load(); });
+  sender.join();
+  EXPECT_EQ(inSend, static_cast<DWORD>(ISMEX_NOSEND));
+
+  // A send waiting for a window that closes before it serves again returns false, unrun.
+  bool ran = false;
+  std::atomic<bool> sent{true};
+  std::atomic<bool> returned{false};
+  std::thread late([&] {
+    sent = dispatcher.Send([&] { ran = true; });
+    returned = true;
+  });
+  ::Sleep(50);
+  dispatcher.Close();
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+  while (!returned && std::chrono::steady_clock::now() < deadline) {
+    PumpOnce();
+    ::Sleep(5);
+  }
+  ASSERT_TRUE(returned) << "the send still waits";
+  late.join();
+  EXPECT_FALSE(sent);
+  EXPECT_FALSE(ran);
 }
 
 TEST(AnyDispatcher, AfterCloseASendReturnsFalseWithoutRunning) {

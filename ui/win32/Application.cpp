@@ -35,24 +35,41 @@ HICON TApplication::SmallIcon() const {
   return icon;
 }
 
-bool TApplication::Dispatch(MSG& message) {
-  // Tab and the arrow keys move between a window's controls as in a dialog.
+void DispatchUiMessage(MSG& message) {
+  // Tab and the arrow keys move between a window's controls as in a dialog, in every
+  // form of ours (the main window, the update dialog); other windows (a message box, the
+  // save dialog) run loops of their own.
   HWND root = message.hwnd ? ::GetAncestor(message.hwnd, GA_ROOT) : nullptr;
-  if (root && mainForm_ && root == mainForm_->Handle() && ::IsDialogMessageW(root, &message)) {
-    return true;
+  if (root && dynamic_cast<TWin32Form*>(TWindow::FromHandle(root)) && ::IsDialogMessageW(root, &message)) {
+    return;
   }
   ::TranslateMessage(&message);
   ::DispatchMessageW(&message);
-  return true;
+}
+
+TPumped PumpMessage(WPARAM& quitCode) {
+  MSG message{};
+  const BOOL got = ::GetMessageW(&message, nullptr, 0, 0);
+  if (got == 0) {
+    quitCode = message.wParam;
+    return TPumped::kQuit;
+  }
+  if (got == -1) return TPumped::kFailed;
+  DispatchUiMessage(message);
+  return TPumped::kMessage;
 }
 
 int TApplication::Run() {
-  MSG message{};
   while (true) {
-    const BOOL got = ::GetMessageW(&message, nullptr, 0, 0);
-    if (got == 0) return static_cast<int>(message.wParam);
-    if (got == -1) return 1;
-    Dispatch(message);
+    WPARAM code = 0;
+    switch (PumpMessage(code)) {
+      case TPumped::kQuit:
+        return static_cast<int>(code);
+      case TPumped::kFailed:
+        return 1;
+      case TPumped::kMessage:
+        break;
+    }
   }
 }
 
@@ -64,6 +81,6 @@ void TApplication::ProcessMessages() {
       ::PostQuitMessage(static_cast<int>(message.wParam));
       return;
     }
-    Dispatch(message);
+    DispatchUiMessage(message);
   }
 }

@@ -30,9 +30,19 @@ class TApplication {
   void ProcessMessages();
 
  private:
-  bool Dispatch(MSG& message);
   std::wstring title_;
   TWin32Form* mainForm_ = nullptr;
 };
 
 TApplication& Application();
+
+// The one way every loop of the program (the main loop, the update dialog's, the wait
+// for the reply step, the pass of waiting messages) handles a message: the dialog keys
+// (Tab, Shift+Tab, Enter, Escape, the arrows) for the form it belongs to, then the usual
+// translation and dispatch.
+void DispatchUiMessage(MSG& message);
+
+enum class TPumped { kMessage, kQuit, kFailed };
+// Waits for the next message and handles it as above. WM_QUIT is not handled: its code
+// goes to quitCode and the caller decides whether the loop outside should see it again.
+TPumped PumpMessage(WPARAM& quitCode);

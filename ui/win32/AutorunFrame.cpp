@@ -5,11 +5,19 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <exception>
+#include <mutex>
 #include <string_view>
 #include <utility>
 #include <vector>
 
 #include "Lib/CatalogueFormat.h"
+#include "Lib/RefreshRead.h"
+#include "platform/Platform.h"
+#include "platform/win32/Win32Handles.h"
 #include "ServerAddresses.h"
 #include "Tavin/Translate.h"
 #include "Tavin/Update.h"
@@ -30,6 +38,14 @@ constexpr int kSmallestColumnWidth = 24;
 constexpr COLORREF kHotRowColor = RGB(0xE5, 0xF3, 0xFF);
 // Posted to the frame to run the work its notifications set off.
 constexpr UINT kRunDeferred = WM_APP + 20;
+// Posted to the frame by the refresh's reader when it is done.
+constexpr UINT kRefreshRead = WM_APP + 21;
+// How long a closing window waits for the reader before leaving it to end alone: a read
+// of an offline share can take the network's whole time-out.
+constexpr std::chrono::milliseconds kAbandonWait{300};
+
+std::atomic<int> gRefreshesUnderWay{0};
+std::atomic<int> gAbandonedReaders{0};
 
 // The list's type-ahead compares as Windows compares names: ignoring case across the
 // whole of Unicode, not only a-z.
@@ -39,11 +55,36 @@ bool StartsTextIgnoringCase(std::wstring_view prefix, std::wstring_view text) {
                                 static_cast<int>(prefix.size()), TRUE) == CSTR_EQUAL;
 }
 
+// A whole name, for a find without LVFI_PARTIAL: the same comparison over all of it.
+bool SameTextIgnoringCase(std::wstring_view name, std::wstring_view text) {
+  return text.size() == name.size() && StartsTextIgnoringCase(name, text);
+}
+
 }  // namespace
+
+// What the frame and its reader share. The reader fills `read` and sets `done`; the frame
+// reads them only after its message says so.
+struct TFrmAutorun::TRefreshJob {
+  HWND window = nullptr;
+  TRefreshRequest request;
+  std::shared_ptr<TProductNames> names;
+  std::atomic<bool> stop{false};
+  TRefreshRead read;
+  std::exception_ptr error;
+  std::mutex mutex;
+  std::condition_variable finished;
+  bool done = false;
+};
+
+int TFrmAutorun::RefreshesUnderWay() { return gRefreshesUnderWay; }
+int TFrmAutorun::AbandonedReaders() { return gAbandonedReaders; }
 
 TFrmAutorun::TFrmAutorun(TComponent* owner, HWND parent, const FilterList* fileWhite,
                          const FilterList* nameWhite)
-    : TComponent(owner, L"FrmAutorun"), fileWhite_(fileWhite), nameWhite_(nameWhite) {
+    : TComponent(owner, L"FrmAutorun"),
+      fileWhite_(fileWhite),
+      nameWhite_(nameWhite),
+      productNames_(std::make_shared<TProductNames>()) {
   AskSavePath = [this]() -> std::optional<std::wstring> {
     std::wstring title = TranslateText(L"파일 저장");
     // The filter pairs are separated by NULs and the list ends with two.
@@ -74,6 +115,7 @@ TFrmAutorun::TFrmAutorun(TComponent* owner, HWND parent, const FilterList* fileW
 }
 
 TFrmAutorun::~TFrmAutorun() {
+  AbandonRefresh();
   // The frame's own components (the bar, its check box and button) go while the frame's
   // members they may reach are still there; then the list window, before the image list
   // and the fonts it was given.
@@ -111,12 +153,17 @@ void TFrmAutorun::Build(HWND parent) {
   // No focus rectangle on the rows. WM_UPDATEUISTATE reaches the list alone (and its
   // header); WM_CHANGEUISTATE would travel up to the window and hide the button's too.
   ::SendMessageW(list_, WM_UPDATEUISTATE, MAKEWPARAM(UIS_SET, UISF_HIDEFOCUS), 0);
+  // First in the tab order, as it stands first on the screen: the list, then the bar's
+  // check box and button. Tab follows the order of the windows, and the bar was made first.
+  ::SetWindowPos(list_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   ::SetWindowSubclass(list_, &TFrmAutorun::ListProc, 0, reinterpret_cast<DWORD_PTR>(this));
   ::SetWindowSubclass(button_->Handle(), &TFrmAutorun::BarKeyProc, 0,
                       reinterpret_cast<DWORD_PTR>(this));
   ::SetWindowSubclass(check_->Handle(), &TFrmAutorun::BarKeyProc, 0,
                       reinterpret_cast<DWORD_PTR>(this));
   const std::wstring titles[2] = {TranslateText(L"프로그램 이름"), TranslateText(L"출처")};
+  // The list's accessible name: a screen reader says it when the list takes the focus.
+  ::SetWindowTextW(list_, titles[0].c_str());
   for (int column = 0; column < 2; ++column) {
     LVCOLUMNW info{};
     info.mask = LVCF_TEXT | LVCF_WIDTH;
@@ -189,7 +236,7 @@ void TFrmAutorun::FitColumns(int dragged) {
   // smallest width. The kind column's chosen width is kept apart from its width now, so
   // a list narrower for a moment (not laid out yet, a small window) does not shrink it
   // for good.
-  if (fittingColumns_ || !list_) return;
+  if (fittingColumns_ || !list_ || (trackingDivider_ && dragged < 0)) return;
   RECT inner{};
   ::GetClientRect(list_, &inner);
   const int width = std::max(0, static_cast<int>(inner.right));
@@ -233,6 +280,72 @@ LRESULT CALLBACK TFrmAutorun::ListProc(HWND window, UINT message, WPARAM wParam,
       self->SetHotRow(row >= 0 && (hit.flags & LVHT_ONITEM) ? row : -1);
       break;
     }
+    case WM_GETDLGCODE: {
+      // Enter is the list's own (it opens the row); the dialog keys would otherwise take
+      // it for a default button the window does not have.
+      const auto* key = reinterpret_cast<const MSG*>(lParam);
+      const LRESULT code = ::DefSubclassProc(window, message, wParam, lParam);
+      if (key && key->message == WM_KEYDOWN && key->wParam == VK_RETURN) return code | DLGC_WANTALLKEYS;
+      return code;
+    }
+    case WM_NOTIFY: {
+      // The header is the list's own child, so its notifications come here first.
+      const auto* header = reinterpret_cast<const NMHEADERW*>(lParam);
+      if (header->hdr.hwndFrom != ListView_GetHeader(window)) break;
+      switch (header->hdr.code) {
+        case HDN_BEGINTRACKW:
+          // While a divider is dragged the columns may be wider than the list for a
+          // moment; the scroll bar that comes and goes then must not fit them back to
+          // the width from before the drag.
+          self->trackingDivider_ = true;
+          break;
+        case HDN_ENDTRACKW: {
+          // Fitted once the header has taken the new width; widths set by the program
+          // end no track, so they are not taken for a drag.
+          const int dragged = header->iItem;
+          self->Defer([self, dragged] {
+            self->trackingDivider_ = false;
+            self->FitColumns(dragged);
+          });
+          break;
+        }
+        case HDN_DIVIDERDBLCLICKW: {
+          // The list sizes the column to its texts; the other column then fills the rest.
+          const LRESULT result = ::DefSubclassProc(window, message, wParam, lParam);
+          self->FitColumns(header->iItem);
+          return result;
+        }
+        default:
+          break;
+      }
+      break;
+    }
+    case WM_GETOBJECT:
+      // The rows for a screen reader: names, selection, and a switched-off entry said in
+      // words. Other objects (the window, the scroll bars) are the system's.
+      if (static_cast<LONG>(lParam) == static_cast<LONG>(OBJID_CLIENT)) {
+        if (!self->accessible_) {
+          TListRowsForAccess rows;
+          rows.count = [self] { return self->rows_.Count(); };
+          rows.name = [self](int row) { return self->rows_.Row(row).FileName; };
+          rows.enabled = [self](int row) { return self->rows_.Row(row).Enabled; };
+          self->accessible_ = new TListAccessible(window, std::move(rows));
+        }
+        return ::LresultFromObject(IID_IAccessible, wParam, self->accessible_);
+      }
+      break;
+    case WM_SETCURSOR:
+      // Reading: the list answers, and says that it is still at work.
+      if (self->job_ && LOWORD(lParam) == HTCLIENT) {
+        ::SetCursor(::LoadCursorW(nullptr, IDC_APPSTARTING));
+        return TRUE;
+      }
+      break;
+    case WM_PAINT: {
+      const LRESULT result = ::DefSubclassProc(window, message, wParam, lParam);
+      self->PaintReading(window);
+      return result;
+    }
     case WM_MOUSELEAVE:
       self->trackingMouse_ = false;
       self->SetHotRow(-1);
@@ -240,6 +353,11 @@ LRESULT CALLBACK TFrmAutorun::ListProc(HWND window, UINT message, WPARAM wParam,
     case WM_NCDESTROY:
       ::RemoveWindowSubclass(window, &TFrmAutorun::ListProc, 0);
       self->list_ = nullptr;
+      if (self->accessible_) {
+        self->accessible_->Disconnect();
+        self->accessible_->Release();
+        self->accessible_ = nullptr;
+      }
       break;
     default:
       break;
@@ -294,6 +412,8 @@ void TFrmAutorun::RestoreSelection(const TListSelection& selection) {
   if (focused >= 0) ListView_SetItemState(list_, focused, LVIS_FOCUSED, LVIS_FOCUSED);
   if (selected >= 0) ListView_SetItemState(list_, selected, LVIS_SELECTED, LVIS_SELECTED);
   ListView_SetSelectionMark(list_, selected);
+  // The rows were emptied and filled again, which scrolled the list to its top.
+  if (selected >= 0) ListView_EnsureVisible(list_, selected, FALSE);
   restoringSelection_ = false;
 }
 
@@ -306,7 +426,9 @@ void TFrmAutorun::SelectRow(int row) {
 }
 
 void TFrmAutorun::ClearRows() {
-  keptSelection_ = RememberSelection();
+  // A second F5 before the first refresh has filled the rows again finds none: the
+  // selection kept by the first stays.
+  if (rows_.Count() > 0) keptSelection_ = RememberSelection();
   rows_.Clear();
   ShowRows();
 }
@@ -320,34 +442,144 @@ void TFrmAutorun::UpdateSwitchButton() {
 }
 
 void TFrmAutorun::LoadAutorun() {
-  // Repaint before the refresh, which can take a while on a busy service manager.
-  MSG message{};
-  while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-    if (message.message == WM_QUIT) {
-      ::PostQuitMessage(static_cast<int>(message.wParam));
-      break;
-    }
-    ::TranslateMessage(&message);
-    ::DispatchMessageW(&message);
+  // Closed meanwhile: there is nothing left to fill.
+  if (!Handle() || !list_) return;
+  if (job_) {
+    pendingRefresh_ = true;
+    return;
   }
-  // A close waiting in the queue has just run: the window, and the lists it was lent,
-  // are gone, and there is nothing left to fill.
-  if (!Handle()) return;
-  // Taken after the message pass, where the user may have chosen another row; after F5
-  // or the check box the rows are gone already and their selection was kept for here.
-  const TListSelection selection =
-      rows_.Count() > 0 ? RememberSelection() : std::exchange(keptSelection_, TListSelection{});
-  CollectAutorun(catalogue_);
-  TRowSources sources;
-  sources.fileWhite = fileWhite_;
-  sources.nameWhite = nameWhite_;
-  sources.images = &images_;
-  sources.iconCache = &iconCache_;
-  sources.showAll = check_->Checked();
-  rows_.Merge(catalogue_, sources);
-  ShowRows();
-  RestoreSelection(selection);
-  UpdateSwitchButton();
+  StartRefresh();
+}
+
+void TFrmAutorun::Rebuild() {
+  if (job_) {
+    // The rows stay until the refresh under way has merged: its reader skipped them.
+    pendingRefresh_ = true;
+    pendingRebuild_ = true;
+    return;
+  }
+  ClearRows();
+  LoadAutorun();
+}
+
+void TFrmAutorun::StartRefresh() {
+  auto job = std::make_shared<TRefreshJob>();
+  job->window = Handle();
+  if (fileWhite_) job->request.fileWhite = *fileWhite_;
+  if (nameWhite_) job->request.nameWhite = *nameWhite_;
+  job->request.showAll = check_->Checked();
+  for (const TAutorunItem& row : rows_.Rows()) {
+    job->request.knownRows.insert(TAutorunRows::FoldedKey(row.From, row.Target));
+  }
+  job->request.knownIcons = iconCache_;
+  job->names = productNames_;
+  reader_ = std::thread([job] {
+    {
+      // The platform stays installed while the reader calls it.
+      const PlatformLease lease;
+      try {
+        ReadRefresh(job->request, *job->names, job->stop, job->read);
+      } catch (...) {
+        job->error = std::current_exception();
+      }
+    }
+    {
+      const std::lock_guard lock(job->mutex);
+      job->done = true;
+    }
+    job->finished.notify_all();
+    // Fails harmlessly when the window is gone; the job goes with its last owner.
+    ::PostMessageW(job->window, kRefreshRead, 0, 0);
+  });
+  job_ = std::move(job);
+  ++gRefreshesUnderWay;
+  // The list says that it reads: its text where it has no rows, the busy cursor.
+  ::InvalidateRect(list_, nullptr, TRUE);
+  POINT cursor{};
+  if (::GetCursorPos(&cursor) && ::WindowFromPoint(cursor) == list_) {
+    ::SetCursor(::LoadCursorW(nullptr, IDC_APPSTARTING));
+  }
+}
+
+void TFrmAutorun::FinishRefresh() {
+  if (!job_) return;
+  {
+    const std::lock_guard lock(job_->mutex);
+    if (!job_->done) return;
+  }
+  // It has posted its message, its last act: the join returns at once.
+  reader_.join();
+  const std::shared_ptr<TRefreshJob> job = std::move(job_);
+  job_.reset();
+  --gRefreshesUnderWay;
+  if (!job->error) {
+    // The selection as the user left it meanwhile; after F5 or the check box the rows
+    // are gone and their selection was kept for here.
+    const TListSelection selection =
+        rows_.Count() > 0 ? RememberSelection() : std::exchange(keptSelection_, TListSelection{});
+    catalogue_ = std::move(job->read.catalogue);
+    const TRowFacts facts = StoreRefreshFacts(job->read, iconCache_, images_);
+    TRowSources sources;
+    sources.fileWhite = fileWhite_;
+    sources.nameWhite = nameWhite_;
+    sources.images = &images_;
+    sources.iconCache = &iconCache_;
+    // As the reader decided which entries to read.
+    sources.showAll = job->request.showAll;
+    sources.facts = &facts;
+    rows_.Merge(catalogue_, sources);
+    ShowRows();
+    RestoreSelection(selection);
+    UpdateSwitchButton();
+  }
+  ::InvalidateRect(list_, nullptr, TRUE);
+  POINT cursor{};
+  if (::GetCursorPos(&cursor) && ::WindowFromPoint(cursor) == list_) {
+    ::SetCursor(::LoadCursorW(nullptr, IDC_ARROW));
+  }
+  if (std::exchange(pendingRefresh_, false)) {
+    if (std::exchange(pendingRebuild_, false)) ClearRows();
+    StartRefresh();
+  }
+  if (job->error) std::rethrow_exception(job->error);
+}
+
+void TFrmAutorun::AbandonRefresh() {
+  pendingRefresh_ = false;
+  if (!job_) return;
+  job_->stop = true;
+  bool done = false;
+  {
+    std::unique_lock lock(job_->mutex);
+    done = job_->finished.wait_for(lock, kAbandonWait, [this] { return job_->done; });
+  }
+  if (done) {
+    reader_.join();
+  } else {
+    reader_.detach();
+    ++gAbandonedReaders;
+  }
+  job_.reset();
+  --gRefreshesUnderWay;
+}
+
+void TFrmAutorun::PaintReading(HWND list) {
+  if (!job_ || rows_.Count() > 0) return;
+  RECT area{};
+  ::GetClientRect(list, &area);
+  RECT header{};
+  if (HWND head = ListView_GetHeader(list); head && ::GetWindowRect(head, &header)) {
+    area.top += header.bottom - header.top;
+  }
+  area.top += ScaleForDpi(8, dpi_);
+  const std::wstring text = TranslateText(L"읽는 중...");
+  const TWindowDc dc(list);
+  if (!dc) return;
+  const TSelectedObject font(dc.get(), font_.get());
+  ::SetBkMode(dc.get(), TRANSPARENT);
+  ::SetTextColor(dc.get(), ::GetSysColor(COLOR_GRAYTEXT));
+  ::DrawTextW(dc.get(), text.c_str(), static_cast<int>(text.size()), &area,
+              DT_CENTER | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
 }
 
 int TFrmAutorun::FocusedRow() const {
@@ -378,14 +610,10 @@ void TFrmAutorun::ListAutorunDblClick() {
 
 void TFrmAutorun::ListAutorunKeyDown(WORD key) {
   if (key != VK_F5) return;
-  ClearRows();
-  LoadAutorun();
+  Rebuild();
 }
 
-void TFrmAutorun::ChkAllListClick() {
-  ClearRows();
-  LoadAutorun();
-}
+void TFrmAutorun::ChkAllListClick() { Rebuild(); }
 
 void TFrmAutorun::BtnAutorunClick() {
   // A disabled window loses the keyboard focus; it comes back to the button afterwards,
@@ -447,10 +675,16 @@ LRESULT TFrmAutorun::CustomDraw(NMLVCUSTOMDRAW* draw) {
       }
       // With the explorer theme the list tracks and draws its own hot row; where it does
       // not (no theme, or Wine's list), the row under the mouse gets the same light
-      // highlight from here. A selected row keeps the selection's colours.
+      // highlight from here, or in high contrast the scheme's highlight pair. A selected
+      // row keeps the selection's colours.
       if (row == hotRow_ && ListView_GetHotItem(list_) != row &&
           !(ListView_GetItemState(list_, row, LVIS_SELECTED) & LVIS_SELECTED)) {
-        draw->clrTextBk = kHotRowColor;
+        if (HighContrastOn()) {
+          draw->clrTextBk = ::GetSysColor(COLOR_HIGHLIGHT);
+          draw->clrText = ::GetSysColor(COLOR_HIGHLIGHTTEXT);
+        } else {
+          draw->clrTextBk = kHotRowColor;
+        }
       }
       // Left selected: the list puts its own font back after the item.
       ::SelectObject(draw->nmcd.hdc, draw->iSubItem == 1 ? consolas_.get() : font_.get());
@@ -497,9 +731,13 @@ LRESULT TFrmAutorun::ListNotify(NMHDR* header) {
     case NM_DBLCLK:
       Defer([this] { ListAutorunDblClick(); });
       return 0;
-    case LVN_KEYDOWN:
-      if (reinterpret_cast<NMLVKEYDOWN*>(header)->wVKey == VK_F5) Defer([this] { ListAutorunKeyDown(VK_F5); });
+    case LVN_KEYDOWN: {
+      const WORD key = reinterpret_cast<NMLVKEYDOWN*>(header)->wVKey;
+      if (key == VK_F5) Defer([this] { ListAutorunKeyDown(VK_F5); });
+      // Enter does what a double click does, on the focused row.
+      if (key == VK_RETURN) Defer([this] { ListAutorunDblClick(); });
       return 0;
+    }
     case NM_RCLICK: {
       // The row under the mouse becomes the selected one, so the menu and the button
       // speak of the row the user pointed at. Answering 0 lets the list send
@@ -524,10 +762,9 @@ LRESULT TFrmAutorun::FindItem(const NMLVFINDITEMW& find) const {
     return rows_.FindByPrefix(text, find.iStart, (find.lvfi.flags & LVFI_WRAP) != 0,
                               StartsTextIgnoringCase);
   }
-  // A whole name: the prefix that is the whole name.
-  const int row = rows_.FindByPrefix(text, find.iStart, (find.lvfi.flags & LVFI_WRAP) != 0,
-                                     StartsTextIgnoringCase);
-  return row >= 0 && rows_.Row(row).FileName.size() == text.size() ? row : -1;
+  // A whole name: the first row that is that name, past longer names that begin with it.
+  return rows_.FindByPrefix(text, find.iStart, (find.lvfi.flags & LVFI_WRAP) != 0,
+                            SameTextIgnoringCase);
 }
 
 void TFrmAutorun::ShowMenu(POINT at) {
@@ -562,13 +799,6 @@ LRESULT TFrmAutorun::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_NOTIFY: {
       auto* header = reinterpret_cast<NMHDR*>(lParam);
       if (header->hwndFrom == list_) return ListNotify(header);
-      if (list_ && header->hwndFrom == ListView_GetHeader(list_) && header->code == HDN_ENDTRACKW) {
-        // The user let go of a divider: fitted once the header has taken the new width.
-        // (Widths set by the program end no track, so they are not taken for a drag.)
-        const int dragged = reinterpret_cast<NMHEADERW*>(header)->iItem;
-        Defer([this, dragged] { FitColumns(dragged); });
-        return 0;
-      }
       break;
     }
     case WM_CONTEXTMENU:
@@ -581,8 +811,18 @@ LRESULT TFrmAutorun::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case kRunDeferred:
       RunDeferred();
       return 0;
+    case kRefreshRead:
+      FinishRefresh();
+      return 0;
     case WM_SIZE:
       Layout();
+      return 0;
+    case WM_SETTINGCHANGE:
+      // The window passes it on; a new text size or font reaches the list and the bar.
+      if (FontSettingsChanged(wParam, lParam)) {
+        RebuildFonts();
+        ShowRows();
+      }
       return 0;
     default:
       break;

@@ -10,15 +10,18 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <thread>
 
 #include "Lib/Autorun.h"
+#include "Lib/AutorunRows.h"
 #include "Lib/Common.h"
+#include "Lib/ProductNames.h"
 #include "Tavin/FileMetadata.h"
 #include "Tavin/ImageCollection.h"
-#include "ui/AutorunRows.h"
 #include "ui/win32/CheckBox.h"
 #include "ui/win32/CollectionImageList.h"
 #include "ui/win32/Form.h"
+#include "ui/win32/ListAccessible.h"
 #include "ui/win32/Panel.h"
 #include "ui/win32/StyledButton.h"
 
@@ -41,6 +44,12 @@ class TFrmAutorun : public TComponent, public TWindow {
   TImageCollection& Images() { return images_; }
   int ImageCount() const { return imageList_ ? imageList_->Count() : 0; }
   TPopupMenu* Menu() const { return menu_; }
+  // Whether this frame's catalogue is being read; and how many frames' are, for the
+  // tests that wait for a refresh to end.
+  bool Refreshing() const { return job_ != nullptr; }
+  static int RefreshesUnderWay();
+  // Readers left running when their window closed: the program ends without waiting.
+  static int AbandonedReaders();
 
   // Asks where to save; nothing when the user cancels. The save dialog unless replaced.
   std::function<std::optional<std::wstring>()> AskSavePath;
@@ -67,6 +76,20 @@ class TFrmAutorun : public TComponent, public TWindow {
   int FocusedRow() const;
   int SelectedRow() const;
   void ShowRows();
+
+  // The refresh: the catalogue and the files of new rows are read on a thread of its own
+  // (the window would stop answering for seconds, and for a network's time-out on an
+  // offline share); the rows are merged here when it is done. One at a time: asked for
+  // while one runs, it runs after it.
+  struct TRefreshJob;
+  void StartRefresh();
+  void FinishRefresh();
+  // F5 and the check box: every row is made afresh, after the refresh under way if any.
+  void Rebuild();
+  // Closing: the reader is told to stop and waited for a moment, then left to end alone.
+  void AbandonRefresh();
+  // Paints "reading" where the list has no rows yet.
+  void PaintReading(HWND list);
 
   // The selection belongs to entries, not to row numbers: a refresh removes and appends
   // rows, and the list control would otherwise keep the numbers and so point at other
@@ -123,8 +146,17 @@ class TFrmAutorun : public TComponent, public TWindow {
   bool restoringSelection_ = false;
   bool fittingColumns_ = false;
   bool trackingMouse_ = false;
+  bool trackingDivider_ = false;
   int hotRow_ = -1;
   // The kind column's width as created or as the user dragged it, in pixels.
   int kindWidth_ = 0;
   std::deque<std::function<void()>> deferred_;
+  std::shared_ptr<TRefreshJob> job_;
+  std::thread reader_;
+  // Read by one reader at a time; shared, since an abandoned one may outlive the frame.
+  std::shared_ptr<TProductNames> productNames_;
+  // Handed to screen readers through WM_GETOBJECT; cut off when the list goes.
+  TListAccessible* accessible_ = nullptr;
+  bool pendingRefresh_ = false;
+  bool pendingRebuild_ = false;
 };

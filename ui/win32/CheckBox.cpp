@@ -16,6 +16,7 @@ bool TCheckBox::HandleReflected(UINT message, WPARAM wParam, LPARAM, LRESULT& re
   if (message == WM_CTLCOLORSTATIC) {
     // The bar is in the window colour; the box's label follows it.
     ::SetBkColor(reinterpret_cast<HDC>(wParam), ::GetSysColor(COLOR_WINDOW));
+    ::SetTextColor(reinterpret_cast<HDC>(wParam), ::GetSysColor(COLOR_WINDOWTEXT));
     result = reinterpret_cast<LRESULT>(::GetSysColorBrush(COLOR_WINDOW));
     return true;
   }

@@ -136,8 +136,71 @@ LRESULT TWin32Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   return proc(message, wParam, lParam);
 }
 
+void TWin32Form::SaveFocus() {
+  const HWND focus = ::GetFocus();
+  if (focus && ::IsChild(Handle(), focus)) savedFocus_ = focus;
+}
+
+namespace {
+// Where the focus goes when the form is activated: the control that had it, while it can
+// still take it, else the first control in the tab order, as a dialog starts; none for a
+// form without controls.
+HWND FocusTarget(HWND form, HWND saved) {
+  HWND target = saved;
+  if (!target || !::IsChild(form, target) || !::IsWindowVisible(target) || !::IsWindowEnabled(target)) {
+    target = ::GetNextDlgTabItem(form, nullptr, FALSE);
+  }
+  return target && ::IsChild(form, target) ? target : nullptr;
+}
+}  // namespace
+
+void TWin32Form::RestoreFocus() {
+  if (HWND target = FocusTarget(Handle(), savedFocus_)) ::SetFocus(target);
+}
+
 LRESULT TWin32Form::FormMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
+    case WM_ACTIVATE:
+      if (LOWORD(wParam) == WA_INACTIVE) {
+        SaveFocus();
+      } else if (!HIWORD(wParam) && FocusTarget(Handle(), savedFocus_)) {
+        // Not while minimised; the restore activates the window once more. A window
+        // without controls keeps the focus itself, as Windows gives it.
+        RestoreFocus();
+        return 0;
+      }
+      break;
+    case WM_CANCELMODE:
+      // Sent first when the window is disabled (a modal box over it), before Windows
+      // takes the focus away from the window's controls.
+      SaveFocus();
+      break;
+    case WM_SETFOCUS:
+      // The window itself takes no keys where a control can.
+      if (!FocusTarget(Handle(), savedFocus_)) break;
+      RestoreFocus();
+      return 0;
+    case WM_SYSCOLORCHANGE:
+    case WM_SETTINGCHANGE:
+    case WM_THEMECHANGED: {
+      // Only top-level windows hear of a new colour scheme, text size or theme; the
+      // controls (the list, the status bar, our own) take their colours, fonts and
+      // metrics from these messages, so every one of them is told, then all redrawn.
+      struct TPassOn {
+        UINT message;
+        WPARAM wParam;
+        LPARAM lParam;
+        static BOOL CALLBACK Visit(HWND child, LPARAM data) {
+          const auto* pass = reinterpret_cast<const TPassOn*>(data);
+          ::SendMessageW(child, pass->message, pass->wParam, pass->lParam);
+          return TRUE;
+        }
+      } pass{message, wParam, lParam};
+      ::EnumChildWindows(Handle(), &TPassOn::Visit, reinterpret_cast<LPARAM>(&pass));
+      ::RedrawWindow(Handle(), nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+      break;
+    }
     case WM_SIZE:
       Realign();
       break;

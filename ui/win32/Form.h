@@ -50,6 +50,10 @@ class TWin32Form : public TForm, public TWindow {
   int BottomAlignedHeight() const;
   void CenterOnScreen();
 
+  // The control that has the keyboard focus while the window is active, or the one that
+  // gets it back when the window is activated again; none until the focus first moves.
+  HWND SavedFocus() const { return savedFocus_; }
+
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   // The form's own handling, behind the replaceable handler.
@@ -57,11 +61,17 @@ class TWin32Form : public TForm, public TWindow {
   void CaptionChanged() override;
 
  private:
+  // The focus kept across deactivation, as the dialog manager keeps it: Windows gives a
+  // reactivated window the focus itself, where no key reaches a control.
+  void SaveFocus();
+  void RestoreFocus();
+
   TWindowProc windowProc_;
   std::vector<TControl*> topAligned_;
   std::vector<TControl*> bottomAligned_;
   TControl* clientAligned_ = nullptr;
   UINT dpi_ = 96;
+  HWND savedFocus_ = nullptr;
 };
 
 // A child window that is also a component of its form.

@@ -52,13 +52,17 @@ TFrmOrvane::TFrmOrvane(std::shared_ptr<IUpdateUi> updateUi)
 TFrmOrvane::~TFrmOrvane() {
   // A window destroyed without WM_DESTROY reaching it (a failure half-way through being
   // built) still lets the request go.
-  if (FileWhite) FormDestroy();
+  if (!destroyed_) FormDestroy();
   // Waited for here, outside every hand-over: a close handled inside the reply step (its
   // dialog's loop, the refresh's message pass) runs while the task waits for that very
   // step, so waiting there could only time out.
   if (check_) (void)check_->WaitFor(kStopWait);
-  // The list and the header go while the window's members are still there.
+  // The list and the header go while the window's members are still there; the lists
+  // the list reads go after it.
   DestroyComponents();
+  NameBlack.reset();
+  NameWhite.reset();
+  FileWhite.reset();
 }
 
 void TFrmOrvane::BuildLayout() {
@@ -129,8 +133,8 @@ void TFrmOrvane::FormCreate() {
 }
 
 void TFrmOrvane::UpdateFinished(bool flag, const std::wstring& text) {
-  // Closed while the reply step showed its dialog: no window, no lists to extend.
-  if (!FileWhite) return;
+  // Closed while the reply step showed its dialog: no window, no list to fill.
+  if (destroyed_) return;
   if (flag) {
     // The update's page is open; the program makes way for the new version. Posted, so
     // the window goes after the hand-over that runs this has returned.
@@ -148,12 +152,11 @@ void TFrmOrvane::UpdateFinished(bool flag, const std::wstring& text) {
 void TFrmOrvane::ImgLogoClick() { ShellOpen(std::wstring(kLinkServer) + kLinkPath, Handle()); }
 
 void TFrmOrvane::FormDestroy() {
-  // The request first: after this no hand-over reaches the window or its lists.
+  // The request first: after this no hand-over reaches the window or its lists. The
+  // lists themselves stay until the frame that reads them is gone (the destructor).
+  destroyed_ = true;
   if (dispatcher_) dispatcher_->Close();
   if (check_) check_->Stop();
-  NameBlack.reset();
-  NameWhite.reset();
-  FileWhite.reset();
 }
 
 LRESULT TFrmOrvane::FormMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -173,6 +176,11 @@ LRESULT TFrmOrvane::FormMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DPICHANGED: {
       const LRESULT result = TWin32Form::FormMessage(message, wParam, lParam);
       RebuildFont();
+      return result;
+    }
+    case WM_SETTINGCHANGE: {
+      const LRESULT result = TWin32Form::FormMessage(message, wParam, lParam);
+      if (FontSettingsChanged(wParam, lParam)) RebuildFont();
       return result;
     }
     default:

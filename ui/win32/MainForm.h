@@ -60,4 +60,6 @@ class TFrmOrvane : public TWin32Form {
   std::shared_ptr<TWin32Dispatcher> dispatcher_;
   std::shared_ptr<TUpdateCheck> check_;
   UniqueFont font_;
+  // WM_DESTROY has come: the request is stopped and nothing more is filled.
+  bool destroyed_ = false;
 };

@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "ui/win32/Fonts.h"
 
 TStatusBar::TStatusBar(TComponent* owner, std::wstring name, HWND parent)
@@ -45,6 +47,21 @@ void TStatusBar::ApplyParts() {
     ::SendMessageW(Handle(), SB_SETTEXTW, static_cast<WPARAM>(index) | SBT_OWNERDRAW,
                    static_cast<LPARAM>(index));
   }
+}
+
+void TStatusBar::SetTabStop(bool stop) {
+  const auto style = static_cast<DWORD>(::GetWindowLongPtrW(Handle(), GWL_STYLE));
+  ::SetWindowLongPtrW(Handle(), GWL_STYLE, static_cast<LONG_PTR>(stop ? style | WS_TABSTOP : style & ~WS_TABSTOP));
+}
+
+std::wstring TStatusBar::SpokenText() const {
+  std::wstring text;
+  for (const TStatusPanel& panel : panels_) {
+    if (panel.Text.empty()) continue;
+    if (!text.empty()) text += L' ';
+    text += panel.Text;
+  }
+  return text;
 }
 
 void TStatusBar::SetFontBold(bool bold) {
@@ -111,6 +128,13 @@ bool TStatusBar::HandleReflected(UINT message, WPARAM, LPARAM lParam, LRESULT& r
       OnDrawPanel(*this, panels_[index], item->hDC, item->rcItem);
       ::RestoreDC(item->hDC, saved);
     }
+    if (::GetFocus() == Handle()) {
+      RECT focus = item->rcItem;
+      ::InflateRect(&focus, -2, -2);
+      ::SetTextColor(item->hDC, ::GetSysColor(COLOR_BTNTEXT));
+      ::SetBkColor(item->hDC, ::GetSysColor(COLOR_BTNFACE));
+      ::DrawFocusRect(item->hDC, &focus);
+    }
     result = TRUE;
     return true;
   }
@@ -128,6 +152,35 @@ LRESULT TStatusBar::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       if (!handCursor_) break;
       ::SetCursor(::LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_HAND)));
       return TRUE;
+    case WM_GETDLGCODE: {
+      // Enter and Space are the bar's own when it takes the focus.
+      const auto* key = reinterpret_cast<const MSG*>(lParam);
+      if (key && key->message == WM_KEYDOWN && (key->wParam == VK_RETURN || key->wParam == VK_SPACE)) {
+        return DLGC_WANTMESSAGE;
+      }
+      break;
+    }
+    case WM_KEYDOWN:
+      if ((wParam == VK_RETURN || wParam == VK_SPACE) && OnClick) {
+        OnClick(this);
+        return 0;
+      }
+      break;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+      ::InvalidateRect(Handle(), nullptr, FALSE);
+      break;
+    case WM_GETTEXTLENGTH:
+      return static_cast<LRESULT>(SpokenText().size());
+    case WM_GETTEXT: {
+      const std::wstring text = SpokenText();
+      auto* buffer = reinterpret_cast<wchar_t*>(lParam);
+      if (!buffer || wParam == 0) return 0;
+      const size_t count = std::min(text.size(), static_cast<size_t>(wParam) - 1);
+      text.copy(buffer, count);
+      buffer[count] = L'\0';
+      return static_cast<LRESULT>(count);
+    }
     case WM_ERASEBKGND:
       // Painting fills every pixel; erasing first would only flash.
       if (doubleBuffered_) return 1;

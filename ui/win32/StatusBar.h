@@ -46,6 +46,9 @@ class TStatusBar : public TControl {
   COLORREF Color() const { return ::GetSysColor(COLOR_BTNFACE); }
 
   void SetHandCursor(bool hand) { handCursor_ = hand; }
+  // A bar that acts on a click is reached with Tab as well and acts on Enter or Space,
+  // with the focus drawn around its panels.
+  void SetTabStop(bool stop);
   // Painting goes to a bitmap first, so the bar never shows half-drawn panels.
   void SetDoubleBuffered(bool buffered) { doubleBuffered_ = buffered; }
 
@@ -69,6 +72,9 @@ class TStatusBar : public TControl {
   void MakeFont(UINT dpi);
   void UpdateTooltip();
   LRESULT PaintBuffered();
+  // The text a screen reader is told for the bar: its panels' texts, since owner-drawn
+  // parts keep only a number in the control.
+  std::wstring SpokenText() const;
 
   std::vector<TStatusPanel> panels_;
   UniqueFont font_;

@@ -6,6 +6,22 @@
 
 namespace {
 COLORREF ToColorRef(TColorRGB color) { return RGB(color.r, color.g, color.b); }
+TColorRGB SystemColor(int index) {
+  const COLORREF color = ::GetSysColor(index);
+  return {GetRValue(color), GetGValue(color), GetBValue(color)};
+}
+
+// The face in a high-contrast scheme: the family's shape, the scheme's colour pairs.
+// Pressed and "down" take the highlight pair, as a selected item does; disabled keeps
+// the face with the grey text the scheme sets for it.
+TStyledButtonAttributes HighContrastLook(TStyledButtonAttributes look, bool pressed, bool disabled) {
+  look.ButtonDrawStyle = TButtonDrawStyle::btnSolid;
+  look.BorderDrawStyle = TBorderDrawStyle::brdSolid;
+  look.ButtonColor = SystemColor(pressed ? COLOR_HIGHLIGHT : COLOR_BTNFACE);
+  look.FontColor = SystemColor(disabled ? COLOR_GRAYTEXT : pressed ? COLOR_HIGHLIGHTTEXT : COLOR_BTNTEXT);
+  look.BorderColor = SystemColor(pressed ? COLOR_HIGHLIGHTTEXT : COLOR_BTNTEXT);
+  return look;
+}
 }  // namespace
 
 TStyledButton::TStyledButton(TComponent* owner, std::wstring name, HWND parent,
@@ -48,6 +64,26 @@ LRESULT TStyledButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
       break;
     case WM_ERASEBKGND:
       return 1;
+    case WM_GETDLGCODE: {
+      // Enter is the button's own, as Space is: the window has no default button that
+      // the dialog keys would hand it to.
+      const auto* key = reinterpret_cast<const MSG*>(lParam);
+      const LRESULT code = TControl::HandleMessage(message, wParam, lParam);
+      if (key && (key->message == WM_KEYDOWN || key->message == WM_CHAR) && key->wParam == VK_RETURN) {
+        return code | DLGC_WANTALLKEYS;
+      }
+      return code;
+    }
+    case WM_KEYDOWN:
+      if (wParam == VK_RETURN) {
+        // A repeat (bit 30: the key was already down) does not click again.
+        if (!(lParam & (1 << 30))) ::SendMessageW(Handle(), BM_CLICK, 0, 0);
+        return 0;
+      }
+      break;
+    case WM_CHAR:
+      if (wParam == L'\r') return 0;
+      break;
     default:
       break;
   }
@@ -78,15 +114,20 @@ void TStyledButton::Draw(const DRAWITEMSTRUCT& item) {
     look = &hot_;
   }
   const UINT dpi = DpiOfWindow(Handle());
-  DrawStyledFace(item.hDC, item.rcItem, *look, dpi, font_, Caption(), ::GetSysColor(COLOR_WINDOW));
+  const bool contrast = HighContrastOn();
+  const bool pressed = !(item.itemState & ODS_DISABLED) && ((item.itemState & ODS_SELECTED) || down_);
+  const TStyledButtonAttributes shown =
+      contrast ? HighContrastLook(*look, pressed, (item.itemState & ODS_DISABLED) != 0) : *look;
+  DrawStyledFace(item.hDC, item.rcItem, shown, dpi, font_, Caption(), ::GetSysColor(COLOR_WINDOW));
   // The keyboard's focus stays visible, inside the border; Windows leaves it out
   // (ODS_NOFOCUSRECT) until the keyboard is used, as for every button.
   if ((item.itemState & ODS_FOCUS) && !(item.itemState & ODS_NOFOCUSRECT)) {
     RECT focus = item.rcItem;
     const int inset = ScaleForDpi(3, dpi);
     ::InflateRect(&focus, -inset, -inset);
-    ::SetTextColor(item.hDC, RGB(0, 0, 0));
-    ::SetBkColor(item.hDC, RGB(0xFF, 0xFF, 0xFF));
+    // DrawFocusRect inverts; these colours only matter where it falls back to them.
+    ::SetTextColor(item.hDC, contrast ? ::GetSysColor(COLOR_BTNTEXT) : RGB(0, 0, 0));
+    ::SetBkColor(item.hDC, contrast ? ::GetSysColor(COLOR_BTNFACE) : RGB(0xFF, 0xFF, 0xFF));
     ::DrawFocusRect(item.hDC, &focus);
   }
 }

@@ -124,17 +124,13 @@ TUpdateDialogForm::TUpdateDialogForm(const std::wstring& reply)
   }
   separator_ = Create<TShape>(L"Separator", Handle(), 0, 0, 0, 0);
   separator_->SetVisible(false);
-  separator_->SetPenColor({kSeparatorColor, std::nullopt});
-  separator_->SetBrushColor({kSeparatorColor, std::nullopt});
   hold_ = Create<TCheckBox>(L"HoldBox", Handle(), L"");
   hold_->SetVisible(false);
   note_ = Create<TLabel>(L"NoteLabel", Handle());
-  note_->SetColor(kWhite);
-  note_->SetFontColor(kLinkColor);
   note_->SetHandCursor(true);
   note_->OnClick = &TFormHelper::OpenURL;
-  message_->SetColor(kWhite);
   message_->SetVisible(true);
+  ApplyColors();
 
   notice_ = ReadNotice(reply);
 
@@ -288,19 +284,14 @@ int TUpdateDialogForm::ShowModal() {
     ::ShowWindow(Handle(), SW_SHOWNORMAL);
     ::SetForegroundWindow(Handle());
     ::SetFocus(yes_->Handle());
+    // Tab, Enter, Escape and the arrow keys work as in any dialog.
     while (modalResult_ == 0 && Handle()) {
-      MSG message{};
-      const BOOL got = ::GetMessageW(&message, nullptr, 0, 0);
-      if (got == 0) {
+      const TPumped pumped = PumpMessage(quitCode);
+      if (pumped == TPumped::kQuit) {
         quit = true;
-        quitCode = message.wParam;
         break;
       }
-      if (got < 0) break;
-      // Tab, Enter, Escape and the arrow keys work as in any dialog.
-      if (::IsDialogMessageW(Handle(), &message)) continue;
-      ::TranslateMessage(&message);
-      ::DispatchMessageW(&message);
+      if (pumped == TPumped::kFailed) break;
     }
     // The owner is enabled before the dialog hides, or Windows would activate some other
     // program's window in between.
@@ -308,6 +299,25 @@ int TUpdateDialogForm::ShowModal() {
   if (Handle()) ::ShowWindow(Handle(), SW_HIDE);
   if (quit) ::PostQuitMessage(static_cast<int>(quitCode));
   return modalResult_ == IDYES ? IDYES : IDNO;
+}
+
+void TUpdateDialogForm::ApplyColors() {
+  // The message box's white, its grey rule and a blue link; in high contrast the
+  // scheme's window pair and its link colour instead.
+  const bool contrast = HighContrastOn();
+  const COLORREF back = contrast ? ::GetSysColor(COLOR_WINDOW) : kWhite;
+  message_->SetColor(back);
+  message_->SetFontColor(::GetSysColor(COLOR_WINDOWTEXT));
+  note_->SetColor(back);
+  note_->SetFontColor(contrast ? ::GetSysColor(COLOR_HOTLIGHT) : kLinkColor);
+  const TShape::TColor rule =
+      contrast ? TShape::TColor{RGB(0, 0, 0), COLOR_WINDOWTEXT} : TShape::TColor{kSeparatorColor, std::nullopt};
+  separator_->SetPenColor(rule);
+  separator_->SetBrushColor(rule);
+}
+
+HBRUSH TUpdateDialogForm::BackgroundBrush() const {
+  return HighContrastOn() ? ::GetSysColorBrush(COLOR_WINDOW) : static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH));
 }
 
 void TUpdateDialogForm::Paint() {
@@ -323,15 +333,17 @@ LRESULT TUpdateDialogForm::FormMessage(UINT message, WPARAM wParam, LPARAM lPara
       // White behind everything; themed buttons ask for it through WM_PRINTCLIENT.
       RECT client{};
       ::GetClientRect(Handle(), &client);
-      ::FillRect(reinterpret_cast<HDC>(wParam), &client,
-                 static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
+      ::FillRect(reinterpret_cast<HDC>(wParam), &client, BackgroundBrush());
       return 1;
     }
     case WM_PAINT:
       Paint();
       return 0;
     case WM_CTLCOLORBTN:
-      return reinterpret_cast<LRESULT>(::GetStockObject(WHITE_BRUSH));
+      return reinterpret_cast<LRESULT>(BackgroundBrush());
+    case WM_SYSCOLORCHANGE:
+      ApplyColors();
+      break;
     case WM_CLOSE:
       // The close box and Alt+F4 answer No, like Escape.
       modalResult_ = IDNO;

@@ -48,6 +48,9 @@ class TUpdateDialogForm : public TWin32Form {
   void ArrangeNotice();
   void FocusChanged();
   void Paint();
+  // The colours of the message, the notice and the rule, for the scheme in use.
+  void ApplyColors();
+  HBRUSH BackgroundBrush() const;
 
   TUpdateNotice notice_;
   TLabel* message_ = nullptr;

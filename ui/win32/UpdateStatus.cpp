@@ -27,6 +27,7 @@ void ShowUpdateStatus(const std::wstring& link) {
     bar->SetBounds(0, client.bottom, client.right, TStatusBar::kHeight);
     bar->SetDoubleBuffered(true);
     bar->SetHandCursor(true);
+    bar->SetTabStop(true);
     bar->SetFontBold(true);
     bar->SetFontColor(kStatusColor);
     bar->AddPanel(TStatusPanel{L"", DT_CENTER, -1});
@@ -49,7 +50,8 @@ void TUpdateHelper::DrawUpdateStatus(TStatusBar& bar, const TStatusPanel& panel,
   UniqueBrush background(::CreateSolidBrush(bar.Color()));
   if (background) ::FillRect(dc, &rect, background.get());
   ::SelectObject(dc, bar.Font());
-  ::SetTextColor(dc, bar.FontColor());
+  // In high contrast the scheme's text colour on its face colour, not the notice's red.
+  ::SetTextColor(dc, HighContrastOn() ? ::GetSysColor(COLOR_BTNTEXT) : bar.FontColor());
   ::SetBkMode(dc, TRANSPARENT);
   RECT area = rect;
   ::DrawTextW(dc, panel.Text.c_str(), -1, &area, DT_SINGLELINE | DT_VCENTER | DT_CENTER);

@@ -1,54 +1,43 @@
 #include "ui/win32/Win32Dispatcher.h"
 
-#include <exception>
+#include "ui/win32/Application.h"
 
 namespace {
 constexpr UINT kRunWork = WM_APP + 1;
 constexpr UINT kWake = WM_APP + 2;
-
-struct TSentWork {
-  const std::function<void()>* work;
-  std::exception_ptr error;
-};
 }  // namespace
 
 TWin32Dispatcher::TWin32Dispatcher() : uiThread_(::GetCurrentThreadId()) {
   CreateOwnWindow(L"OrvaneDispatcher", 0, 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr);
   window_ = Handle();
+  // A post that fails (the window already gone) leaves the work to Close, which releases it.
+  queue_.SetOnQueued([this] { ::PostMessageW(window_, kRunWork, 0, 0); });
 }
 
 TWin32Dispatcher::~TWin32Dispatcher() { Close(); }
 
 bool TWin32Dispatcher::Send(const std::function<void()>& work) {
   if (closed_) return false;
-  TSentWork sent{&work, nullptr};
   if (::GetCurrentThreadId() == uiThread_) {
-    // A send from the user-interface thread itself would only call the window procedure
-    // directly; running the work here says the same without the detour.
+    // From the user-interface thread itself the work simply runs here.
     work();
     return true;
   }
-  // SendMessage returns 0 without running anything when the window is destroyed, also
-  // while this thread is waiting; the procedure answers 1 for work it ran.
-  if (::SendMessageW(window_, kRunWork, 0, reinterpret_cast<LPARAM>(&sent)) != 1) return false;
-  if (sent.error) std::rethrow_exception(sent.error);
-  return true;
+  return queue_.Send(work);
 }
 
 void TWin32Dispatcher::ServeUntil(const std::function<bool()>& finished) {
-  // Sent messages are delivered inside GetMessage, so the loop runs them as they come;
-  // Wake posts a message so that GetMessage returns and finished() is asked again.
+  // The work's messages are posted, so the loop runs them as they come; Wake posts a
+  // message so that GetMessage returns and finished() is asked again.
   while (!finished()) {
-    MSG message{};
-    const BOOL got = ::GetMessageW(&message, nullptr, 0, 0);
-    if (got == 0) {
+    WPARAM code = 0;
+    const TPumped pumped = PumpMessage(code);
+    if (pumped == TPumped::kQuit) {
       // WM_QUIT belongs to the outer loop: put it back for that loop and stop serving.
-      ::PostQuitMessage(static_cast<int>(message.wParam));
+      ::PostQuitMessage(static_cast<int>(code));
       return;
     }
-    if (got < 0) return;
-    ::TranslateMessage(&message);
-    ::DispatchMessageW(&message);
+    if (pumped == TPumped::kFailed) return;
   }
 }
 
@@ -58,20 +47,15 @@ void TWin32Dispatcher::Wake() {
 
 void TWin32Dispatcher::Close() {
   if (closed_.exchange(true)) return;
+  queue_.Close();
   if (::GetCurrentThreadId() == uiThread_ && Handle()) ::DestroyWindow(Handle());
 }
 
 LRESULT TWin32Dispatcher::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == kRunWork) {
-    auto* sent = reinterpret_cast<TSentWork*>(lParam);
-    if (closed_) return 0;
     // The work's exception goes back to the sender rather than to the error box.
-    try {
-      (*sent->work)();
-    } catch (...) {
-      sent->error = std::current_exception();
-    }
-    return 1;
+    if (!closed_) (void)queue_.RunPending();
+    return 0;
   }
   if (message == kWake) return 0;
   return TWindow::HandleMessage(message, wParam, lParam);

@@ -1,6 +1,8 @@
 // The hand-over to the user-interface thread over a hidden message window: a background
-// thread sends the window a message and SendMessage waits until the user-interface
-// thread, inside its message loop, has run the work.
+// thread queues the work, posts the window a message and waits until the user-interface
+// thread, inside its message loop, has run it. Posted, not sent: inside a message sent
+// from another thread COM refuses outgoing calls (RPC_E_CANTCALLOUT_ININPUTSYNCCALL), and
+// the work opens the shell and the save dialog.
 #pragma once
 
 #include <windows.h>
@@ -27,5 +29,6 @@ class TWin32Dispatcher : public IUiDispatcher, private TWindow {
 
   DWORD uiThread_;
   HWND window_ = nullptr;
+  TQueueDispatcher queue_;
   std::atomic<bool> closed_{false};
 };

@@ -55,6 +55,30 @@ std::wstring CurrentErrorText() {
   }
 }
 
+namespace {
+std::optional<bool>& HighContrastOverride() {
+  static std::optional<bool> on;
+  return on;
+}
+}  // namespace
+
+void SetHighContrastForTest(std::optional<bool> on) { HighContrastOverride() = on; }
+
+bool HighContrastOn() {
+  if (HighContrastOverride()) return *HighContrastOverride();
+  HIGHCONTRASTW contrast{};
+  contrast.cbSize = sizeof contrast;
+  return ::SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0) &&
+         (contrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
+}
+
+bool FontSettingsChanged(WPARAM wParam, LPARAM lParam) {
+  if (wParam == SPI_SETNONCLIENTMETRICS || wParam == SPI_SETICONTITLELOGFONT) return true;
+  // The text size slider (Ease of Access) broadcasts the section it changed by name.
+  const auto* section = reinterpret_cast<const wchar_t*>(lParam);
+  return wParam == 0 && section && ::lstrcmpiW(section, L"WindowMetrics") == 0;
+}
+
 std::wstring WindowText(HWND window) {
   std::wstring text(static_cast<size_t>(::GetWindowTextLengthW(window)) + 1, L'\0');
   text.resize(static_cast<size_t>(::GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));

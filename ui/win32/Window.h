@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <optional>
 #include <string>
 
 // Shows an error that an event handler let escape. The default is a modal message box;
@@ -31,6 +32,17 @@ std::wstring WindowText(HWND window);
 void PaintBuffered(HWND window, const std::function<void(HDC dc, const RECT& client)>& draw);
 // The header of a 32-bit top-down bitmap (rows from the top, one 0x00RRGGBB per pixel).
 BITMAPINFO TopDownBitmapInfo(int width, int height);
+
+// Whether the user chose a high-contrast scheme: then nothing is drawn in a colour of our
+// own, only in the system's pairs (window and window text, button face and text,
+// highlight and highlight text), which the scheme sets.
+bool HighContrastOn();
+// Wine keeps no high-contrast setting (SPI_SETHIGHCONTRAST does nothing there): a test
+// says what HighContrastOn answers instead; nothing puts the system's answer back.
+void SetHighContrastForTest(std::optional<bool> on);
+// Whether a WM_SETTINGCHANGE is about the interface fonts or the text size, after which
+// fonts are made again.
+bool FontSettingsChanged(WPARAM wParam, LPARAM lParam);
 
 // Sizes are written for 96 dpi and scaled to the monitor the window is on.
 int ScaleForDpi(int value, UINT dpi);

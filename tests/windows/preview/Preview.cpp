@@ -5,10 +5,12 @@
 // process starts, and ends. With --update STYLE LANGUAGE SECONDS it shows the update
 // dialog with that notice style (none, hold, note or any other word) in that language,
 // centred on the screen; with --status LANGUAGE SECONDS a window with the update status
-// bar at (20, 20).
+// bar at (20, 20). SECONDS --contrast shows the list in a high-contrast black scheme, set
+// for this session with SetSysColors (Wine keeps no high-contrast setting of its own).
 #include <windows.h>
 
 #include <cwchar>
+#include <iterator>
 #include <memory>
 #include <string>
 
@@ -37,6 +39,18 @@ int SetDpi(DWORD dpi) {
                                           reinterpret_cast<const BYTE*>(&dpi), sizeof dpi);
   ::RegCloseKey(key);
   return status == ERROR_SUCCESS ? 0 : 1;
+}
+
+// The colours of the black high-contrast scheme, and the program told that it is on.
+void UseHighContrastScheme() {
+  const int elements[] = {COLOR_WINDOW,    COLOR_WINDOWTEXT, COLOR_BTNFACE,  COLOR_BTNTEXT,
+                          COLOR_HIGHLIGHT, COLOR_HIGHLIGHTTEXT, COLOR_GRAYTEXT, COLOR_HOTLIGHT,
+                          COLOR_3DFACE};
+  const COLORREF colors[] = {RGB(0, 0, 0),       RGB(0xFF, 0xFF, 0xFF), RGB(0, 0, 0),
+                             RGB(0xFF, 0xFF, 0xFF), RGB(0x1A, 0xEB, 0xFF), RGB(0, 0, 0),
+                             RGB(0x3F, 0xF2, 0x3F), RGB(0xFF, 0xFF, 0x00), RGB(0, 0, 0)};
+  ::SetSysColors(static_cast<int>(std::size(elements)), elements, colors);
+  SetHighContrastForTest(true);
 }
 
 void PumpFor(int seconds) {
@@ -87,6 +101,7 @@ int wmain(int argc, wchar_t** argv) {
     return SetDpi(static_cast<DWORD>(std::wcstoul(argv[2], nullptr, 10)));
   }
   const int seconds = argc >= 2 ? std::max(1, _wtoi(argv[1])) : 10;
+  if (argc >= 3 && std::wcscmp(argv[2], L"--contrast") == 0) UseHighContrastScheme();
   // Without a manifest of its own the preview says it draws for the screen's dpi itself,
   // or Windows would stretch a 96-dpi bitmap of it.
   ::SetProcessDPIAware();
@@ -141,6 +156,9 @@ int wmain(int argc, wchar_t** argv) {
   ::SetWindowPos(form->Handle(), nullptr, 20, 20, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
   ::SendMessageW(form->Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(Application().SmallIcon()));
   ::ShowWindow(form->Handle(), SW_SHOW);
+  // The scheme was set before the window existed; Windows tells a running window with
+  // this message, and the common controls take their colours from it.
+  ::SendMessageW(form->Handle(), WM_SYSCOLORCHANGE, 0, 0);
   // All entries, so the grey of a disabled one shows too; the click's refresh runs in
   // the message pass.
   ::SendMessageW(frame->AllListBox(), BM_CLICK, 0, 0);

@@ -37,14 +37,25 @@ inline constexpr int kImageCubes = 1;
 inline constexpr int kImageClock = 2;
 inline constexpr int kImageGears = 3;
 
+// What new rows show of their files, read before the merge: the window reads them on a
+// thread of its own, and the merge on its thread then touches no file. By the entry's
+// FileName.
+struct TRowFacts {
+  std::unordered_map<std::wstring, std::wstring> productNames;  // empty: none
+  std::unordered_map<std::wstring, int> icons;                  // image index
+};
+
 // What deciding and describing a new row needs: the lent white lists, the images and
-// the icon cache the list view owns, and the "All Programs" box.
+// the icon cache the list view owns, and the "All Programs" box. With facts, a new row's
+// product name and icon come from them (the caption and the cubes for a file they do
+// not hold); without, the file is read as the row is made.
 struct TRowSources {
   const FilterList* fileWhite = nullptr;
   const FilterList* nameWhite = nullptr;
   TImageCollection* images = nullptr;
   TIconCache* iconCache = nullptr;
   bool showAll = false;
+  const TRowFacts* facts = nullptr;
 };
 
 class TAutorunRows {
@@ -62,9 +73,9 @@ class TAutorunRows {
   // The key of a row; nothing for a row number that is not there.
   std::optional<TRowKey> KeyOf(int row) const;
 
-  // Type-ahead: the first row from `start` on whose display name begins with prefix,
-  // going round to the top when `wrap`; -1 when none does (or prefix is empty). A start
-  // outside the rows begins at the top.
+  // Type-ahead and find: the first row from `start` on whose display name `match`
+  // accepts for the text (begins with it, or is it), going round to the top when `wrap`;
+  // -1 when none does (or prefix is empty). A start outside the rows begins at the top.
   int FindByPrefix(std::wstring_view prefix, int start, bool wrap, TPrefixMatch match) const;
 
   // Existing rows take the entry's enabled state and nothing else; new entries become
@@ -72,8 +83,10 @@ class TAutorunRows {
   // rows whose exact From and Target the catalogue no longer holds are removed.
   void Merge(const TAutorunList& catalogue, const TRowSources& sources);
 
- private:
+  // The key rows are indexed by: From and Target with A-Z folded.
   static std::wstring FoldedKey(const std::wstring& from, const std::wstring& target);
+
+ private:
   void Reindex();
 
   std::vector<TAutorunItem> rows_;

@@ -1,4 +1,4 @@
-#include "ui/AutorunRows.h"
+#include "Lib/AutorunRows.h"
 
 #include <unordered_set>
 
@@ -117,6 +117,12 @@ bool DescribeNewRow(const TAutorunInfo& entry, const TRowSources& sources, TAuto
   } else if (SameTextAscii(entry.From, kFromService)) {
     row.FileName = entry.Caption;
     row.Icon = kImageGears;
+  } else if (sources.facts) {
+    const auto name = sources.facts->productNames.find(entry.FileName);
+    row.FileName = name != sources.facts->productNames.end() && !name->second.empty() ? name->second
+                                                                                    : entry.Caption;
+    const auto icon = sources.facts->icons.find(entry.FileName);
+    row.Icon = icon != sources.facts->icons.end() ? icon->second : kImageCubes;
   } else {
     row.FileName = ProductNameOr(entry);
     row.Icon = (sources.iconCache && sources.images)
