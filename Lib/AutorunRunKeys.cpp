@@ -84,7 +84,7 @@ void SetRunEntryEnabled(const std::wstring& target, bool enable) {
   if (!ParseRunTarget(target, rootKey, keyPath, name)) return;
   if (UsesStartupApprovalRecords()) {
     // The Run value itself stays untouched; only its approval record changes.
-    TReg::WriteBinary(rootKey, ApprovalKeyForRunKey(keyPath), name, MakeStartupApproved(enable));
+    WriteApprovalRecord(rootKey, ApprovalKeyForRunKey(keyPath), name, enable);
     return;
   }
   // Vista and 7 keep no records: a disabled Run value is removed, that value alone (a

@@ -29,7 +29,9 @@ class TaskSession {
   std::lock_guard<std::recursive_mutex> lock_;
 };
 
-// Lists the root folder; the first failed call ends the listing, keeping what was added.
+// Lists the root folder. A failure of the folder or of its collection ends the listing;
+// a task whose item, name or state cannot be read (a leftover whose stored definition is
+// missing or damaged) is skipped, so it hides none of the tasks after it.
 void ListRootFolder(TAutorunList& list) {
   std::unique_ptr<ITaskFolderP> folder;
   if (FAILED(gTaskService->GetFolder(L"\\", &folder)) || !folder) return;
@@ -42,15 +44,15 @@ void ListRootFolder(TAutorunList& list) {
   const std::wstring folderPath;
   for (LONG i = 1; i <= count; ++i) {
     std::unique_ptr<IRegisteredTaskP> task;
-    if (FAILED(tasks->get_Item(TaskVariant::Int(i), &task)) || !task) return;
-    TAutorunInfo entry;
-    if (FAILED(task->get_Name(&entry.Caption))) return;
+    if (FAILED(tasks->get_Item(TaskVariant::Int(i), &task)) || !task) continue;
     std::wstring name;
-    if (FAILED(task->get_Name(&name))) return;
+    if (FAILED(task->get_Name(&name))) continue;
+    VARIANT_BOOL enabled = VARIANT_FALSE;
+    if (FAILED(task->get_Enabled(&enabled))) continue;
+    TAutorunInfo entry;
+    entry.Caption = name;
     entry.Target = folderPath + L"\\" + name;
     entry.From = kFromTask;
-    VARIANT_BOOL enabled = VARIANT_FALSE;
-    if (FAILED(task->get_Enabled(&enabled))) return;
     entry.Enabled = enabled != 0;
     list.push_back(std::move(entry));
   }

@@ -4,6 +4,7 @@
 #include "Tavin/Registry.h"
 #include "Tavin/Text.h"
 #include "platform/Platform.h"
+#include "platform/PlatformError.h"
 
 namespace {
 constexpr size_t kRecordSize = 12;
@@ -44,6 +45,14 @@ std::vector<BYTE> MakeStartupApproved(bool enable) {
     record[8 + i] = static_cast<BYTE>(stamp.dwHighDateTime >> (8 * i));
   }
   return record;
+}
+
+void WriteApprovalRecord(HKEY rootKey, const std::wstring& key, const std::wstring& name,
+                         bool enable) {
+  const LSTATUS status = TReg::WriteBinaryNoLinks(rootKey, key, name, MakeStartupApproved(enable));
+  if (status == static_cast<LSTATUS>(ERROR_REPARSE_POINT_ENCOUNTERED))
+    throw PlatformError(ERROR_REPARSE_POINT_ENCOUNTERED,
+                        PlatformFiles().FormatSystemMessage(ERROR_REPARSE_POINT_ENCOUNTERED));
 }
 
 std::wstring ApprovalKeyForRunKey(const std::wstring& runKeyPath) {
