@@ -5,6 +5,7 @@
 
 #include "Lib/Companion.h"
 #include "Tavin/Path.h"
+#include "Tavin/SessionUser.h"
 #include "platform/Utf8.h"
 #include "platform/win32/Win32Platform.h"
 
@@ -30,6 +31,7 @@ void Write(DWORD which, const std::string& text) {
 
 int wmain(int argc, wchar_t** argv) {
   InstallWin32Platform();
+  InitializeSessionUser();
   InitializeFolderVariables();
   std::vector<std::wstring> args(argv + 1, argv + argc);
   std::string out;

@@ -3,6 +3,7 @@
 #include "Lib/StartupApproved.h"
 #include "Tavin/Path.h"
 #include "Tavin/Registry.h"
+#include "Tavin/SessionUser.h"
 #include "Tavin/Text.h"
 
 namespace {
@@ -37,7 +38,10 @@ void CollectRunKey(HKEY rootKey, const std::wstring& keyPath, TAutorunList& list
   // opened once for all of them: a refresh of a thousand values costs two opens, not
   // four per value.
   std::vector<TRegValue> values;
-  if (!TRegReader(rootKey, keyPath).ReadValues(values) || values.empty()) return;
+  HKEY readRoot = rootKey;
+  std::wstring readPath = keyPath;
+  MapToSessionUser(readRoot, readPath);
+  if (!TRegReader(readRoot, readPath).ReadValues(values) || values.empty()) return;
   const std::wstring rootName = RootKeyToName(rootKey, true);
   TApprovalRecords records(rootKey, ApprovalKeyForRunKey(keyPath));
   for (TRegValue& value : values) {
@@ -89,5 +93,7 @@ void SetRunEntryEnabled(const std::wstring& target, bool enable) {
   }
   // Vista and 7 keep no records: a disabled Run value is removed, that value alone (a
   // subkey of the same name is no entry of ours).
-  if (!enable) TReg::DeleteValue(rootKey, keyPath, name);
+  if (enable) return;
+  MapToSessionUser(rootKey, keyPath);
+  TReg::DeleteValue(rootKey, keyPath, name);
 }

@@ -6,6 +6,7 @@
 #include "Lib/CatalogueDiff.h"
 #include "Lib/CatalogueFormat.h"
 #include "Lib/Common.h"
+#include "Tavin/SessionUser.h"
 #include "Tavin/Text.h"
 #include "platform/Platform.h"
 #include "platform/PlatformError.h"
@@ -260,6 +261,11 @@ int RunCompanion(const std::vector<std::wstring>& args, std::string& out, std::s
       out += kHelp;
       return kExitSuccess;
     }
+    // Run elevated by another account, the companion works on the signed-in user's
+    // profile; say so, since it is not the profile of the account it runs as.
+    if (const std::wstring sid = OtherSessionUserSid(); !sid.empty())
+      err += "orvanec: HKCU and the user's Startup folder are those of the signed-in user " +
+             WideToUtf8(sid) + ", not of the account this runs as\n";
     if (!args.empty() && args[0] == L"list") return List(args, out, err);
     if (!args.empty() && args[0] == L"diff") return Diff(args, out, err);
     if (args.size() == 3 && (args[0] == L"enable" || args[0] == L"disable"))

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "Tavin/SessionUser.h"
 #include "Tavin/Text.h"
 #include "platform/Platform.h"
 
@@ -93,9 +94,15 @@ std::wstring ResolveLikeCreateProcess(std::wstring_view line, size_t& end) {
 
 std::wstring GetSpecialFolder(int csidl) {
   std::array<wchar_t, MAX_PATH + 1> buffer{};
-  if (PlatformShell().SHGetFolderPathW(nullptr, csidl, nullptr, SHGFP_TYPE_CURRENT,
-                                       buffer.data()) != S_OK)
-    return {};
+  // The user's own folders are the signed-in user's, not those of the administrator
+  // the elevated program may run as.
+  const bool perUser = csidl == CSIDL_STARTUP || csidl == CSIDL_APPDATA;
+  const HRESULT result =
+      perUser && !OtherSessionUserSid().empty()
+          ? PlatformShell().SHGetFolderPathOfShellUser(csidl, SHGFP_TYPE_CURRENT, buffer.data())
+          : PlatformShell().SHGetFolderPathW(nullptr, csidl, nullptr, SHGFP_TYPE_CURRENT,
+                                             buffer.data());
+  if (result != S_OK) return {};
   buffer.back() = L'\0';
   std::wstring path(buffer.data());
   if (!path.empty() && path.back() == L'\\') path.pop_back();

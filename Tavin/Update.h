@@ -54,5 +54,5 @@ bool IsWebLink(std::wstring_view link);
 // Hands a link that came from the server to the shell's "open" verb, but only a web
 // link: "open" would start any program or file the text names. Anything else is
 // ignored without a word. True when the link was handed on (the shell's own result is
-// not looked at).
+// not looked at). It opens as OpenAddressAsUser does.
 bool OpenLink(const std::wstring& link);
