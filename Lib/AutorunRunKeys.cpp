@@ -1,5 +1,6 @@
 // Values of the machine's native and 32-bit Run keys and of the user's Run key.
 #include "Lib/AutorunSources.h"
+#include "Lib/MsConfigStore.h"
 #include "Lib/StartupApproved.h"
 #include "Tavin/Path.h"
 #include "Tavin/Registry.h"
@@ -31,6 +32,9 @@ const RunKey kRunKeys[] = {
 
 void CollectRunKeys(TAutorunList& list) {
   for (const RunKey& key : kRunKeys) CollectRunKey(key.root, key.path, list);
+  // Vista and 7 keep what was disabled in the system tool's store: listed as disabled,
+  // the tool's own entries too.
+  if (!UsesStartupApprovalRecords()) CollectStoredRunValues(list);
 }
 
 void CollectRunKey(HKEY rootKey, const std::wstring& keyPath, TAutorunList& list) {
@@ -91,9 +95,10 @@ void SetRunEntryEnabled(const std::wstring& target, bool enable) {
     WriteApprovalRecord(rootKey, ApprovalKeyForRunKey(keyPath), name, enable);
     return;
   }
-  // Vista and 7 keep no records: a disabled Run value is removed, that value alone (a
-  // subkey of the same name is no entry of ours).
-  if (enable) return;
-  MapToSessionUser(rootKey, keyPath);
-  TReg::DeleteValue(rootKey, keyPath, name);
+  // Vista and 7 keep no records: a disabled Run value moves into the system tool's store
+  // (that value alone: a subkey of the same name is no entry of ours), and back again.
+  if (enable)
+    RestoreRunValue(rootKey, keyPath, name);
+  else
+    StoreRunValue(rootKey, keyPath, name);
 }

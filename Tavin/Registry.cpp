@@ -476,6 +476,11 @@ void TReg::WriteBinary(HKEY rootKey, std::wstring_view key, std::wstring_view na
   SetValue(rootKey, key, name, REG_BINARY, value.data(), value.size());
 }
 
+void TReg::WriteValue(HKEY rootKey, std::wstring_view key, std::wstring_view name, DWORD type,
+                      const std::vector<BYTE>& data) {
+  SetValue(rootKey, key, name, type, data.data(), data.size());
+}
+
 void TReg::WriteInteger(HKEY rootKey, std::wstring_view key, std::wstring_view name,
                         std::int32_t value) {
   const auto bits = static_cast<std::uint32_t>(value);

@@ -36,6 +36,9 @@ class TReg {
 
   static void WriteBinary(HKEY rootKey, std::wstring_view key, std::wstring_view name,
                           const std::vector<BYTE>& value);
+  // A value of any type with exactly these bytes.
+  static void WriteValue(HKEY rootKey, std::wstring_view key, std::wstring_view name, DWORD type,
+                         const std::vector<BYTE>& data);
   static void WriteInteger(HKEY rootKey, std::wstring_view key, std::wstring_view name,
                            std::int32_t value);
   static void WriteString(HKEY rootKey, std::wstring_view key, std::wstring_view name,

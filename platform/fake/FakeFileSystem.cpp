@@ -83,6 +83,7 @@ constexpr Message kMessages[] = {
     {161, L"The specified path is invalid."},
     {234, L"More data is available."},
     {259, L"No more data is available."},
+    {1013, L"The configuration registry key could not be written."},
     {1018, L"Illegal operation attempted on a registry key that has been marked for deletion."},
     {1052, L"The requested control is not valid for this service."},
     {1060, L"The specified service does not exist as an installed service."},

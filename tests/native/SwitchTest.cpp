@@ -5,6 +5,7 @@
 #include <functional>
 #include <map>
 
+#include "Tavin/Registry.h"
 #include "platform/PlatformError.h"
 #include "platform/Utf8.h"
 
@@ -147,32 +148,120 @@ TEST_F(SwitchTest, RecordsFromWindows8OnDeletionOnlyOnVistaAnd7) {
   }
 }
 
-TEST_F(SwitchTest, OnWindows7DisablingDeletesAndEnablingDoesNothing) {
+TEST_F(SwitchTest, OnWindows7DisablingDeletesAStartupFileAndEnablingDoesNothing) {
   fake.system.SetVersion(6, 1, 7601);
-  fake.registry.SetString(HKEY_CURRENT_USER, kRunKey, L"Foo", L"foo.exe");
-  fake.registry.SetString(HKEY_CURRENT_USER, kRunKey, L"Bar", L"bar.exe");
   const std::wstring file = std::wstring(kUserStartup) + L"\\Tray.lnk";
   fake.files.AddFile(kUserStartup, L"Tray.lnk");
-
-  SetAutorunEnabled(kFooTarget, L"HKCU", true);
   SetAutorunEnabled(file, L"FILE", true);
-  EXPECT_TRUE(fake.registry.GetValue(HKEY_CURRENT_USER, kRunKey, L"Foo").has_value());
   EXPECT_TRUE(fake.files.Exists(file));
-
-  SetAutorunEnabled(kFooTarget, L"HKCU", false);
   SetAutorunEnabled(file, L"FILE", false);
-  EXPECT_FALSE(fake.registry.GetValue(HKEY_CURRENT_USER, kRunKey, L"Foo").has_value());
-  EXPECT_TRUE(fake.registry.GetValue(HKEY_CURRENT_USER, kRunKey, L"Bar").has_value());
   EXPECT_FALSE(fake.files.Exists(file));
-  EXPECT_FALSE(fake.registry.HasKey(HKEY_CURRENT_USER, kApprovedRun));
-
-  TAutorunList list;
-  CollectAutorun(list);
-  EXPECT_EQ(Targets(list), (std::vector<std::wstring>{
-                               L"HKCU:HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Run\\Bar"}));
-
+  EXPECT_FALSE(fake.registry.HasKey(HKEY_CURRENT_USER, kApprovedFolder));
   // Disabling a file that is gone already is what was asked for, not an error.
   EXPECT_NO_THROW(SetAutorunEnabled(file, L"FILE", false));
+}
+
+// Windows 7's own startup tool keeps what it disables under its key in HKLM; a disabled
+// Run value goes there in the form that tool reads, and comes back exactly as it was.
+constexpr wchar_t kStore[] = L"SOFTWARE\\Microsoft\\Shared Tools\\MSConfig\\startupreg";
+
+TEST_F(SwitchTest, OnWindows7ARunValueMovesIntoTheSystemToolsStoreAndBackExactly) {
+  fake.system.SetVersion(6, 1, 7601);
+  fake.system.SetLocalTimes({SYSTEMTIME{2011, 3, 2, 15, 14, 5, 9, 0}});
+  const std::wstring command = L"%ProgramFiles%\\Foo\\foo.exe -tray";
+  fake.registry.SetString(HKEY_CURRENT_USER, kRunKey, L"Foo", command, REG_EXPAND_SZ);
+  fake.registry.SetString(HKEY_CURRENT_USER, kRunKey, L"Bar", L"bar.exe");
+  const RegValue original = *fake.registry.GetValue(HKEY_CURRENT_USER, kRunKey, L"Foo");
+
+  SetAutorunEnabled(kFooTarget, L"HKCU", false);
+  EXPECT_FALSE(fake.registry.GetValue(HKEY_CURRENT_USER, kRunKey, L"Foo"));
+  const std::wstring stored = std::wstring(kStore) + L"\\Foo";
+  EXPECT_EQ(fake.registry.GetString(HKEY_LOCAL_MACHINE, stored, L"hkey"), L"HKCU");
+  EXPECT_EQ(fake.registry.GetString(HKEY_LOCAL_MACHINE, stored, L"key"),
+            L"Software\\Microsoft\\Windows\\CurrentVersion\\Run");
+  EXPECT_EQ(fake.registry.GetString(HKEY_LOCAL_MACHINE, stored, L"item"), L"Foo");
+  EXPECT_EQ(fake.registry.GetString(HKEY_LOCAL_MACHINE, stored, L"command"), command);
+  EXPECT_EQ(fake.registry.GetString(HKEY_LOCAL_MACHINE, stored, L"inimapping"), L"0");
+  const std::pair<const wchar_t*, DWORD> stamp[] = {{L"YEAR", 2011}, {L"MONTH", 3}, {L"DAY", 15},
+                                                    {L"HOUR", 14},   {L"MINUTE", 5}, {L"SECOND", 9}};
+  for (const auto& [name, value] : stamp) {
+    const auto read = fake.registry.GetValue(HKEY_LOCAL_MACHINE, stored, name);
+    ASSERT_TRUE(read) << WideToUtf8(name);
+    EXPECT_EQ(read->type, REG_DWORD);
+    EXPECT_EQ(read->bytes, (std::vector<BYTE>{static_cast<BYTE>(value), static_cast<BYTE>(value >> 8), 0, 0}));
+  }
+  // Listed as a disabled entry of its Run key, under its own Target.
+  TAutorunList list;
+  CollectRunKeys(list);
+  ASSERT_EQ(list.size(), 2u);
+  EXPECT_EQ(list[1].Target, kFooTarget);
+  EXPECT_EQ(list[1].From, L"HKCU");
+  EXPECT_EQ(list[1].RawData, command);
+  EXPECT_FALSE(list[1].Enabled);
+
+  SetAutorunEnabled(kFooTarget, L"HKCU", true);
+  const auto back = fake.registry.GetValue(HKEY_CURRENT_USER, kRunKey, L"Foo");
+  ASSERT_TRUE(back);
+  EXPECT_EQ(back->type, REG_EXPAND_SZ);
+  EXPECT_EQ(back->bytes, original.bytes);
+  EXPECT_FALSE(fake.registry.HasKey(HKEY_LOCAL_MACHINE, stored));
+  list.clear();
+  CollectRunKeys(list);
+  EXPECT_EQ(Targets(list), (std::vector<std::wstring>{
+                               L"HKCU:HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Run\\Foo",
+                               L"HKCU:HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Run\\Bar"}));
+}
+
+TEST_F(SwitchTest, OnWindows7TheSystemToolsOwnEntriesAreListedAndEnabledAsItEnablesThem) {
+  fake.system.SetVersion(6, 1, 7601);
+  const std::wstring stored = std::wstring(kStore) + L"\\Agent";
+  fake.registry.SetString(HKEY_LOCAL_MACHINE, stored, L"hkey", L"HKLM");
+  fake.registry.SetString(HKEY_LOCAL_MACHINE, stored, L"key", L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run");
+  fake.registry.SetString(HKEY_LOCAL_MACHINE, stored, L"item", L"Agent");
+  fake.registry.SetString(HKEY_LOCAL_MACHINE, stored, L"command", L"C:\\Agent\\agent.exe /s");
+  // An entry for a place the catalogue does not list stays out.
+  fake.registry.SetString(HKEY_LOCAL_MACHINE, std::wstring(kStore) + L"\\Other", L"hkey", L"HKLM");
+  fake.registry.SetString(HKEY_LOCAL_MACHINE, std::wstring(kStore) + L"\\Other", L"key",
+                          L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\RunOnce");
+  fake.registry.SetString(HKEY_LOCAL_MACHINE, std::wstring(kStore) + L"\\Other", L"item", L"Other");
+  const std::wstring target = L"HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Run\\Agent";
+  TAutorunList list;
+  CollectAutorun(list);
+  EXPECT_EQ(Targets(list), (std::vector<std::wstring>{L"HKLM:" + target}));
+  EXPECT_FALSE(list[0].Enabled);
+  EXPECT_EQ(list[0].FileName, L"C:\\Agent\\agent.exe");
+
+  SetAutorunEnabled(target, L"HKLM", true);
+  EXPECT_EQ(fake.registry.GetValue(HKEY_LOCAL_MACHINE, kRunKey, L"Agent")->type, REG_SZ);
+  EXPECT_EQ(fake.registry.GetString(HKEY_LOCAL_MACHINE, kRunKey, L"Agent"), L"C:\\Agent\\agent.exe /s");
+  EXPECT_FALSE(fake.registry.HasKey(HKEY_LOCAL_MACHINE, stored));
+}
+
+TEST_F(SwitchTest, OnWindows7AMoveThatCannotBeCompletedLosesNothing) {
+  fake.system.SetVersion(6, 1, 7601);
+  fake.registry.SetString(HKEY_CURRENT_USER, kRunKey, L"Foo", L"foo.exe");
+  // Without administrator rights the store cannot be written: the value stays.
+  fake.registry.SetMachineReadOnly(true);
+  EXPECT_THROW(SetAutorunEnabled(kFooTarget, L"HKCU", false), PlatformError);
+  EXPECT_EQ(fake.registry.GetString(HKEY_CURRENT_USER, kRunKey, L"Foo"), L"foo.exe");
+  EXPECT_FALSE(fake.registry.HasKey(HKEY_LOCAL_MACHINE, kStore));
+  fake.registry.SetMachineReadOnly(false);
+
+  // The value cannot be removed: the copy in the store goes again.
+  fake.registry.faults.Fail("RegDeleteValueW", ERROR_ACCESS_DENIED);
+  EXPECT_THROW(SetAutorunEnabled(kFooTarget, L"HKCU", false), PlatformError);
+  fake.registry.faults.Clear();
+  EXPECT_EQ(fake.registry.GetString(HKEY_CURRENT_USER, kRunKey, L"Foo"), L"foo.exe");
+  std::vector<std::wstring> left;
+  EXPECT_EQ(TReg::ReadKeyNames(HKEY_LOCAL_MACHINE, kStore, left), 0);
+
+  // Enabling where a value of that name is back already keeps the stored one.
+  SetAutorunEnabled(kFooTarget, L"HKCU", false);
+  fake.registry.SetString(HKEY_CURRENT_USER, kRunKey, L"Foo", L"new.exe");
+  SetAutorunEnabled(kFooTarget, L"HKCU", true);
+  EXPECT_EQ(fake.registry.GetString(HKEY_CURRENT_USER, kRunKey, L"Foo"), L"new.exe");
+  EXPECT_EQ(fake.registry.GetString(HKEY_LOCAL_MACHINE, std::wstring(kStore) + L"\\Foo", L"command"),
+            L"foo.exe");
 }
 
 TEST_F(SwitchTest, OnWindows7RecordsAreNotRead) {
