@@ -6,6 +6,7 @@
 #include <map>
 
 #include "Tavin/Registry.h"
+#include "Tavin/Text.h"
 #include "platform/PlatformError.h"
 #include "platform/Utf8.h"
 
