@@ -18,6 +18,10 @@
 #include <objbase.h>
 #include <oleauto.h>
 #include <shlobj.h>
+// Missing from mingw-w64's winerror.h; the value is Windows' own.
+#ifndef ERROR_REPARSE_POINT_ENCOUNTERED
+#define ERROR_REPARSE_POINT_ENCOUNTERED 4395L
+#endif
 #else
 
 using BYTE = std::uint8_t;
