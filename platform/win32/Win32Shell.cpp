@@ -12,6 +12,11 @@
 
 #include "platform/win32/Win32Handles.h"
 
+// shellapi.h's ShellExecute macro would rename IShellDispatch2's method of that name.
+#ifdef ShellExecute
+#undef ShellExecute
+#endif
+
 namespace {
 
 // The token of the process that owns the desktop shell's window, with the rights

@@ -2,11 +2,11 @@
 // scratch key under HKCU\Software, a scratch folder in the temp folder and services
 // made with CreateServiceW, all removed when the case ends (and first cleared of what a
 // run cut short left under the same names: Wine reuses its small process ids).
-#include <sddl.h>
-
 #include <vector>
 
 #include "WineTest.h"
+
+#include <sddl.h>
 #include "platform/win32/Win32FileSystem.h"
 #include "platform/win32/Win32Registry.h"
 #include "platform/win32/Win32ServiceManager.h"
