@@ -106,8 +106,8 @@ const std::vector<FileCase> kCases = {
        std::unique_ptr<IOpenFile> file = w.Files().OpenForDeletion(path.c_str(), &error);
        if (!file) return seen.push_back("open " + ErrorName(error));
        DWORD attributes = 0;
-       seen.push_back(std::string("attributes ") +
-                      (file->GetAttributes(&attributes, &error) ? "" : ErrorName(error)) +
+       const bool read = file->GetAttributes(&attributes, &error) != FALSE;
+       seen.push_back(std::string("attributes ") + (read ? "" : ErrorName(error)) +
                       ((attributes & FILE_ATTRIBUTE_READONLY) != 0 ? "read-only" : "writable"));
        seen.push_back(std::string("mark ") +
                       (file->MarkForDeletion(&error) ? "done" : ErrorName(error)));

@@ -407,15 +407,15 @@ const std::vector<RegistryCase> kCases = {
        seen.push_back("v " + type(key.Get(), L"v"));
        seen.push_back("link mark " + type(key.Get(), L"SymbolicLinkValue"));
        DWORD disposition = 0;
-       seen.push_back("create " + ErrorName(static_cast<DWORD>(Create(w, key, L"Link", &disposition))) +
+       const LSTATUS created = Create(w, key, L"Link", &disposition);
+       seen.push_back("create " + ErrorName(static_cast<DWORD>(created)) +
                       " disposition=" + std::to_string(disposition));
        seen.push_back("set w " + Set(reg, key.Get(), L"w", REG_SZ, kSz));
        seen.push_back("w in target " + type(target.Get(), L"w"));
-       seen.push_back("create as link " +
-                      ErrorName(static_cast<DWORD>(reg.RegCreateKeyExW(
-                          HKEY_CURRENT_USER, Below(w, L"Link").c_str(),
-                          REG_OPTION_NON_VOLATILE | REG_OPTION_OPEN_LINK, KEY_READ, key.Put(),
-                          &disposition))) +
+       const LSTATUS asLink = reg.RegCreateKeyExW(
+           HKEY_CURRENT_USER, Below(w, L"Link").c_str(),
+           REG_OPTION_NON_VOLATILE | REG_OPTION_OPEN_LINK, KEY_READ, key.Put(), &disposition);
+       seen.push_back("create as link " + ErrorName(static_cast<DWORD>(asLink)) +
                       " disposition=" + std::to_string(disposition));
        seen.push_back("link mark " + type(key.Get(), L"SymbolicLinkValue"));
        seen.push_back("below the link " +

@@ -209,8 +209,8 @@ TEST_F(SwitchTest, OnWindows7ARunValueMovesIntoTheSystemToolsStoreAndBackExactly
   list.clear();
   CollectRunKeys(list);
   EXPECT_EQ(Targets(list), (std::vector<std::wstring>{
-                               L"HKCU:HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Run\\Foo",
-                               L"HKCU:HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Run\\Bar"}));
+                               L"HKCU:HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Run\\Bar",
+                               L"HKCU:HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Run\\Foo"}));
 }
 
 TEST_F(SwitchTest, OnWindows7TheSystemToolsOwnEntriesAreListedAndEnabledAsItEnablesThem) {
@@ -477,7 +477,12 @@ TEST_F(RunTargetTest, ASwitchChangesExactlyTheEntryAskedFor) {
     fake.system.SetVersion(6, 1, 7601);
     before = Snapshot();
     SetAutorunEnabled(c.target, L"HKLM", false);
-    EXPECT_EQ(Changes(before), c.deletion) << "Windows 7: " << label;
+    // The value leaves its Run key for the system tool's store, checked on its own.
+    std::vector<std::wstring> outsideStore;
+    for (std::wstring& change : Changes(before))
+      if (change.find(L"\\Shared Tools") == std::wstring::npos) outsideStore.push_back(std::move(change));
+    EXPECT_EQ(outsideStore, c.deletion) << "Windows 7: " << label;
+    fake.registry.DeleteTree(HKEY_LOCAL_MACHINE, L"Software\\Microsoft\\Shared Tools");
     SetUp();  // the deleted value back
   }
 }
