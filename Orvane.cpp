@@ -9,12 +9,15 @@
 
 #include "Tavin/HoldRequests.h"
 #include "Tavin/Path.h"
+#include "Tavin/OpenAddress.h"
+#include "Tavin/SessionUser.h"
 #include "Tavin/Translate.h"
 #include "platform/Platform.h"
 #include "platform/win32/Win32Platform.h"
 #include "ui/TavikoraButtonStyles.h"
 #include "ui/win32/Application.h"
 #include "ui/win32/MainForm.h"
+#include "ui/win32/UnopenedAddress.h"
 #include "ui/win32/UpdateDialog.h"
 #include "ui/win32/UpdateUi.h"
 #include "ui/win32/Window.h"
@@ -29,12 +32,16 @@ constexpr std::chrono::milliseconds kHoldGrace{500};
 constexpr std::chrono::milliseconds kHoldSettle{300};
 
 // The program's modules in their fixed order: the button family, the translation table
-// and language, the folder variables (the catalogue's lock is made with the catalogue).
+// and language, the signed-in user, the folder variables (the catalogue's lock is made with the catalogue).
 void StartModules() {
   InstallWin32Platform();
   RegisterTavikoraButtonStyles();
   InitializeTranslation();
+  // Whose profile the window shows comes first: the folder variables name its folders.
+  InitializeSessionUser();
   InitializeFolderVariables();
+  // A link the desktop shell cannot open is shown to be copied, never opened elevated.
+  SetUnopenedAddressHandler(ShowUnopenedAddress);
 }
 
 }  // namespace

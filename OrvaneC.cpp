@@ -7,6 +7,7 @@
 #include "Lib/Companion.h"
 #include "Lib/WriteInPieces.h"
 #include "Tavin/Path.h"
+#include "Tavin/SessionUser.h"
 #include "platform/Utf8.h"
 #include "platform/win32/Win32Platform.h"
 
@@ -37,6 +38,7 @@ bool Write(DWORD which, const std::string& text) {
 
 int wmain(int argc, wchar_t** argv) {
   InstallWin32Platform();
+  InitializeSessionUser();
   InitializeFolderVariables();
   std::vector<std::wstring> args(argv + 1, argv + argc);
   std::string out;

@@ -13,13 +13,24 @@ std::recursive_mutex& AutorunLock() {
   return lock;
 }
 
+namespace {
+
+bool IsVistaOr7(const OsVersion& version) {
+  return version.major == 6 && version.minor <= 1;
+}
+
+}  // namespace
+
 bool UsesStartupApprovalRecords() {
   // Task Manager's startup page, which writes and honours the records, came with
-  // Windows 8 (6.2). A version that cannot be read (0) takes the records' side: writing
-  // a record never destroys anything, deleting would.
-  const OsVersion version = PlatformSystem().RtlGetVersion();
-  if (version.major == 0) return true;
-  return version.major > 6 || (version.major == 6 && version.minor >= 2);
+  // Windows 8 (6.2). Vista and 7 keep none, and there a disable deletes. RtlGetVersion
+  // says what a compatibility mode tells the program ("Windows 7" on Windows 10 and 11),
+  // so the destructive side is taken only when the installed system's own record of its
+  // version says Vista or 7 as well. When they disagree, or a version cannot be read,
+  // records are written: a record never destroys anything, deleting would.
+  const OsVersion reported = PlatformSystem().RtlGetVersion();
+  if (!IsVistaOr7(reported)) return true;
+  return !IsVistaOr7(PlatformSystem().InstalledVersion());
 }
 
 namespace {

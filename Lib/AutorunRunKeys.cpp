@@ -1,8 +1,10 @@
 // Values of the machine's native and 32-bit Run keys and of the user's Run key.
 #include "Lib/AutorunSources.h"
+#include "Lib/MsConfigStore.h"
 #include "Lib/StartupApproved.h"
 #include "Tavin/Path.h"
 #include "Tavin/Registry.h"
+#include "Tavin/SessionUser.h"
 #include "Tavin/Text.h"
 #include "platform/Platform.h"
 #include "platform/PlatformHandles.h"
@@ -32,6 +34,9 @@ const RunKey kRunKeys[] = {
 
 void CollectRunKeys(TAutorunList& list) {
   for (const RunKey& key : kRunKeys) CollectRunKey(key.root, key.path, list);
+  // Vista and 7 keep what was disabled in the system tool's store: listed as disabled,
+  // the tool's own entries too.
+  if (!UsesStartupApprovalRecords()) CollectStoredRunValues(list);
 }
 
 void CollectRunKey(HKEY rootKey, const std::wstring& keyPath, TAutorunList& list) {
@@ -39,12 +44,15 @@ void CollectRunKey(HKEY rootKey, const std::wstring& keyPath, TAutorunList& list
   // opened once for all of them: a refresh of a thousand values costs two opens, not
   // four per value.
   std::vector<TRegValue> values;
-  if (!TRegReader(rootKey, keyPath).ReadValues(values)) {
+  HKEY readRoot = rootKey;
+  std::wstring readPath = keyPath;
+  MapToSessionUser(readRoot, readPath);
+  if (!TRegReader(readRoot, readPath).ReadValues(values)) {
     // A Run key that was never created holds nothing; any other failure leaves its
     // values unread. The open is repeated to learn which.
-    const std::wstring relative = keyPath.substr(keyPath.find_first_not_of(L'\\'));
+    const std::wstring relative = readPath.substr(readPath.find_first_not_of(L'\\'));
     UniqueRegKey probe;
-    const LSTATUS status = PlatformRegistry().RegOpenKeyExW(rootKey, relative.c_str(), 0,
+    const LSTATUS status = PlatformRegistry().RegOpenKeyExW(readRoot, relative.c_str(), 0,
                                                             kRegQueryAccess, probe.put());
     if (status != ERROR_SUCCESS) probe.release();  // a failed open leaves nothing to close
     const std::wstring name = L"the Run key " + RootKeyToName(rootKey, true) + keyPath;
@@ -101,10 +109,13 @@ void SetRunEntryEnabled(const std::wstring& target, bool enable) {
   if (!ParseRunTarget(target, rootKey, keyPath, name)) return;
   if (UsesStartupApprovalRecords()) {
     // The Run value itself stays untouched; only its approval record changes.
-    TReg::WriteBinary(rootKey, ApprovalKeyForRunKey(keyPath), name, MakeStartupApproved(enable));
+    WriteApprovalRecord(rootKey, ApprovalKeyForRunKey(keyPath), name, enable);
     return;
   }
-  // Vista and 7 keep no records: a disabled Run value is removed, that value alone (a
-  // subkey of the same name is no entry of ours).
-  if (!enable) TReg::DeleteValue(rootKey, keyPath, name);
+  // Vista and 7 keep no records: a disabled Run value moves into the system tool's store
+  // (that value alone: a subkey of the same name is no entry of ours), and back again.
+  if (enable)
+    RestoreRunValue(rootKey, keyPath, name);
+  else
+    StoreRunValue(rootKey, keyPath, name);
 }

@@ -31,8 +31,10 @@ class TaskSession {
 
 constexpr wchar_t kTaskLibrary[] = L"the task library";
 
-// Lists the root folder; the first failed call ends the listing, keeping what was added,
-// and the library counts as read in part.
+// Lists the root folder. A failure of the folder or of its collection ends the listing,
+// keeping what was added, and the library counts as read in part. A task whose item, name
+// or state cannot be read (a leftover whose stored definition is missing or damaged) is
+// skipped and named, so it hides none of the tasks after it.
 void ListRootFolder(TAutorunList& list) {
   std::unique_ptr<ITaskFolderP> folder;
   HRESULT result = gTaskService->GetFolder(L"\\", &folder);
@@ -49,18 +51,26 @@ void ListRootFolder(TAutorunList& list) {
   for (LONG i = 1; i <= count; ++i) {
     std::unique_ptr<IRegisteredTaskP> task;
     result = tasks->get_Item(TaskVariant::Int(i), &task);
-    if (FAILED(result) || !task) return ReportUnreadSourceHresult(kTaskLibrary, result);
-    TAutorunInfo entry;
-    result = task->get_Name(&entry.Caption);
-    if (FAILED(result)) return ReportUnreadSourceHresult(kTaskLibrary, result);
+    if (FAILED(result) || !task) {
+      ReportUnreadSourceHresult(kTaskLibrary, FAILED(result) ? result : E_POINTER);
+      continue;
+    }
     std::wstring name;
     result = task->get_Name(&name);
-    if (FAILED(result)) return ReportUnreadSourceHresult(kTaskLibrary, result);
-    entry.Target = folderPath + L"\\" + name;
-    entry.From = kFromTask;
+    if (FAILED(result)) {
+      ReportUnreadSourceHresult(kTaskLibrary, result);
+      continue;
+    }
     VARIANT_BOOL enabled = VARIANT_FALSE;
     result = task->get_Enabled(&enabled);
-    if (FAILED(result)) return ReportUnreadSourceHresult(kTaskLibrary, result);
+    if (FAILED(result)) {
+      ReportUnreadSourceHresult(kTaskLibrary, result);
+      continue;
+    }
+    TAutorunInfo entry;
+    entry.Caption = name;
+    entry.Target = folderPath + L"\\" + name;
+    entry.From = kFromTask;
     entry.Enabled = enabled != 0;
     list.push_back(std::move(entry));
   }

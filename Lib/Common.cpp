@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "Tavin/OpenAddress.h"
 #include "Tavin/Path.h"
 #include "Tavin/Resources.h"
 #include "Tavin/Text.h"
@@ -195,7 +196,4 @@ void AddJsonArray(FilterList& list, const nlohmann::json& object, const std::wst
   }
 }
 
-void ShellOpen(const std::wstring& url, HWND owner) {
-  (void)PlatformShell().ShellExecuteW(owner, L"open", url.c_str(), nullptr, nullptr,
-                                      SW_SHOWNORMAL);
-}
+void ShellOpen(const std::wstring& url, HWND owner) { (void)OpenAddressAsUser(url, owner); }

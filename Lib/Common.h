@@ -78,7 +78,8 @@ std::optional<nlohmann::json> ParseJsonText(std::string_view utf8);
 // array, not an object) adds nothing.
 void AddJsonArray(FilterList& list, const nlohmann::json& object, const std::wstring& name);
 
-// Hands a URL to the shell's "open" verb; the outcome is not examined. Only for
+// Hands a URL to the shell's "open" verb as OpenAddressAsUser does (Tavin/OpenAddress.h:
+// the signed-in user's browser, never an elevated one); the outcome is not examined. Only for
 // addresses the program builds itself from its own settings: "open" starts whatever the
 // text names, so links that came from the network go through OpenLink (Tavin/Update.h),
 // which lets only web links through.

@@ -13,6 +13,7 @@
 #include "Lib/Common.h"
 #include "Lib/DisplayText.h"
 #include "Lib/FileReplace.h"
+#include "Tavin/SessionUser.h"
 #include "Tavin/Text.h"
 #include "platform/Platform.h"
 #include "platform/PlatformError.h"
@@ -365,6 +366,11 @@ int RunCompanion(const std::vector<std::wstring>& args, std::string& out, std::s
       out += kHelp;
       return kExitSuccess;
     }
+    // Run elevated by another account, the companion works on the signed-in user's
+    // profile; say so, since it is not the profile of the account it runs as.
+    if (const std::wstring sid = OtherSessionUserSid(); !sid.empty())
+      err += "orvanec: HKCU and the user's Startup folder are those of the signed-in user " +
+             WideToUtf8(sid) + ", not of the account this runs as\n";
     if (args.empty()) return Usage(err, "no command given");
     const std::wstring& command = args[0];
     if (command == L"list") return List(args, out, err);

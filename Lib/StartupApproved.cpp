@@ -2,8 +2,10 @@
 
 #include "Lib/Autorun.h"
 #include "Tavin/Registry.h"
+#include "Tavin/SessionUser.h"
 #include "Tavin/Text.h"
 #include "platform/Platform.h"
+#include "platform/PlatformError.h"
 
 namespace {
 constexpr size_t kRecordSize = 12;
@@ -24,7 +26,10 @@ bool IsStartupApproved(HKEY rootKey, const std::wstring& key, const std::wstring
 
 TApprovalRecords::TApprovalRecords(HKEY rootKey, const std::wstring& key)
     : used_(UsesStartupApprovalRecords()) {
-  if (used_) records_ = TRegReader(rootKey, key);
+  if (!used_) return;
+  std::wstring path = key;
+  MapToSessionUser(rootKey, path);
+  records_ = TRegReader(rootKey, path);
 }
 
 bool TApprovalRecords::StartsAtLogon(const std::wstring& name) {
@@ -44,6 +49,16 @@ std::vector<BYTE> MakeStartupApproved(bool enable) {
     record[8 + i] = static_cast<BYTE>(stamp.dwHighDateTime >> (8 * i));
   }
   return record;
+}
+
+void WriteApprovalRecord(HKEY rootKey, const std::wstring& key, const std::wstring& name,
+                         bool enable) {
+  std::wstring path = key;
+  MapToSessionUser(rootKey, path);
+  const LSTATUS status = TReg::WriteBinaryNoLinks(rootKey, path, name, MakeStartupApproved(enable));
+  if (status == static_cast<LSTATUS>(ERROR_REPARSE_POINT_ENCOUNTERED))
+    throw PlatformError(ERROR_REPARSE_POINT_ENCOUNTERED,
+                        PlatformFiles().FormatSystemMessage(ERROR_REPARSE_POINT_ENCOUNTERED));
 }
 
 std::wstring ApprovalKeyForRunKey(const std::wstring& runKeyPath) {

@@ -35,5 +35,11 @@ bool IsStartupApproved(HKEY rootKey, const std::wstring& key, const std::wstring
 bool IsApprovalRecordEnabled(const std::vector<BYTE>& record);
 // The record for the new state, stamped with the current UTC time.
 std::vector<BYTE> MakeStartupApproved(bool enable);
+// Writes the record for the new state. The approval keys live where the user can plant a
+// registry link, so the key is opened without following links; one that is a link is
+// refused with a PlatformError and nothing is written. Other failures are absorbed: a
+// caller learns the outcome by reading the record again.
+void WriteApprovalRecord(HKEY rootKey, const std::wstring& key, const std::wstring& name,
+                         bool enable);
 // The approval key for the entries of a Run key: Run32 for the 32-bit branch.
 std::wstring ApprovalKeyForRunKey(const std::wstring& runKeyPath);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "Tavin/SessionUser.h"
 #include "Tavin/Text.h"
 #include "platform/Platform.h"
 
@@ -45,13 +46,63 @@ size_t FindCommandExtension(std::wstring_view upper) {
   return first;
 }
 
+// Whether the path, its folder variable expanded, is a file (not a folder) that exists.
+// Only full paths are looked at: a relative name would be searched along the program
+// search path by Windows, not in this process's current folder.
+bool IsExistingFile(std::wstring_view path) {
+  const std::wstring full = ExpandFolderVariable(path);
+  const bool drive = full.size() >= 3 && full[1] == L':' && full[2] == L'\\';
+  const bool network = full.size() >= 3 && full[0] == L'\\' && full[1] == L'\\';
+  if (!drive && !network) return false;
+  DWORD error = NO_ERROR;
+  const DWORD attributes = PlatformFiles().GetFileAttributesW(full.c_str(), &error);
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+// The file part CreateProcessW would start for an unquoted line with blanks: the text up
+// to each blank in turn, shortest first, then the whole line; the first that names an
+// existing file, as it is or with ".exe" added when its name has no extension. Empty when
+// none does.
+std::wstring ResolveLikeCreateProcess(std::wstring_view line, size_t& end) {
+  size_t from = 0;
+  while (true) {
+    size_t blank = line.find_first_of(L" \t", from);
+    if (blank == std::wstring_view::npos) blank = line.size();
+    const std::wstring_view candidate = line.substr(0, blank);
+    if (!candidate.empty() && candidate.back() != L'\\') {
+      if (IsExistingFile(candidate)) {
+        end = blank;
+        return std::wstring(candidate);
+      }
+      const size_t nameStart = candidate.find_last_of(L"\\/:");
+      const std::wstring_view name =
+          nameStart == std::wstring_view::npos ? candidate : candidate.substr(nameStart + 1);
+      if (name.find(L'.') == std::wstring_view::npos) {
+        std::wstring withExe = std::wstring(candidate) + L".exe";
+        if (IsExistingFile(withExe)) {
+          end = blank;
+          return withExe;
+        }
+      }
+    }
+    if (blank >= line.size()) return {};
+    from = blank + 1;
+  }
+}
+
 }  // namespace
 
 std::wstring GetSpecialFolder(int csidl) {
   std::array<wchar_t, MAX_PATH + 1> buffer{};
-  if (PlatformShell().SHGetFolderPathW(nullptr, csidl, nullptr, SHGFP_TYPE_CURRENT,
-                                       buffer.data()) != S_OK)
-    return {};
+  // The user's own folders are the signed-in user's, not those of the administrator
+  // the elevated program may run as.
+  const bool perUser = csidl == CSIDL_STARTUP || csidl == CSIDL_APPDATA;
+  const HRESULT result =
+      perUser && !OtherSessionUserSid().empty()
+          ? PlatformShell().SHGetFolderPathOfShellUser(csidl, SHGFP_TYPE_CURRENT, buffer.data())
+          : PlatformShell().SHGetFolderPathW(nullptr, csidl, nullptr, SHGFP_TYPE_CURRENT,
+                                             buffer.data());
+  if (result != S_OK) return {};
   buffer.back() = L'\0';
   std::wstring path(buffer.data());
   if (!path.empty() && path.back() == L'\\') path.pop_back();
@@ -105,7 +156,18 @@ void SplitCommandLine(std::wstring_view commandLine, std::wstring& file, std::ws
     return;
   }
 
-  // The earliest extension that ends a path component ends the file part: unquoted
+  // Unquoted with blanks: the file Windows itself would start, when one exists.
+  if (line.find_first_of(L" \t") != std::wstring::npos) {
+    size_t end = 0;
+    std::wstring resolved = ResolveLikeCreateProcess(line, end);
+    if (!resolved.empty()) {
+      file = std::move(resolved);
+      parameters = Trim(std::wstring_view(line).substr(end));
+      return;
+    }
+  }
+
+  // Otherwise the earliest extension that ends a path component ends the file part: unquoted
   // paths with spaces are common in Run values, and a dotted folder name
   // (C:\My.Executables\) is no extension.
   const size_t first = FindCommandExtension(UpperCaseAscii(line));

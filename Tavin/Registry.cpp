@@ -210,6 +210,44 @@ void DeleteKeyTree(HKEY parent, const std::wstring& name, int depth) {
   (void)PlatformRegistry().RegDeleteKeyExW(parent, name.c_str(), KEY_WOW64_64KEY);
 }
 
+// Opens the key below the root one name at a time with REG_OPTION_OPEN_LINK, creating
+// missing keys, so no link on the way is followed; a link found is refused. Creating a
+// key cannot give a link: a new key is an ordinary one.
+LSTATUS OpenForWriteNoLinks(HKEY rootKey, std::wstring_view key, UniqueRegKey& result) {
+  if (!Addressable(key)) return ERROR_INVALID_PARAMETER;
+  std::vector<std::wstring> parts;
+  const std::wstring path = KeyPath(key);
+  for (size_t start = 0; start <= path.size();) {
+    size_t end = path.find(L'\\', start);
+    if (end == std::wstring::npos) end = path.size();
+    if (end > start) parts.push_back(path.substr(start, end - start));
+    start = end + 1;
+  }
+  UniqueRegKey current;
+  HKEY parent = rootKey;
+  for (size_t i = 0; i < parts.size(); ++i) {
+    // On the way only the rights to look for the link mark and to create the next key.
+    const REGSAM access = i + 1 == parts.size()
+                              ? kRegWriteAccess
+                              : (KEY_QUERY_VALUE | KEY_CREATE_SUB_KEY | KEY_WOW64_64KEY);
+    UniqueRegKey next;
+    DWORD disposition = 0;
+    const LSTATUS status = PlatformRegistry().RegCreateKeyExW(
+        parent, parts[i].c_str(), REG_OPTION_NON_VOLATILE | REG_OPTION_OPEN_LINK, access,
+        next.put(), &disposition);
+    if (status != ERROR_SUCCESS) {
+      next.release();
+      return status;
+    }
+    if (IsLink(next.get())) return static_cast<LSTATUS>(ERROR_REPARSE_POINT_ENCOUNTERED);
+    current = std::move(next);
+    parent = current.get();
+  }
+  if (!current) return ERROR_INVALID_PARAMETER;  // no key below the root was named
+  result = std::move(current);
+  return ERROR_SUCCESS;
+}
+
 void SetValue(HKEY rootKey, std::wstring_view key, std::wstring_view name, DWORD type,
               const BYTE* data, size_t size) {
   if (!Addressable(name)) return;
@@ -422,9 +460,25 @@ int TReg::ReadValueNames(HKEY rootKey, std::wstring_view key,
   return static_cast<int>(valueNames.size());
 }
 
+LSTATUS TReg::WriteBinaryNoLinks(HKEY rootKey, std::wstring_view key, std::wstring_view name,
+                                 const std::vector<BYTE>& value) {
+  if (!Addressable(name)) return ERROR_INVALID_PARAMETER;
+  UniqueRegKey opened;
+  if (const LSTATUS status = OpenForWriteNoLinks(rootKey, key, opened); status != ERROR_SUCCESS)
+    return status;
+  const std::wstring valueName(name);
+  return PlatformRegistry().RegSetValueExW(opened.get(), valueName.c_str(), REG_BINARY,
+                                           value.data(), static_cast<DWORD>(value.size()));
+}
+
 void TReg::WriteBinary(HKEY rootKey, std::wstring_view key, std::wstring_view name,
                        const std::vector<BYTE>& value) {
   SetValue(rootKey, key, name, REG_BINARY, value.data(), value.size());
+}
+
+void TReg::WriteValue(HKEY rootKey, std::wstring_view key, std::wstring_view name, DWORD type,
+                      const std::vector<BYTE>& data) {
+  SetValue(rootKey, key, name, type, data.data(), data.size());
 }
 
 void TReg::WriteInteger(HKEY rootKey, std::wstring_view key, std::wstring_view name,

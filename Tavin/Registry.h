@@ -36,10 +36,21 @@ class TReg {
 
   static void WriteBinary(HKEY rootKey, std::wstring_view key, std::wstring_view name,
                           const std::vector<BYTE>& value);
+  // A value of any type with exactly these bytes.
+  static void WriteValue(HKEY rootKey, std::wstring_view key, std::wstring_view name, DWORD type,
+                         const std::vector<BYTE>& data);
   static void WriteInteger(HKEY rootKey, std::wstring_view key, std::wstring_view name,
                            std::int32_t value);
   static void WriteString(HKEY rootKey, std::wstring_view key, std::wstring_view name,
                           std::wstring_view value);
+  // Writes a binary value into a key that is opened, and created where missing, one
+  // level at a time without following registry links: an elevated write into a key the
+  // user controls must not land wherever a link the user planted points. A key on the way
+  // that is a link is refused with ERROR_REPARSE_POINT_ENCOUNTERED and nothing is
+  // written anywhere; otherwise the status of the first call that failed.
+  [[nodiscard]] static LSTATUS WriteBinaryNoLinks(HKEY rootKey, std::wstring_view key,
+                                                  std::wstring_view name,
+                                                  const std::vector<BYTE>& value);
   static void DeleteKey(HKEY rootKey, std::wstring_view key, std::wstring_view name);
   static void DeleteValue(HKEY rootKey, std::wstring_view key, std::wstring_view name);
 

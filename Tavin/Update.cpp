@@ -4,6 +4,7 @@
 #include <cstring>
 #include <vector>
 
+#include "Tavin/OpenAddress.h"
 #include "Tavin/Random.h"
 #include "Tavin/Registry.h"
 #include "Tavin/Text.h"
@@ -228,7 +229,7 @@ bool IsWebLink(std::wstring_view link, TWebLinks rule) {
 
 bool OpenLink(const std::wstring& link) {
   if (!IsWebLink(link)) return false;
-  (void)PlatformShell().ShellExecuteW(nullptr, L"open", link.c_str(), nullptr, nullptr,
-                                      SW_SHOWNORMAL);
+  // Handed on is handed on: a shell that could not be asked has shown the address.
+  (void)OpenAddressAsUser(link, nullptr);
   return true;
 }

@@ -67,5 +67,5 @@ inline bool IsWebLink(std::wstring_view link) { return IsWebLink(link, kWebLinks
 // Hands a link that came from the server to the shell's "open" verb, but only a web
 // link of this build's rule: "open" would start any program or file the text names. Anything else is
 // ignored without a word. True when the link was handed on (the shell's own result is
-// not looked at).
+// not looked at). It opens as OpenAddressAsUser does.
 bool OpenLink(const std::wstring& link);

@@ -29,6 +29,26 @@ class IFileSearch {
   [[nodiscard]] virtual BOOL FindNextFileW(FindData* data, DWORD* error) = 0;
 };
 
+// A file opened to be deleted through its handle, so what is checked is what is deleted:
+// no one can swap the name for another file in between. Destroying it closes the handle
+// (CloseHandle); a file marked for deletion goes then.
+class IOpenFile {
+ public:
+  virtual ~IOpenFile() = default;
+  // GetFileInformationByHandle's dwFileAttributes.
+  [[nodiscard]] virtual BOOL GetAttributes(DWORD* attributes, DWORD* error) = 0;
+  // GetFinalPathNameByHandleW with FILE_NAME_NORMALIZED | VOLUME_NAME_DOS: the path the
+  // handle really reaches, every junction and link on the way resolved ("\\?\C:\...").
+  [[nodiscard]] virtual BOOL GetFinalPathName(std::wstring* path, DWORD* error) = 0;
+  // SetFileInformationByHandle(FileBasicInfo) with these attributes and the times left
+  // as they are. As there, 0 leaves the attributes unchanged; FILE_ATTRIBUTE_NORMAL
+  // alone clears them.
+  [[nodiscard]] virtual BOOL SetAttributes(DWORD attributes, DWORD* error) = 0;
+  // SetFileInformationByHandle(FileDispositionInfo, TRUE). A read-only file is refused
+  // with ERROR_ACCESS_DENIED.
+  [[nodiscard]] virtual BOOL MarkForDeletion(DWORD* error) = 0;
+};
+
 class IFileSystem {
  public:
   virtual ~IFileSystem() = default;
@@ -40,6 +60,12 @@ class IFileSystem {
                                                                     DWORD* error) = 0;
   // DeleteFileW: FALSE with the GetLastError code in *error on failure.
   [[nodiscard]] virtual BOOL DeleteFileW(const wchar_t* path, DWORD* error) = 0;
+  // CreateFileW(path, DELETE | FILE_READ_ATTRIBUTES | FILE_WRITE_ATTRIBUTES, sharing for
+  // all, OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT): the file itself, a link as the
+  // link, never what it points at. nullptr with the GetLastError code in *error; a
+  // folder is ERROR_ACCESS_DENIED (no backup semantics asked for).
+  [[nodiscard]] virtual std::unique_ptr<IOpenFile> OpenForDeletion(const wchar_t* path,
+                                                                   DWORD* error) = 0;
   // Creates or replaces the file with exactly these bytes (CreateFileW with
   // CREATE_ALWAYS, then WriteFileW); FALSE with the GetLastError code in *error.
   [[nodiscard]] virtual BOOL WriteWholeFile(const wchar_t* path, const std::string& bytes,

@@ -88,6 +88,7 @@ constexpr Message kMessages[] = {
     {232, L"The pipe is being closed."},
     {234, L"More data is available."},
     {259, L"No more data is available."},
+    {1013, L"The configuration registry key could not be written."},
     {1018, L"Illegal operation attempted on a registry key that has been marked for deletion."},
     {1052, L"The requested control is not valid for this service."},
     {1060, L"The specified service does not exist as an installed service."},
@@ -130,11 +131,169 @@ class FakeFileSystem::Search : public IFileSearch {
   size_t next_ = 1;
 };
 
+class FakeFileSystem::OpenFile : public IOpenFile {
+ public:
+  OpenFile(FakeFileSystem& owner, std::wstring path) : owner_(owner), path_(std::move(path)) {}
+  ~OpenFile() override { owner_.FileClosed(path_, deletePending_); }
+  OpenFile(const OpenFile&) = delete;
+  OpenFile& operator=(const OpenFile&) = delete;
+
+  BOOL GetAttributes(DWORD* attributes, DWORD* error) override {
+    std::lock_guard lock(owner_.mutex_);
+    if (!Check("GetFileInformationByHandle", error)) return FALSE;
+    Entry* entry = Find(error);
+    if (entry == nullptr) return FALSE;
+    *attributes = entry->attributes;
+    return TRUE;
+  }
+
+  BOOL GetFinalPathName(std::wstring* path, DWORD* error) override {
+    std::lock_guard lock(owner_.mutex_);
+    if (!Check("GetFinalPathNameByHandleW", error)) return FALSE;
+    if (Find(error) == nullptr) return FALSE;
+    *path = L"\\\\?\\" + path_;
+    return TRUE;
+  }
+
+  BOOL SetAttributes(DWORD attributes, DWORD* error) override {
+    std::lock_guard lock(owner_.mutex_);
+    if (!Check("SetFileInformationByHandle", error)) return FALSE;
+    Entry* entry = Find(error);
+    if (entry == nullptr) return FALSE;
+    if (attributes == 0) return TRUE;
+    const DWORD kept = entry->attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT);
+    entry->attributes = kept | (attributes & ~FILE_ATTRIBUTE_NORMAL);
+    return TRUE;
+  }
+
+  BOOL MarkForDeletion(DWORD* error) override {
+    std::lock_guard lock(owner_.mutex_);
+    if (!Check("SetFileInformationByHandle", error)) return FALSE;
+    Entry* entry = Find(error);
+    if (entry == nullptr) return FALSE;
+    if ((entry->attributes & FILE_ATTRIBUTE_READONLY) != 0) {
+      *error = ERROR_ACCESS_DENIED;
+      return FALSE;
+    }
+    deletePending_ = true;
+    return TRUE;
+  }
+
+ private:
+  bool Check(const char* call, DWORD* error) {
+    if (auto fault = owner_.faults.Check(call)) {
+      *error = *fault;
+      return false;
+    }
+    return true;
+  }
+  Entry* Find(DWORD* error) {
+    Folder* folder = nullptr;
+    Entry* entry = owner_.FindEntry(path_, &folder);
+    // The handle holds the file: only a test that removes it behind the handle's back
+    // gets here.
+    if (entry == nullptr) *error = ERROR_FILE_NOT_FOUND;
+    return entry;
+  }
+
+  FakeFileSystem& owner_;
+  std::wstring path_;  // the final path, junctions resolved
+  bool deletePending_ = false;
+};
+
 FakeFileSystem::FakeFileSystem() = default;
 FakeFileSystem::~FakeFileSystem() = default;
 
+std::wstring FakeFileSystem::ThroughJunctions(std::wstring_view path) const {
+  std::wstring resolved = Normalize(path);
+  // Windows gives up on long chains of reparse points too.
+  for (int hops = 0; hops < 16 && !junctions_.empty(); ++hops) {
+    const std::wstring folded = FoldCase(resolved);
+    bool replaced = false;
+    for (const auto& [link, target] : junctions_) {
+      if (folded.compare(0, link.size(), link) != 0) continue;
+      if (folded.size() != link.size() && folded[link.size()] != L'\\') continue;
+      resolved = Normalize(target) + resolved.substr(link.size());
+      replaced = true;
+      break;
+    }
+    if (!replaced) break;
+  }
+  return resolved;
+}
+
+FakeFileSystem::Entry* FakeFileSystem::FindEntry(std::wstring_view path, Folder** folder) {
+  std::wstring parent;
+  std::wstring name;
+  *folder = SplitLast(Normalize(path), parent, name) ? FindFolder(parent) : nullptr;
+  if (*folder == nullptr) return nullptr;
+  for (Entry& entry : (*folder)->entries)
+    if (SameFolded(entry.name, name)) return &entry;
+  return nullptr;
+}
+
+void FakeFileSystem::FileClosed(const std::wstring& path, bool deletePending) {
+  std::lock_guard lock(mutex_);
+  --openFiles_;
+  if (!deletePending) return;
+  Folder* folder = nullptr;
+  if (Entry* entry = FindEntry(path, &folder)) {
+    const std::wstring name = entry->name;
+    std::erase_if(folder->entries, [&name](const Entry& e) { return SameFolded(e.name, name); });
+  }
+}
+
+std::unique_ptr<IOpenFile> FakeFileSystem::OpenForDeletion(const wchar_t* path, DWORD* error) {
+  std::lock_guard lock(mutex_);
+  DWORD ignored = 0;
+  if (error == nullptr) error = &ignored;
+  if (auto fault = faults.Check("CreateFileW")) {
+    *error = *fault;
+    return nullptr;
+  }
+  if (path == nullptr) {
+    *error = ERROR_INVALID_PARAMETER;
+    return nullptr;
+  }
+  Folder* folder = nullptr;
+  Entry* entry = FindEntry(path, &folder);
+  if (entry == nullptr) {
+    *error = folder == nullptr ? ERROR_PATH_NOT_FOUND : ERROR_FILE_NOT_FOUND;
+    return nullptr;
+  }
+  // A folder, junction or not, needs backup semantics to be opened.
+  if ((entry->attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+    *error = ERROR_ACCESS_DENIED;
+    return nullptr;
+  }
+  const std::wstring finalPath = folder->path + L"\\" + entry->name;
+  if (const auto locked = locks_.find(FoldCase(finalPath)); locked != locks_.end()) {
+    *error = locked->second;
+    return nullptr;
+  }
+  ++openFiles_;
+  return std::make_unique<OpenFile>(*this, finalPath);
+}
+
+void FakeFileSystem::AddJunction(std::wstring_view path, std::wstring_view target) {
+  std::lock_guard lock(mutex_);
+  const std::wstring normalized = Normalize(path);
+  std::wstring parent;
+  std::wstring name;
+  if (!SplitLast(normalized, parent, name)) return;
+  Folder& above = MakeFolder(parent);
+  std::erase_if(above.entries, [&name](const Entry& entry) { return SameFolded(entry.name, name); });
+  above.entries.push_back({name, FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT, {}});
+  junctions_[FoldCase(normalized)] = std::wstring(target);
+}
+
+int FakeFileSystem::OpenFileCount() const {
+  std::lock_guard lock(mutex_);
+  return openFiles_;
+}
+
 FakeFileSystem::Folder* FakeFileSystem::FindFolder(std::wstring_view path) {
-  const auto found = folders_.find(FoldCase(Normalize(path)));
+  const auto found = folders_.find(FoldCase(ThroughJunctions(path)));
   return found == folders_.end() ? nullptr : &found->second;
 }
 
@@ -416,6 +575,9 @@ DWORD FakeFileSystem::GetFileAttributesW(const wchar_t* path, DWORD* error) {
     return INVALID_FILE_ATTRIBUTES;
   }
   const std::wstring normalized = Normalize(path);
+  // A junction is not followed for its own attributes.
+  if (junctions_.count(FoldCase(normalized)) != 0)
+    return FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT;
   if (FindFolder(normalized) != nullptr) return FILE_ATTRIBUTE_DIRECTORY;
   std::wstring parent;
   std::wstring name;

@@ -29,6 +29,11 @@ class FakeFileSystem : public IFileSystem {
                                                             FindData* data,
                                                             DWORD* error) override;
   [[nodiscard]] BOOL DeleteFileW(const wchar_t* path, DWORD* error) override;
+  // Consults the fault plan as "CreateFileW"; the file's calls consult it as
+  // "GetFileInformationByHandle", "GetFinalPathNameByHandleW" and
+  // "SetFileInformationByHandle". A file marked for deletion goes when it is closed.
+  [[nodiscard]] std::unique_ptr<IOpenFile> OpenForDeletion(const wchar_t* path,
+                                                           DWORD* error) override;
   // Consults the fault plan as "CreateFileW" and then "WriteFile".
   [[nodiscard]] BOOL WriteWholeFile(const wchar_t* path, const std::string& bytes,
                                     DWORD* error) override;
@@ -50,6 +55,12 @@ class FakeFileSystem : public IFileSystem {
   void AddFolder(std::wstring_view folder);
   void AddFile(std::wstring_view folder, std::wstring_view name,
                DWORD attributes = FILE_ATTRIBUTE_ARCHIVE, std::string contents = {});
+  // Makes `path` a junction to the folder `target`: its parent lists it with
+  // FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT, and every path through it
+  // reaches the target's entries (whose final paths are the target's).
+  void AddJunction(std::wstring_view path, std::wstring_view target);
+  // Files opened by OpenForDeletion and not closed yet.
+  int OpenFileCount() const;
   // A folder or a file.
   bool Exists(std::wstring_view path) const;
   // Removes the folder, everything in it and its entry in the parent folder.
@@ -67,10 +78,13 @@ class FakeFileSystem : public IFileSystem {
 
   FaultPlan faults{"FakeFileSystem",
                    {"CreateFileW", "DeleteFileW", "FindFirstFileW", "FindNextFileW",
-                    "FormatMessageW", "GetFileAttributesW", "MoveFileExW", "ReadFile", "WriteFile"}};
+                    "FormatMessageW", "GetFileAttributesW", "GetFileInformationByHandle",
+                    "GetFinalPathNameByHandleW", "MoveFileExW", "ReadFile",
+                    "SetFileInformationByHandle", "WriteFile"}};
 
  private:
   class Search;
+  class OpenFile;
   struct Entry {
     std::wstring name;
     DWORD attributes = 0;
@@ -86,14 +100,21 @@ class FakeFileSystem : public IFileSystem {
   Folder* FindFolder(std::wstring_view path);
   const Folder* FindFolder(std::wstring_view path) const;
   Folder& MakeFolder(std::wstring_view path);
+  // The normalized path with every junction on the way replaced by its target.
+  std::wstring ThroughJunctions(std::wstring_view path) const;
+  // The entry a file path names, or nullptr; the caller holds the lock.
+  Entry* FindEntry(std::wstring_view path, Folder** folder);
   // An entry that is a file, not a folder; the caller holds the lock.
   bool IsFile(std::wstring_view path) const;
   void SearchClosed();
+  void FileClosed(const std::wstring& path, bool deletePending);
 
   mutable std::mutex mutex_;
   std::map<std::wstring, Folder> folders_;  // by folded path
   std::set<std::wstring> deniedListing_;    // folded paths
   std::map<std::wstring, DWORD> locks_;     // folded paths
+  std::map<std::wstring, std::wstring> junctions_;  // folded path -> target as given
   int openSearches_ = 0;
   std::uint64_t writes_ = 0;
+  int openFiles_ = 0;
 };

@@ -193,6 +193,37 @@ std::shared_ptr<FakeRegistry::Key> FakeRegistry::FindThroughLinks(HKEY root, con
   return key;
 }
 
+std::shared_ptr<FakeRegistry::Key> FakeRegistry::WalkForCreate(HKEY root, const Parts& parts,
+                                                             bool openLastLink, bool create,
+                                                             HKEY* landedRoot, bool* dangling) {
+  std::shared_ptr<Key> key = RequireRoot(root);
+  *dangling = false;
+  for (size_t i = 0; i < parts.size(); ++i) {
+    *landedRoot = key->root;
+    const bool last = i + 1 == parts.size();
+    const auto found = key->subKeys.find(FoldCase(parts[i]));
+    if (found == key->subKeys.end()) {
+      if (!create) return nullptr;
+      auto made = std::make_shared<Key>();
+      made->root = key->root;
+      made->name = parts[i];
+      made->path = key->path.empty() ? parts[i] : key->path + L"\\" + parts[i];
+      key->subKeys.emplace(FoldCase(parts[i]), made);
+      key = std::move(made);
+      continue;
+    }
+    key = found->second;
+    for (int hops = 0; key && key->isLink && !(openLastLink && last) && hops < 16; ++hops)
+      key = Find(key->linkRoot, key->linkTarget);
+    if (!key || (key->isLink && !(openLastLink && last))) {
+      *dangling = true;
+      return nullptr;
+    }
+  }
+  *landedRoot = key->root;
+  return key;
+}
+
 std::shared_ptr<FakeRegistry::Key> FakeRegistry::FindOrCreate(HKEY root, const Parts& parts) {
   std::shared_ptr<Key> key = RequireRoot(root);
   for (const std::wstring& part : parts) {
@@ -250,15 +281,15 @@ LSTATUS FakeRegistry::RegOpenKeyExW(HKEY key, const wchar_t* subKey, DWORD optio
   std::shared_ptr<Key> target = FindThroughLinks(root, InView(root, parts, samDesired),
                                                  (options & REG_OPTION_OPEN_LINK) != 0);
   if (!target) return ERROR_FILE_NOT_FOUND;
-  // The rights are checked against the key being opened, after it was found.
-  if (DeniedOnMachine(root, samDesired)) return ERROR_ACCESS_DENIED;
+  // The rights are checked against the key being opened, after it was found: a link
+  // from the user's hive into HKLM is as closed to a user as HKLM itself.
+  if (DeniedOnMachine(target->root, samDesired)) return ERROR_ACCESS_DENIED;
   *result = NewHandle(std::move(target), samDesired);
   return ERROR_SUCCESS;
 }
 
 LSTATUS FakeRegistry::RegCreateKeyExW(HKEY key, const wchar_t* subKey, DWORD options,
                                       REGSAM samDesired, HKEY* result, DWORD* disposition) {
-  (void)options;
   std::lock_guard lock(mutex_);
   Record("RegCreateKeyExW", key, subKey, samDesired);
   if (result != nullptr) *result = nullptr;
@@ -272,14 +303,21 @@ LSTATUS FakeRegistry::RegCreateKeyExW(HKEY key, const wchar_t* subKey, DWORD opt
   Parts parts = PathBelowRoot(parent.key->path, relative);
   const HKEY root = parent.key->root;
   parts = InView(root, std::move(parts), samDesired);
-  std::shared_ptr<Key> target = Find(root, parts);
+  // As on Windows, a link on the way is followed, the key named itself too unless
+  // REG_OPTION_OPEN_LINK asks for the link.
+  const bool openLink = (options & REG_OPTION_OPEN_LINK) != 0;
+  HKEY landed = root;
+  bool dangling = false;
+  std::shared_ptr<Key> target = WalkForCreate(root, parts, openLink, false, &landed, &dangling);
+  if (dangling) return ERROR_FILE_NOT_FOUND;
   const bool exists = target != nullptr;
   // Creating a key needs the right to create subkeys in HKLM as much as opening one for
-  // writing does.
-  if (DeniedOnMachine(root, samDesired) ||
-      (!exists && machineReadOnly_ && root == HKEY_LOCAL_MACHINE))
+  // writing does; the hive that counts is the one the walk ends in.
+  if (DeniedOnMachine(landed, samDesired) ||
+      (!exists && machineReadOnly_ && landed == HKEY_LOCAL_MACHINE))
     return ERROR_ACCESS_DENIED;
-  if (!exists) target = FindOrCreate(root, parts);
+  if (!exists) target = WalkForCreate(root, parts, openLink, true, &landed, &dangling);
+  if (!target) return ERROR_FILE_NOT_FOUND;
   if (disposition != nullptr) *disposition = exists ? REG_OPENED_EXISTING_KEY : REG_CREATED_NEW_KEY;
   *result = NewHandle(std::move(target), samDesired);
   return ERROR_SUCCESS;

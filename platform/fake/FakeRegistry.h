@@ -133,6 +133,13 @@ class FakeRegistry : public IRegistry {
   std::shared_ptr<Key> Find(HKEY root, const Parts& parts) const;
   std::shared_ptr<Key> FindThroughLinks(HKEY root, const Parts& parts, bool openLastLink) const;
   std::shared_ptr<Key> FindOrCreate(HKEY root, const Parts& parts);
+  // The walk RegCreateKeyExW makes: links on the way are followed (the last one only
+  // without openLastLink), and missing keys are created where the walk has got to, in
+  // whichever hive that is. Without `create` nothing changes; the result is then null
+  // when a key is missing, and *landedRoot says in which hive the walk ended. Null with
+  // *dangling for a link that points nowhere.
+  std::shared_ptr<Key> WalkForCreate(HKEY root, const Parts& parts, bool openLastLink,
+                                     bool create, HKEY* landedRoot, bool* dangling);
   HKEY NewHandle(std::shared_ptr<Key> key, REGSAM sam);
   void Record(const char* function, HKEY handle, const wchar_t* subKey, REGSAM sam);
 

@@ -32,6 +32,7 @@ FakeSystemInfo::FakeSystemInfo() {
   version_.major = 10;
   version_.minor = 0;
   version_.build = 19045;
+  installed_ = {10, 0, 0};
   time_.wYear = 2024;
   time_.wMonth = 5;
   time_.wDayOfWeek = 2;
@@ -88,9 +89,24 @@ void FakeSystemInfo::SetArchitecture(WORD architecture) {
 
 void FakeSystemInfo::SetVersion(DWORD major, DWORD minor, DWORD build) {
   std::lock_guard lock(mutex_);
-  version_.major = major;
-  version_.minor = minor;
-  version_.build = build;
+  version_ = {major, minor, build};
+  installed_ = {major, minor, 0};
+}
+
+void FakeSystemInfo::SetCompatibilityVersion(DWORD major, DWORD minor, DWORD build) {
+  std::lock_guard lock(mutex_);
+  version_ = {major, minor, build};
+}
+
+void FakeSystemInfo::SetInstalledVersion(DWORD major, DWORD minor, DWORD build) {
+  std::lock_guard lock(mutex_);
+  installed_ = {major, minor, build};
+}
+
+OsVersion FakeSystemInfo::InstalledVersion() {
+  std::lock_guard lock(mutex_);
+  if (faults.Check("InstalledVersion")) return {};
+  return installed_;
 }
 
 void FakeSystemInfo::SetTime(const SYSTEMTIME& time) {

@@ -15,6 +15,8 @@ class FakeSystemInfo : public ISystemInfo {
 
   WORD NativeProcessorArchitecture() override;
   OsVersion RtlGetVersion() override;
+  // What SetVersion set, unless SetCompatibilityVersion or SetInstalledVersion changed it.
+  OsVersion InstalledVersion() override;
   void GetSystemTime(SYSTEMTIME* time) override;
   // The real conversion: 100-nanosecond intervals since 1601-01-01 UTC. FALSE for a
   // field out of range (the day of the week is ignored, as Windows does).
@@ -24,7 +26,12 @@ class FakeSystemInfo : public ISystemInfo {
   [[nodiscard]] BOOL QueryPerformanceCounter(std::int64_t* count) override;
 
   void SetArchitecture(WORD architecture);
+  // A machine that runs this version: both sources agree.
   void SetVersion(DWORD major, DWORD minor, DWORD build);
+  // A compatibility mode's answer: RtlGetVersion says this, the installed version stays.
+  void SetCompatibilityVersion(DWORD major, DWORD minor, DWORD build);
+  // The registry's record of the version alone; all zero plays one that cannot be read.
+  void SetInstalledVersion(DWORD major, DWORD minor, DWORD build);
   // The clock reads this until set again. The default is Tuesday 2024-05-14 09:30:00 UTC.
   void SetTime(const SYSTEMTIME& time);
   // The local clock, separate from the UTC one. Each read returns the next of the given
@@ -34,12 +41,14 @@ class FakeSystemInfo : public ISystemInfo {
 
   FaultPlan faults{"FakeSystemInfo",
                    {"GetLocalTime", "GetNativeSystemInfo", "GetSystemTime",
-                    "QueryPerformanceCounter", "RtlGetVersion", "SystemTimeToFileTime"}};
+                    "InstalledVersion", "QueryPerformanceCounter", "RtlGetVersion",
+                    "SystemTimeToFileTime"}};
 
  private:
   std::mutex mutex_;
   WORD architecture_ = PROCESSOR_ARCHITECTURE_AMD64;
   OsVersion version_;
+  OsVersion installed_;
   SYSTEMTIME time_{};
   std::vector<SYSTEMTIME> localTimes_;
   std::int64_t counter_ = 1'234'567;

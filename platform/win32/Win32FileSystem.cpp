@@ -32,7 +32,76 @@ class Win32FileSearch final : public IFileSearch {
   UniqueFindHandle handle_;
 };
 
+class Win32OpenFile final : public IOpenFile {
+ public:
+  explicit Win32OpenFile(UniqueFileHandle handle) : handle_(std::move(handle)) {}
+
+  BOOL GetAttributes(DWORD* attributes, DWORD* error) override {
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (!::GetFileInformationByHandle(handle_.get(), &info)) {
+      *error = ::GetLastError();
+      return FALSE;
+    }
+    *attributes = info.dwFileAttributes;
+    return TRUE;
+  }
+
+  BOOL GetFinalPathName(std::wstring* path, DWORD* error) override {
+    constexpr DWORD kFlags = FILE_NAME_NORMALIZED | VOLUME_NAME_DOS;
+    // The size asked for counts the terminator; the filled length does not.
+    const DWORD needed = ::GetFinalPathNameByHandleW(handle_.get(), nullptr, 0, kFlags);
+    if (needed == 0) {
+      *error = ::GetLastError();
+      return FALSE;
+    }
+    std::wstring buffer(needed, L'\0');
+    const DWORD length = ::GetFinalPathNameByHandleW(handle_.get(), buffer.data(), needed, kFlags);
+    if (length == 0 || length >= needed) {
+      *error = length == 0 ? ::GetLastError() : ERROR_INSUFFICIENT_BUFFER;
+      return FALSE;
+    }
+    buffer.resize(length);
+    *path = std::move(buffer);
+    return TRUE;
+  }
+
+  BOOL SetAttributes(DWORD attributes, DWORD* error) override {
+    FILE_BASIC_INFO info{};  // times of zero stay as they are
+    info.FileAttributes = attributes;
+    if (!::SetFileInformationByHandle(handle_.get(), FileBasicInfo, &info, sizeof(info))) {
+      *error = ::GetLastError();
+      return FALSE;
+    }
+    return TRUE;
+  }
+
+  BOOL MarkForDeletion(DWORD* error) override {
+    FILE_DISPOSITION_INFO info{};
+    info.DeleteFile = TRUE;
+    if (!::SetFileInformationByHandle(handle_.get(), FileDispositionInfo, &info, sizeof(info))) {
+      *error = ::GetLastError();
+      return FALSE;
+    }
+    return TRUE;
+  }
+
+ private:
+  UniqueFileHandle handle_;
+};
+
 }  // namespace
+
+std::unique_ptr<IOpenFile> Win32FileSystem::OpenForDeletion(const wchar_t* path, DWORD* error) {
+  UniqueFileHandle file(::CreateFileW(
+      path, DELETE | FILE_READ_ATTRIBUTES | FILE_WRITE_ATTRIBUTES | SYNCHRONIZE,
+      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+      FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+  if (!file) {
+    *error = ::GetLastError();
+    return nullptr;
+  }
+  return std::make_unique<Win32OpenFile>(std::move(file));
+}
 
 std::unique_ptr<IFileSearch> Win32FileSystem::FindFirstFileW(const wchar_t* pattern,
                                                              FindData* data, DWORD* error) {

@@ -8,6 +8,7 @@ class Win32FileSystem final : public IFileSystem {
   std::unique_ptr<IFileSearch> FindFirstFileW(const wchar_t* pattern, FindData* data,
                                               DWORD* error) override;
   BOOL DeleteFileW(const wchar_t* path, DWORD* error) override;
+  std::unique_ptr<IOpenFile> OpenForDeletion(const wchar_t* path, DWORD* error) override;
   BOOL WriteWholeFile(const wchar_t* path, const std::string& bytes, DWORD* error) override;
   BOOL MoveFileExW(const wchar_t* from, const wchar_t* to, DWORD flags, DWORD* error) override;
   BOOL ReadWholeFile(const wchar_t* path, size_t maxBytes, std::string* bytes,

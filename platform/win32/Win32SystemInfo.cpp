@@ -1,5 +1,7 @@
 #include "platform/win32/Win32SystemInfo.h"
 
+#include <cwchar>
+
 WORD Win32SystemInfo::NativeProcessorArchitecture() {
   // The native one: a 32-bit build under WOW64 must still see AMD64 or ARM64.
   SYSTEM_INFO info = {};
@@ -20,6 +22,33 @@ OsVersion Win32SystemInfo::RtlGetVersion() {
   info.dwOSVersionInfoSize = sizeof(info);
   if (function(&info) != 0) return {};
   return {info.dwMajorVersion, info.dwMinorVersion, info.dwBuildNumber};
+}
+
+OsVersion Win32SystemInfo::InstalledVersion() {
+  constexpr wchar_t kKey[] = L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion";
+  constexpr DWORD kDword = RRF_RT_REG_DWORD | RRF_SUBKEY_WOW6464KEY;
+  DWORD major = 0;
+  DWORD size = sizeof(major);
+  if (::RegGetValueW(HKEY_LOCAL_MACHINE, kKey, L"CurrentMajorVersionNumber", kDword, nullptr,
+                     &major, &size) == ERROR_SUCCESS) {
+    DWORD minor = 0;
+    size = sizeof(minor);
+    if (::RegGetValueW(HKEY_LOCAL_MACHINE, kKey, L"CurrentMinorVersionNumber", kDword, nullptr,
+                       &minor, &size) != ERROR_SUCCESS)
+      minor = 0;
+    return {major, minor, 0};
+  }
+  // Before Windows 10 "CurrentVersion" is the version; from 10 on it stays "6.3" for old
+  // readers, which is why the numbers above come first.
+  wchar_t text[16] = {};
+  size = sizeof(text);
+  if (::RegGetValueW(HKEY_LOCAL_MACHINE, kKey, L"CurrentVersion",
+                     RRF_RT_REG_SZ | RRF_SUBKEY_WOW6464KEY, nullptr, text, &size) != ERROR_SUCCESS)
+    return {};
+  unsigned parsedMajor = 0;
+  unsigned parsedMinor = 0;
+  if (::swscanf(text, L"%u.%u", &parsedMajor, &parsedMinor) != 2) return {};
+  return {parsedMajor, parsedMinor, 0};
 }
 
 void Win32SystemInfo::GetSystemTime(SYSTEMTIME* time) { ::GetSystemTime(time); }

@@ -7,6 +7,7 @@ class Win32SystemInfo final : public ISystemInfo {
  public:
   WORD NativeProcessorArchitecture() override;
   OsVersion RtlGetVersion() override;
+  OsVersion InstalledVersion() override;
   void GetSystemTime(SYSTEMTIME* time) override;
   BOOL SystemTimeToFileTime(const SYSTEMTIME* time, FILETIME* fileTime) override;
   void GetLocalTime(SYSTEMTIME* time) override;

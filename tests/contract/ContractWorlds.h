@@ -16,6 +16,9 @@ class RegistryWorld : public ContractWorld {
   virtual IRegistry& Registry() = 0;
   // An existing, empty key below HKEY_CURRENT_USER that belongs to this case alone.
   virtual const std::wstring& Base() const = 0;
+  // Makes Base()\link a registry link (REG_OPTION_CREATE_LINK and its SymbolicLinkValue)
+  // to the existing key Base()\target; the world removes the link itself afterwards.
+  virtual void MakeLink(const std::wstring& link, const std::wstring& target) = 0;
 };
 
 class FileWorld : public ContractWorld {
@@ -29,6 +32,9 @@ class FileWorld : public ContractWorld {
   virtual void MakeReadOnly(const std::wstring& path) = 0;
   // SetFileAttributesW(FILE_ATTRIBUTE_HIDDEN) of an existing file.
   virtual void MakeHidden(const std::wstring& path) = 0;
+  // Makes `path` a link to the existing folder `target` that a listing of its parent
+  // shows as FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT.
+  virtual void MakeFolderLink(const std::wstring& path, const std::wstring& target) = 0;
 };
 
 class ServiceWorld : public ContractWorld {

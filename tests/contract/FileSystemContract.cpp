@@ -270,6 +270,82 @@ const std::vector<FileCase> kCases = {
       "missing ERROR_FILE_NOT_FOUND", "into a missing folder ERROR_PATH_NOT_FOUND",
       "replacing moved", "old.txt holds contract", ". <dir>", ".. <dir>", "Sub <dir>", "old.txt",
       "readonly.txt", "spare.txt", "next ERROR_NO_MORE_FILES", "onto read-only moved"}},
+
+    // A file opened for deletion with FILE_FLAG_OPEN_REPARSE_POINT: a read-only one
+    // refuses the deletion mark until its attribute is cleared through the same handle;
+    // the mark takes effect when the handle is closed.
+    {"DeletingAReadOnlyFileThroughItsHandle",
+     [](FileWorld& w, Transcript& seen) {
+       const std::wstring path = w.Folder() + L"\\readonly.lnk";
+       (void)Write(w, path);
+       w.MakeReadOnly(path);
+       DWORD error = 0;
+       std::unique_ptr<IOpenFile> file = w.Files().OpenForDeletion(path.c_str(), &error);
+       if (!file) return seen.push_back("open " + ErrorName(error));
+       DWORD attributes = 0;
+       const bool read = file->GetAttributes(&attributes, &error) != FALSE;
+       seen.push_back(std::string("attributes ") + (read ? "" : ErrorName(error)) +
+                      ((attributes & FILE_ATTRIBUTE_READONLY) != 0 ? "read-only" : "writable"));
+       seen.push_back(std::string("mark ") +
+                      (file->MarkForDeletion(&error) ? "done" : ErrorName(error)));
+       seen.push_back(std::string("clear ") +
+                      (file->SetAttributes(FILE_ATTRIBUTE_NORMAL, &error) ? "done" : ErrorName(error)));
+       seen.push_back(std::string("mark ") +
+                      (file->MarkForDeletion(&error) ? "done" : ErrorName(error)));
+       file.reset();
+       seen.push_back(std::string("after closing ") +
+                      (w.Files().GetFileAttributesW(path.c_str(), &error) != INVALID_FILE_ATTRIBUTES
+                           ? "there"
+                           : ErrorName(error)));
+     },
+     {"attributes read-only", "mark ERROR_ACCESS_DENIED", "clear done", "mark done",
+      "after closing ERROR_FILE_NOT_FOUND"}},
+
+    // A folder link in a listing is a folder with the reparse-point mark; through it the
+    // target's entries are listed, and a file opened through it has the target's final
+    // path. The link itself is no file to open.
+    {"AFolderListingMeetsAFolderLink",
+     [](FileWorld& w, Transcript& seen) {
+       w.MakeFolder(w.Folder() + L"\\Real");
+       (void)Write(w, w.Folder() + L"\\Real\\app.lnk");
+       w.MakeFolderLink(w.Folder() + L"\\Link", w.Folder() + L"\\Real");
+       FindData data;
+       DWORD error = 0;
+       std::unique_ptr<IFileSearch> search =
+           w.Files().FindFirstFileW((w.Folder() + L"\\Link").c_str(), &data, &error);
+       seen.push_back(search ? "listed with attributes " +
+                                   std::to_string(data.attributes &
+                                                  (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT))
+                             : "first " + ErrorName(error));
+       search.reset();
+       List(w, w.Folder() + L"\\Link\\*", seen);
+       std::unique_ptr<IOpenFile> file =
+           w.Files().OpenForDeletion((w.Folder() + L"\\Link\\app.lnk").c_str(), &error);
+       std::wstring finalPath;
+       if (!file) {
+         seen.push_back("open " + ErrorName(error));
+       } else if (!file->GetFinalPathName(&finalPath, &error)) {
+         seen.push_back("final path " + ErrorName(error));
+       } else {
+         const std::wstring expected = w.Folder() + L"\\Real\\app.lnk";
+         const bool inTarget = finalPath.size() >= expected.size() &&
+                               finalPath.compare(finalPath.size() - expected.size(),
+                                                 expected.size(), expected) == 0;
+         seen.push_back(std::string("final path ") + (inTarget ? "in the target" : Shown(finalPath)));
+       }
+       file.reset();
+       seen.push_back("open the link " +
+                      std::string(w.Files().OpenForDeletion((w.Folder() + L"\\Link").c_str(), &error)
+                                      ? "opened"
+                                      : ErrorName(error)));
+     },
+     {"listed with attributes 1040", ". <dir>", ".. <dir>", "app.lnk", "next ERROR_NO_MORE_FILES",
+      "final path in the target", "open the link ERROR_ACCESS_DENIED"},
+     "Wine 8's CreateSymbolicLinkW reports success for a folder link, yet nothing of that "
+     "name can be found or listed afterwards; the junction behaviour is proven against the "
+     "fake file system, which follows Windows.",
+     {"first ERROR_FILE_NOT_FOUND", "first ERROR_PATH_NOT_FOUND", "open ERROR_PATH_NOT_FOUND",
+      "open the link ERROR_FILE_NOT_FOUND"}},
 };
 
 }  // namespace

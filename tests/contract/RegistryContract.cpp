@@ -460,6 +460,56 @@ const std::vector<RegistryCase> kCases = {
       "value Count type=4", "values end ERROR_NO_MORE_ITEMS",
       "info ERROR_SUCCESS values=2 name=5 data=65536"}},
 
+    // A registry link is followed by opens and creates alike, the key named included, so a
+    // write through it lands in the target; REG_OPTION_OPEN_LINK reaches the link itself,
+    // which carries the REG_LINK value SymbolicLinkValue and nothing of the target's.
+    {"ALinkIsFollowedUnlessOpenedAsALink",
+     [](RegistryWorld& w, Transcript& seen) {
+       IRegistry& reg = w.Registry();
+       Key target(reg);
+       if (Create(w, target, L"Target") != ERROR_SUCCESS) return seen.push_back("no target");
+       (void)Set(reg, target.Get(), L"v", REG_SZ, kSz);
+       w.MakeLink(L"Link", L"Target");
+       const auto type = [&reg](HKEY key, const wchar_t* name) {
+         DWORD valueType = 0;
+         DWORD size = 0;
+         const LSTATUS status = reg.RegQueryValueExW(key, name, &valueType, nullptr, &size);
+         return status == ERROR_SUCCESS ? "type=" + std::to_string(valueType)
+                                        : ErrorName(static_cast<DWORD>(status));
+       };
+       Key key(reg);
+       seen.push_back("open " + ErrorName(static_cast<DWORD>(Open(w, key, L"Link", KEY_READ))));
+       seen.push_back("v " + Read(reg, key.Get(), L"v"));
+       seen.push_back("link mark " + type(key.Get(), L"SymbolicLinkValue"));
+       seen.push_back("open as link " + ErrorName(static_cast<DWORD>(reg.RegOpenKeyExW(
+                                            HKEY_CURRENT_USER, Below(w, L"Link").c_str(),
+                                            REG_OPTION_OPEN_LINK, KEY_READ, key.Put()))));
+       seen.push_back("v " + type(key.Get(), L"v"));
+       seen.push_back("link mark " + type(key.Get(), L"SymbolicLinkValue"));
+       DWORD disposition = 0;
+       const LSTATUS created = Create(w, key, L"Link", &disposition);
+       seen.push_back("create " + ErrorName(static_cast<DWORD>(created)) +
+                      " disposition=" + std::to_string(disposition));
+       seen.push_back("set w " + Set(reg, key.Get(), L"w", REG_SZ, kSz));
+       seen.push_back("w in target " + type(target.Get(), L"w"));
+       const LSTATUS asLink = reg.RegCreateKeyExW(
+           HKEY_CURRENT_USER, Below(w, L"Link").c_str(),
+           REG_OPTION_NON_VOLATILE | REG_OPTION_OPEN_LINK, KEY_READ, key.Put(), &disposition);
+       seen.push_back("create as link " + ErrorName(static_cast<DWORD>(asLink)) +
+                      " disposition=" + std::to_string(disposition));
+       seen.push_back("link mark " + type(key.Get(), L"SymbolicLinkValue"));
+       seen.push_back("below the link " +
+                      ErrorName(static_cast<DWORD>(Create(w, key, L"Link\\Sub", &disposition))));
+       Key sub(reg);
+       seen.push_back("sub in target " +
+                      ErrorName(static_cast<DWORD>(Open(w, sub, L"Target\\Sub", KEY_READ))));
+     },
+     {"open ERROR_SUCCESS", "v type=1 size=6 610062000000", "link mark ERROR_FILE_NOT_FOUND",
+      "open as link ERROR_SUCCESS", "v ERROR_FILE_NOT_FOUND", "link mark type=6",
+      "create ERROR_SUCCESS disposition=2", "set w ERROR_SUCCESS", "w in target type=1",
+      "create as link ERROR_SUCCESS disposition=2", "link mark type=6",
+      "below the link ERROR_SUCCESS", "sub in target ERROR_SUCCESS"}},
+
     // The default value is the value with the empty name; a null name means it too. A
     // new key has none.
     {"DefaultValue",

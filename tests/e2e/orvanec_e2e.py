@@ -39,6 +39,18 @@ RUN = r"Software\Microsoft\Windows\CurrentVersion\Run"
 RUN32 = r"Software\Wow6432Node\Microsoft\Windows\CurrentVersion\Run"
 APPROVED = r"Software\Microsoft\Windows\CurrentVersion\Explorer\StartupApproved"
 APPROVAL_KEYS = {kind: f"{APPROVED}\\{kind}" for kind in ("Run", "Run32", "StartupFolder")}
+# Where Windows 7's own startup tool keeps the Run values it disabled, one subkey each.
+STORE = r"SOFTWARE\Microsoft\Shared Tools\MSConfig\startupreg"
+STORED_VALUES = ["hkey", "key", "item", "command", "inimapping", "OrvaneValueType",
+                 "OrvaneValueData", "YEAR", "MONTH", "DAY", "HOUR", "MINUTE", "SECOND"]
+
+
+def stored(name):
+    """What moving one Run value into the store adds to the registry: its subkey (a key
+    name holds no backslash) with the values the system tool reads, and the exact type and
+    bytes."""
+    key = f"HKLM\\{STORE}\\" + name.replace("\\", "^")
+    return [f"+{key}"] + [f"+{key}|{value}" for value in STORED_VALUES]
 TASKS_FOLDER = r"C:\windows\system32\tasks"
 CSV_KEYS = ["from", "caption", "target", "fileName", "rawData", "enabled"]
 JSON_KEYS = CSV_KEYS + ["fileExists"]
@@ -196,18 +208,19 @@ WIN7_VALUES = [
     ("HKCU", RUN, "E2E Kept", "sz", r"C:\E2E\kept.exe", r"C:\E2E\kept.exe",
      [("HKCU", "Run", "3")], True),
 ]
-#   command, tag, target, expected stdout (None: failure with this stderr instead), the
-#   entry is gone afterwards
+#   command, tag, target, expected stdout (None: failure with this stderr instead), what
+#   becomes of the entry: "removed" (a startup file), "moved" (a Run value, into the
+#   system tool's store, listed disabled from there) or None
 WIN7_SWITCHES = [
-    ("disable", "FILE", r"{commonStartup}\Gone Common.LNK", "disabled (removed)", True),
-    ("disable", "FILE", r"{startup}\Gone.bat", "disabled (removed)", True),
-    ("disable", "HKLM", f"HKLM\\{RUN}\\E2E Gone", "disabled (removed)", True),
-    ("disable", "HKLM", f"HKLM\\{RUN32}\\E2E Gone32", "disabled (removed)", True),
-    ("disable", "HKCU", f"HKCU\\{RUN}\\E2E Gone Ünï", "disabled (removed)", True),
-    ("enable", "HKCU", f"HKCU\\{RUN}\\E2E Stay", "enabled", False),
-    ("enable", "FILE", r"{startup}\Stay.cmd", "enabled", False),
-    ("disable", "SERV", "e2e_7", "disabled", False),
-    ("enable", "HKCU", f"HKCU\\{RUN}\\E2E Kept", "enabled", False),
+    ("disable", "FILE", r"{commonStartup}\Gone Common.LNK", "disabled (removed)", "removed"),
+    ("disable", "FILE", r"{startup}\Gone.bat", "disabled (removed)", "removed"),
+    ("disable", "HKLM", f"HKLM\\{RUN}\\E2E Gone", "disabled", "moved"),
+    ("disable", "HKLM", f"HKLM\\{RUN32}\\E2E Gone32", "disabled", "moved"),
+    ("disable", "HKCU", f"HKCU\\{RUN}\\E2E Gone Ünï", "disabled", "moved"),
+    ("enable", "HKCU", f"HKCU\\{RUN}\\E2E Stay", "enabled", None),
+    ("enable", "FILE", r"{startup}\Stay.cmd", "enabled", None),
+    ("disable", "SERV", "e2e_7", "disabled", None),
+    ("enable", "HKCU", f"HKCU\\{RUN}\\E2E Kept", "enabled", None),
 ]
 
 
@@ -238,13 +251,16 @@ EXACT_EXTRA_VALUES = [
 #   tag, target, what changes with records, what changes on Windows 7
 EXACT_SWITCHES = [
     ("HKLM", f"HKLM\\{RUN}\\Tools\\Updater",
-     [f"+HKLM\\{APPROVAL_KEYS['Run']}|Tools\\Updater"], [f"-HKLM\\{RUN}|Tools\\Updater"]),
-    ("HKLM", f"HKLM\\{RUN}\\Twin", [f"+HKLM\\{APPROVAL_KEYS['Run']}|Twin"], [f"-HKLM\\{RUN}|Twin"]),
+     [f"+HKLM\\{APPROVAL_KEYS['Run']}|Tools\\Updater"],
+     sorted([f"-HKLM\\{RUN}|Tools\\Updater"] + stored("Tools\\Updater"))),
+    ("HKLM", f"HKLM\\{RUN}\\Twin", [f"+HKLM\\{APPROVAL_KEYS['Run']}|Twin"],
+     sorted([f"-HKLM\\{RUN}|Twin"] + stored("Twin"))),
     ("FILE", r"{startup}\My.Tool.v2.cmd",
      [f"+HKCU\\{APPROVAL_KEYS['StartupFolder']}|My.Tool.v2.cmd"], []),
 ]
 # The keys a switch may touch, each with everything below it.
-TREE_KEYS = [("HKLM", RUN), ("HKLM", RUN32), ("HKCU", RUN), ("HKLM", APPROVED), ("HKCU", APPROVED)]
+TREE_KEYS = [("HKLM", RUN), ("HKLM", RUN32), ("HKCU", RUN), ("HKLM", APPROVED), ("HKCU", APPROVED),
+             ("HKLM", STORE)]
 
 
 def registry_tree(prefix):
@@ -260,14 +276,15 @@ def registry_tree(prefix):
 
 
 def tree_changes(before, after):
-    """"+KEY|NAME", "-KEY|NAME", "~KEY|NAME" (a key alone: without "|NAME"), sorted."""
+    """"+KEY|NAME", "-KEY|NAME", "~KEY|NAME" (a key alone: without "|NAME"), sorted. The
+    store's own key, made by the first move into it, is no change of an entry."""
     def label(item):
         path, name = item
         return path if name is None else f"{path}|{name}"
     changes = [f"-{label(k)}" for k in before if k not in after]
     changes += [f"+{label(k)}" for k in after if k not in before]
     changes += [f"~{label(k)}" for k in before if k in after and before[k] != after[k]]
-    return sorted(changes)
+    return sorted(c for c in changes if c[1:] != f"HKLM\\{STORE}")
 
 
 def check_exact_names(checks, prefix, orvanec, fixture, records):
@@ -284,6 +301,7 @@ def check_exact_names(checks, prefix, orvanec, fixture, records):
                   "a Run key's subkey is no entry")
 
     checks.section("exact names: each switch changes exactly one thing")
+    initial = registry_tree(prefix)
     for tag, target, with_records, on_seven in EXACT_SWITCHES:
         target = fixture.path(target)
         before = registry_tree(prefix)
@@ -291,8 +309,10 @@ def check_exact_names(checks, prefix, orvanec, fixture, records):
         result = orvanec.run("disable", tag, target)
         if records:
             wanted_out, wanted_changes = f"disabled: {tag} {target}\n", with_records
-        else:
+        elif tag == "FILE":
             wanted_out, wanted_changes = f"disabled (removed): {tag} {target}\n", on_seven
+        else:
+            wanted_out, wanted_changes = f"disabled: {tag} {target}\n", on_seven
         checks.equal((result.code, result.out, result.err), (0, wanted_out, ""),
                      f"disable {tag} {target}")
         checks.equal(tree_changes(before, registry_tree(prefix)), wanted_changes,
@@ -304,11 +324,26 @@ def check_exact_names(checks, prefix, orvanec, fixture, records):
     switched = {(tag, fixture.path(target)) for tag, target, _, _ in EXACT_SWITCHES}
     for entry in after:
         if (entry["from"], entry["target"]) in switched:
-            checks.expect(records and not entry["enabled"],
-                          f"{entry['target']} is listed disabled with records, gone without")
+            checks.expect((records or entry["from"] != "FILE") and not entry["enabled"],
+                          f"{entry['target']} is listed disabled (a file without records: gone)")
     updater = next((e for e in after if e["target"] == f"HKLM\\{RUN}\\Updater"), None)
     checks.expect(updater is not None and updater["enabled"],
                   "the value named by the last part of Tools\\Updater is still listed, enabled")
+    if records:
+        return
+    checks.section("exact names: enabling moves each value back from the store exactly")
+    for tag, target, _, on_seven in EXACT_SWITCHES:
+        if tag == "FILE":
+            continue
+        before = registry_tree(prefix)
+        result = orvanec.run("enable", tag, target)
+        checks.equal((result.code, result.out, result.err), (0, f"enabled: {tag} {target}\n", ""),
+                     f"enable {tag} {target}")
+        undone = sorted(("-" if c[0] == "+" else "+") + c[1:] for c in on_seven)
+        checks.equal(tree_changes(before, registry_tree(prefix)), undone,
+                     f"the registry after enable {tag} {target}: as before the disable")
+    checks.equal(tree_changes(initial, registry_tree(prefix)), [],
+                 "every value back with its type and bytes, nothing left in the store")
 
 
 def run_records(checks, prefix, orvanec, folders):
@@ -848,7 +883,7 @@ def run_win7(checks, prefix, orvanec, folders):
     check_catalogue(checks, entries, before, fixture)
 
     checks.section("switching without approval records")
-    for command, tag, target, outcome, gone in WIN7_SWITCHES:
+    for command, tag, target, outcome, _ in WIN7_SWITCHES:
         target = fixture.path(target)
         result = orvanec.run(command, tag, target)
         if outcome.startswith("!"):
@@ -858,7 +893,11 @@ def run_win7(checks, prefix, orvanec, folders):
         checks.equal((result.code, result.out, result.err), wanted, f"{command} {tag} {target}")
 
     after = snapshot(prefix, fixture)
-    gone = {(tag, fixture.path(target)) for _, tag, target, _, removed in WIN7_SWITCHES if removed}
+    removed = {(tag, fixture.path(target)) for _, tag, target, _, fate in WIN7_SWITCHES
+               if fate == "removed"}
+    moved = {(tag, fixture.path(target)) for _, tag, target, _, fate in WIN7_SWITCHES
+             if fate == "moved"}
+    gone = removed | moved  # from where they were
     for tag, target in gone:
         if tag == "FILE":
             checks.expect(not prefix.unix_path(target).exists(), f"{target} was deleted")
@@ -866,7 +905,7 @@ def run_win7(checks, prefix, orvanec, folders):
             root, rest = target.split("\\", 1)
             key, name = rest.rsplit("\\", 1)
             checks.expect(all(v["name"] != name for v in key_values(after, root, key)),
-                          f"{target} was deleted")
+                          f"{target} left its Run key")
     checks.equal((service_of(after, "e2e_7") or {}).get("start"), 4,
                  "start type of e2e_7 after disable (SERVICE_DISABLED)")
 
@@ -886,12 +925,22 @@ def run_win7(checks, prefix, orvanec, folders):
     checks.equal(prefix.unix_path(fixture.path(r"{startup}\Stay.cmd")).read_bytes(),
                  b"e2e Stay.cmd\r\n", "enabling left the startup file as it was")
 
-    wanted = [e for e in entries if (e["from"], e["target"]) not in gone]
-    for entry in wanted:
+    # The moved values are listed disabled after the Run keys' own values, in the store's
+    # order (its subkeys, sorted as the registry sorts names).
+    def is_run(entry):
+        return entry["from"] in ("HKLM", "HKCU")
+    kept = [dict(e) for e in entries if (e["from"], e["target"]) not in gone]
+    for entry in kept:
         if entry["target"] == "e2e_7":
             entry["enabled"] = False
+    stored_entries = sorted((dict(e, enabled=False) for e in entries
+                             if (e["from"], e["target"]) in moved),
+                            key=lambda e: e["caption"].upper())
+    last_run = max((i for i, e in enumerate(kept) if is_run(e)), default=len(kept) - 1)
+    wanted = kept[:last_run + 1] + stored_entries + kept[last_run + 1:]
     checks.equal(orvanec.list(checks), wanted,
-                 "the list after switching: the deleted entries gone, the service disabled")
+                 "the list after switching: the deleted files gone, the moved values disabled, "
+                 "the service disabled")
 
     check_exact_names(checks, prefix, orvanec, fixture, records=False)
 

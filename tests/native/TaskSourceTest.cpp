@@ -77,23 +77,32 @@ TEST_F(TaskSourceTest, NoConnectionMeansNoTasksAndComUndoneOnlyWhenOwned) {
   EXPECT_EQ(list.size(), 1u);
 }
 
-TEST_F(TaskSourceTest, AFailureWhileListingKeepsTheTasksBeforeIt) {
+TEST_F(TaskSourceTest, AFailedCollectionEndsTheListingButABadTaskIsOnlySkipped) {
+  // Real machines carry leftovers (a task whose stored definition is missing or damaged):
+  // such a task is left out and every task after it is still listed.
   for (const wchar_t* name : {L"One", L"Two", L"Three"}) fake.com.AddTask({L"\\", name, true});
   struct Case {
     const char* call;
     int skip;
-    size_t kept;
+    std::vector<std::wstring> kept;
   };
   const Case cases[] = {
-      {"GetFolder", 0, 0}, {"GetTasks", 0, 0},    {"get_Count", 0, 0},   {"get_Item", 1, 1},
-      {"get_Name", 2, 1},  {"get_Name", 3, 1},    {"get_Enabled", 2, 2},
+      {"GetFolder", 0, {}},
+      {"GetTasks", 0, {}},
+      {"get_Count", 0, {}},
+      {"get_Item", 0, {L"\\Two", L"\\Three"}},
+      {"get_Item", 1, {L"\\One", L"\\Three"}},
+      {"get_Name", 1, {L"\\One", L"\\Three"}},
+      {"get_Enabled", 2, {L"\\One", L"\\Two"}},
   };
   for (const Case& c : cases) {
     fake.com.faults.Clear();
     fake.com.faults.Fail(c.call, static_cast<std::uint32_t>(E_FAIL), c.skip, 1);
     TAutorunList list;
     CollectTasks(list);
-    EXPECT_EQ(list.size(), c.kept) << c.call << " after " << c.skip;
+    std::vector<std::wstring> targets;
+    for (const TAutorunInfo& entry : list) targets.push_back(entry.Target);
+    EXPECT_EQ(targets, c.kept) << c.call << " after " << c.skip;
     EXPECT_FALSE(TaskServiceConnected());
   }
 }

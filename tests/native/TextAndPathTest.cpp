@@ -115,6 +115,62 @@ TEST_F(PathTest, SplitCommandLine) {
   }
 }
 
+TEST_F(PathTest, AnUnquotedLineWithBlanksNamesTheFileCreateProcessWouldStart) {
+  // CreateProcessW tries the text up to each blank in turn, shortest first, and starts the
+  // first that names an existing file (".exe" added when the name has none).
+  struct Case {
+    std::vector<std::pair<std::wstring, std::wstring>> files;  // folder, name
+    std::vector<std::wstring> folders;
+    std::wstring line, file, parameters;
+  };
+  const Case cases[] = {
+      // A dotted folder name with a blank: the extension inside it names no file.
+      {{{L"C:\\Program Files\\Foo.com Tools", L"x.exe"}},
+       {},
+       L"C:\\Program Files\\Foo.com Tools\\x.exe /q",
+       L"C:\\Program Files\\Foo.com Tools\\x.exe",
+       L"/q"},
+      // A folder of that name is no file either.
+      {{{L"C:\\Program Files\\Foo.com Tools", L"x.exe"}},
+       {L"C:\\Program Files\\Foo.com"},
+       L"C:\\Program Files\\Foo.com Tools\\x.exe",
+       L"C:\\Program Files\\Foo.com Tools\\x.exe",
+       L""},
+      // The shorter candidate wins, as it does when Windows starts the line.
+      {{{L"C:\\Tools", L"a.exe"}, {L"C:\\Tools", L"a b.exe"}},
+       {},
+       L"C:\\Tools\\a b.exe",
+       L"C:\\Tools\\a.exe",
+       L"b.exe"},
+      {{{L"C:\\Program Files\\App", L"app.exe"}},
+       {},
+       L"C:\\Program Files\\App\\app -x",
+       L"C:\\Program Files\\App\\app.exe",
+       L"-x"},
+      // Candidates are looked for with their folder variable expanded; the text stays.
+      {{{L"C:\\Program Files\\Foo.com Tools", L"x.exe"}},
+       {},
+       L"%ProgramFiles%\\Foo.com Tools\\x.exe",
+       L"%ProgramFiles%\\Foo.com Tools\\x.exe",
+       L""},
+      // Nothing exists: the split is the one without the file system.
+      {{}, {}, L"C:\\Program Files\\Foo.com Tools\\x.exe", L"C:\\Program Files\\Foo.com",
+       L"Tools\\x.exe"},
+  };
+  for (const Case& c : cases) {
+    FakePlatform local;
+    local.shell.SetFolder(CSIDL_PROGRAM_FILES, L"C:\\Program Files");
+    local.system.SetArchitecture(PROCESSOR_ARCHITECTURE_AMD64);
+    InitializeFolderVariables();
+    for (const auto& [folder, name] : c.files) local.files.AddFile(folder, name);
+    for (const std::wstring& folder : c.folders) local.files.AddFolder(folder);
+    std::wstring file, parameters;
+    SplitCommandLine(c.line, file, parameters);
+    EXPECT_EQ(file, c.file) << "line: " << WideToUtf8Debug(c.line);
+    EXPECT_EQ(parameters, c.parameters) << "line: " << WideToUtf8Debug(c.line);
+  }
+}
+
 TEST_F(PathTest, ExtractCommandFile) {
   struct Case {
     std::wstring line, file;

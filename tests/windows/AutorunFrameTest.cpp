@@ -809,7 +809,9 @@ TEST_F(AnyAutorunFrame, InHighContrastTheButtonAndTheHotRowTakeTheSchemesColourP
   SetHighContrastForTest(std::nullopt);
   EXPECT_EQ(contrast, ::GetSysColor(COLOR_BTNFACE)) << "the family's colour drawn in high contrast";
   EXPECT_NE(normal, contrast) << "outside high contrast the family's own look";
-  if (ListView_GetHotItem(list) != 1) EXPECT_EQ(hot, ::GetSysColor(COLOR_HIGHLIGHT));
+  if (ListView_GetHotItem(list) != 1) {
+    EXPECT_EQ(hot, ::GetSysColor(COLOR_HIGHLIGHT));
+  }
 }
 
 // What Active Accessibility says of a child (CHILDID_SELF: the object itself).

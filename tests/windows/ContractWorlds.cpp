@@ -5,12 +5,32 @@
 #include <vector>
 
 #include "WineTest.h"
+
+#include <sddl.h>
 #include "platform/win32/Win32FileSystem.h"
 #include "platform/win32/Win32Registry.h"
 #include "platform/win32/Win32ServiceManager.h"
 #include "tests/contract/ContractWorlds.h"
 
 namespace {
+
+// HKEY_CURRENT_USER's native name ends in the user's SID.
+std::wstring CurrentUserSid() {
+  HANDLE token = nullptr;
+  if (!::OpenProcessToken(::GetCurrentProcess(), TOKEN_QUERY, &token)) return {};
+  std::vector<BYTE> buffer(256);
+  DWORD size = 0;
+  const BOOL read = ::GetTokenInformation(token, TokenUser, buffer.data(),
+                                          static_cast<DWORD>(buffer.size()), &size);
+  ::CloseHandle(token);
+  if (!read) return {};
+  wchar_t* text = nullptr;
+  if (!::ConvertSidToStringSidW(reinterpret_cast<TOKEN_USER*>(buffer.data())->User.Sid, &text))
+    return {};
+  std::wstring sid = text;
+  ::LocalFree(text);
+  return sid;
+}
 
 class WineRegistryWorld final : public RegistryWorld {
  public:
@@ -22,14 +42,47 @@ class WineRegistryWorld final : public RegistryWorld {
               ERROR_SUCCESS);
     if (key != nullptr) ::RegCloseKey(key);
   }
-  ~WineRegistryWorld() override { ::RegDeleteTreeW(HKEY_CURRENT_USER, base_.c_str()); }
+  ~WineRegistryWorld() override {
+    // A link goes first, by its own handle: deleting it by name would follow it.
+    for (const std::wstring& link : links_) DeleteLink(base_ + L"\\" + link);
+    ::RegDeleteTreeW(HKEY_CURRENT_USER, base_.c_str());
+  }
+  void MakeLink(const std::wstring& link, const std::wstring& target) override {
+    HKEY key = nullptr;
+    const std::wstring path = base_ + L"\\" + link;
+    ASSERT_EQ(::RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr,
+                                REG_OPTION_CREATE_LINK, KEY_ALL_ACCESS | KEY_CREATE_LINK, nullptr,
+                                &key, nullptr),
+              ERROR_SUCCESS);
+    links_.push_back(link);
+    // The target by its native name, \REGISTRY\USER\<SID>\..., without a terminator.
+    const std::wstring native = L"\\REGISTRY\\USER\\" + CurrentUserSid() + L"\\" + base_ + L"\\" + target;
+    EXPECT_EQ(::RegSetValueExW(key, L"SymbolicLinkValue", 0, REG_LINK,
+                               reinterpret_cast<const BYTE*>(native.data()),
+                               static_cast<DWORD>(native.size() * sizeof(wchar_t))),
+              ERROR_SUCCESS);
+    ::RegCloseKey(key);
+  }
   bool IsWine() const override { return true; }
   IRegistry& Registry() override { return registry_; }
   const std::wstring& Base() const override { return base_; }
 
  private:
+  static void DeleteLink(const std::wstring& path) {
+    HKEY key = nullptr;
+    if (::RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), REG_OPTION_OPEN_LINK, DELETE, &key) !=
+        ERROR_SUCCESS)
+      return;
+    using NtDeleteKeyFunction = LONG(WINAPI*)(HANDLE);
+    auto deleteKey = reinterpret_cast<NtDeleteKeyFunction>(reinterpret_cast<void (*)()>(
+        ::GetProcAddress(::GetModuleHandleW(L"ntdll.dll"), "NtDeleteKey")));
+    if (deleteKey != nullptr) deleteKey(key);
+    ::RegCloseKey(key);
+  }
+
   Win32Registry registry_;
   std::wstring base_ = L"Software\\" + RunUniqueName(L"OrvaneContract");
+  std::vector<std::wstring> links_;
 };
 
 class WineFileWorld final : public FileWorld {
@@ -53,6 +106,12 @@ class WineFileWorld final : public FileWorld {
   }
   void MakeHidden(const std::wstring& path) override {
     EXPECT_TRUE(::SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_HIDDEN)) << ::GetLastError();
+  }
+  void MakeFolderLink(const std::wstring& path, const std::wstring& target) override {
+    EXPECT_TRUE(::CreateSymbolicLinkW(path.c_str(), target.c_str(),
+                                      SYMBOLIC_LINK_FLAG_DIRECTORY |
+                                          SYMBOLIC_LINK_FLAG_ALLOW_UNPRIVILEGED_CREATE))
+        << ::GetLastError();
   }
 
  private:

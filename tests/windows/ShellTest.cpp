@@ -77,4 +77,29 @@ TEST_F(Win10ShellFolders, WineGapOpeningAUrlWithoutABrowserReportsSuccess) {
   EXPECT_GT(result, 32);
 }
 
+// Measured under Wine 8: the process is elevated (TokenElevationTypeFull) and there is no
+// shell window, so the program works on its own profile and opens links through the
+// desktop shell. That route goes all the way under Wine once the desktop (explorer) runs,
+// as it does when a program has a window: the shell's ShellExecute hands the address on.
+TEST_F(Win10ShellFolders, WineIsElevatedWithoutAShellWindowAndItsDesktopOpensAddresses) {
+  DWORD type = 0;
+  ASSERT_TRUE(PlatformShell().GetProcessElevationType(&type));
+  EXPECT_EQ(type, static_cast<DWORD>(TokenElevationTypeFull));
+  std::wstring sid = L"untouched";
+  EXPECT_TRUE(FAILED(PlatformShell().GetShellUser(&sid)));
+  EXPECT_EQ(sid, L"untouched");
+
+  // A window of this process starts Wine's desktop, whose shell the route asks.
+  HWND window = ::CreateWindowW(L"STATIC", L"route", WS_OVERLAPPEDWINDOW, 0, 0, 10, 10, nullptr,
+                                nullptr, nullptr, nullptr);
+  ASSERT_NE(window, nullptr);
+  const DWORD deadline = ::GetTickCount() + 10000;
+  HRESULT result = E_FAIL;
+  do {
+    result = PlatformShell().ShellExecuteThroughDesktop(L"http://127.0.0.1:9/route");
+  } while (FAILED(result) && ::GetTickCount() < deadline && (::Sleep(200), true));
+  ::DestroyWindow(window);
+  EXPECT_EQ(result, S_OK);
+}
+
 }  // namespace

@@ -1,4 +1,5 @@
 // What the system adapter reports under each prefix's Windows version.
+#include "Lib/Autorun.h"
 #include "WineTest.h"
 
 namespace {
@@ -6,6 +7,7 @@ namespace {
 class AnySystemInfo : public WineTest {};
 class Win10SystemInfo : public WineTest {};
 class Win81SystemInfo : public WineTest {};
+class Win7SystemInfo : public WineTest {};
 
 TEST_F(AnySystemInfo, NativeArchitectureIsAmd64) {
   EXPECT_EQ(PlatformSystem().NativeProcessorArchitecture(), PROCESSOR_ARCHITECTURE_AMD64);
@@ -34,6 +36,29 @@ TEST_F(Win10SystemInfo, RtlGetVersionSaysTen) {
   EXPECT_EQ(version.major, 10u);
   EXPECT_EQ(version.minor, 0u);
   EXPECT_GE(version.build, 10240u);
+}
+
+// The installed version comes from the registry, which no compatibility mode changes (on
+// Windows; Wine's per-program override changes RtlGetVersion and RtlGetNtVersionNumbers and
+// leaves the registry to the prefix's version, which is why the registry is the source).
+TEST_F(Win10SystemInfo, TheInstalledVersionIsTenAndDecidesForRecords) {
+  const OsVersion installed = PlatformSystem().InstalledVersion();
+  EXPECT_EQ(installed.major, 10u);
+  EXPECT_EQ(installed.minor, 0u);
+  EXPECT_TRUE(UsesStartupApprovalRecords());
+}
+
+TEST_F(Win81SystemInfo, TheInstalledVersionIsSixPointThree) {
+  const OsVersion installed = PlatformSystem().InstalledVersion();
+  EXPECT_EQ(installed.major, 6u);
+  EXPECT_EQ(installed.minor, 3u);
+}
+
+TEST_F(Win7SystemInfo, TheInstalledVersionIsSixPointOneAndBothSourcesTakeTheWindows7Side) {
+  const OsVersion installed = PlatformSystem().InstalledVersion();
+  EXPECT_EQ(installed.major, 6u);
+  EXPECT_EQ(installed.minor, 1u);
+  EXPECT_FALSE(UsesStartupApprovalRecords());
 }
 
 TEST_F(Win81SystemInfo, RtlGetVersionSaysSixPointThree) {

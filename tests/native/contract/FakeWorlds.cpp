@@ -14,6 +14,10 @@ class FakeRegistryWorld final : public RegistryWorld {
   bool IsWine() const override { return false; }
   IRegistry& Registry() override { return registry_; }
   const std::wstring& Base() const override { return base_; }
+  void MakeLink(const std::wstring& link, const std::wstring& target) override {
+    registry_.SetLink(HKEY_CURRENT_USER, base_ + L"\\" + link, HKEY_CURRENT_USER,
+                      base_ + L"\\" + target);
+  }
 
  private:
   FakeRegistry registry_;
@@ -36,6 +40,9 @@ class FakeFileWorld final : public FileWorld {
     const size_t slash = path.rfind(L'\\');
     files_.AddFile(path.substr(0, slash), path.substr(slash + 1), attributes,
                    files_.FileContents(path).value_or(std::string()));
+  }
+  void MakeFolderLink(const std::wstring& path, const std::wstring& target) override {
+    files_.AddJunction(path, target);
   }
 
   FakeFileSystem files_;
