@@ -851,7 +851,7 @@ TEST_F(AnyAutorunFrame, AScreenReaderHearsTheListsNameItsRowsAndWhichAreSwitched
     }
   } com;
   ComPtr<IAccessible> list;
-  ASSERT_EQ(::AccessibleObjectFromWindow(frame_->List(), static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
+  ASSERT_EQ(::AccessibleObjectFromWindow(frame_->List(), static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
                                          list.put_void()),
             S_OK);
   EXPECT_EQ(AccessTextOf(list.get(), CHILDID_SELF).name, TranslateText(L"프로그램 이름"));
@@ -870,7 +870,7 @@ TEST_F(AnyAutorunFrame, AScreenReaderHearsTheListsNameItsRowsAndWhichAreSwitched
   // The owner-drawn button says its caption, which follows the selected row.
   ComPtr<IAccessible> button;
   ASSERT_EQ(::AccessibleObjectFromWindow(frame_->SwitchButton()->Handle(), static_cast<DWORD>(OBJID_CLIENT),
-                                         IID_IAccessible, button.put_void()),
+                                         __uuidof(IAccessible), button.put_void()),
             S_OK);
   EXPECT_EQ(AccessTextOf(button.get(), CHILDID_SELF).name, TranslateText(L"사용함"));
 

@@ -331,7 +331,7 @@ LRESULT CALLBACK TFrmAutorun::ListProc(HWND window, UINT message, WPARAM wParam,
           rows.enabled = [self](int row) { return self->rows_.Row(row).Enabled; };
           self->accessible_ = new TListAccessible(window, std::move(rows));
         }
-        return ::LresultFromObject(IID_IAccessible, wParam, self->accessible_);
+        return ::LresultFromObject(__uuidof(IAccessible), wParam, self->accessible_);
       }
       break;
     case WM_SETCURSOR:

@@ -24,9 +24,12 @@ VARIANT ChildId(long id) {
 
 }  // namespace
 
+// The interface's identifier is taken with __uuidof, not as IID_IAccessible: mingw-w64
+// defines that symbol both in oleacc's import library and in libuuid, and a program that
+// needs other identifiers from libuuid as well fails to link with both.
 TListAccessible::TListAccessible(HWND list, TListRowsForAccess rows) : list_(list), rows_(std::move(rows)) {
   // Without the standard object the list itself has no name or place; the rows still do.
-  (void)::CreateStdAccessibleObject(list, OBJID_CLIENT, IID_IAccessible, standard_.put_void());
+  (void)::CreateStdAccessibleObject(list, OBJID_CLIENT, __uuidof(IAccessible), standard_.put_void());
 }
 
 void TListAccessible::Disconnect() {
@@ -48,7 +51,7 @@ bool TListAccessible::RowOf(const VARIANT& child, int& row) const {
 
 HRESULT TListAccessible::QueryInterface(REFIID riid, void** object) {
   if (!object) return E_POINTER;
-  if (riid == IID_IUnknown || riid == IID_IDispatch || riid == IID_IAccessible) {
+  if (riid == IID_IUnknown || riid == IID_IDispatch || riid == __uuidof(IAccessible)) {
     *object = static_cast<IAccessible*>(this);
     AddRef();
     return S_OK;
