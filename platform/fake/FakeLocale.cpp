@@ -343,8 +343,13 @@ int FakeLocale::CompareStringW(LCID locale, DWORD flags, const wchar_t* string1,
   const std::wstring_view a(string1, count1 == -1 ? std::wcslen(string1) : static_cast<size_t>(count1));
   const std::wstring_view b(string2, count2 == -1 ? std::wcslen(string2) : static_cast<size_t>(count2));
   if (a == b) return CSTR_EQUAL;
-  thread_local SortKey keyA;
-  thread_local SortKey keyB;
+  // One pair of keys for every comparison, behind a lock of its own. Not thread_local:
+  // with mingw-w64's emulated TLS a thread_local with a destructor frees its block again
+  // when the thread ends, which Wine's heap checking reports as a double free.
+  static std::mutex keysMutex;
+  static SortKey keyA;
+  static SortKey keyB;
+  std::lock_guard keysLock(keysMutex);
   MakeSortKey(a, keyA);
   MakeSortKey(b, keyB);
   const int order = CompareKeys(keyA, keyB, (flags & NORM_IGNORECASE) != 0);
