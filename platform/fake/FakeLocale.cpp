@@ -344,8 +344,8 @@ int FakeLocale::CompareStringW(LCID locale, DWORD flags, const wchar_t* string1,
   const std::wstring_view b(string2, count2 == -1 ? std::wcslen(string2) : static_cast<size_t>(count2));
   if (a == b) return CSTR_EQUAL;
   // One pair of keys for every comparison, behind a lock of its own. Not thread_local:
-  // with mingw-w64's emulated TLS a thread_local with a destructor frees its block again
-  // when the thread ends, which Wine's heap checking reports as a double free.
+  // in the mingw-w64 build, thread_local keys on the list's reader threads were freed a
+  // second time as those threads ended, and Wine's heap checking failed the run.
   static std::mutex keysMutex;
   static SortKey keyA;
   static SortKey keyB;
