@@ -146,13 +146,15 @@ exe="$work/unzipped/orvane.exe"
 echo "== the start-up request over https"
 start_server "$work/main.log"
 run_program "$work/main.run.out" "$work/main.ended"
-check "the start-up request reached the server over https" wait_for_request "$work/main.log" 60
+# The first start in a new prefix is slow on a busy machine: Wine finishes setting the
+# prefix up before the program's first window.
+check "the start-up request reached the server over https" wait_for_request "$work/main.log" 180
 headers="$(python3 -c '
 import json, sys
 for line in open(sys.argv[1]):
     entry = json.loads(line)
     print(",".join(name for name, _ in entry["headers"] if name.startswith("User-")))
-' "$work/main.log" 2>/dev/null | head -n1)"
+' "$work/main.log" 2>/dev/null | head -n1 || true)"
 check "its headers, in order: $headers" test "$headers" = "User-Version,User-Language,User-Debug,User-Union"
 # The reply arrived and the list was filled before the close: give the program a moment.
 sleep 2
