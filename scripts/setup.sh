@@ -13,7 +13,7 @@ packages=(
   nlohmann-json3-dev libcpp-httplib-dev libssl-dev openssl util-linux unzip
   clang libclang-rt-14-dev
   python3 ca-certificates
-  osslsigncode openssl util-linux
+  osslsigncode
 )
 
 missing=()
