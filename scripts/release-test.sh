@@ -12,10 +12,10 @@
 # closing the window while the request hangs ends the program at once, exit code 0
 # (within 2 s on an idle machine; the check allows 4 s, see below).
 #
-# Wine's crypt32 trusts the host's bundle alone, so the run happens in a mount namespace
-# of its own (unshare -m, as root) with a bundle that adds the test authority
-# bind-mounted over /etc/ssl/certs/ca-certificates.crt; the machine's file is never
-# changed and the mount ends with the namespace. Needs the native orvane-server
+# Wine's crypt32 trusts the host's bundle alone, so the run happens through
+# scripts/wine-trusting.sh: a mount namespace of its own (unshare -m, as root) where a
+# bundle that adds the test authority lies over the machine's; the machine's file is
+# never changed and the mount ends with the namespace. Needs the native orvane-server
 # (built here when missing).
 set -euo pipefail
 root="$(cd -- "$(dirname -- "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -45,9 +45,7 @@ if [ "${1:-}" != "--inside" ]; then
   mkdir -p -- "$work/unzipped"
   (cd -- "$work/unzipped" && unzip -q "$zip" && sha256sum --quiet -c SHA256SUMS)
   "$root/tests/pki/make-test-pki.sh" "$work/pki"
-  exec unshare -m --propagation private -- bash -c \
-    'mount --bind "$1" /etc/ssl/certs/ca-certificates.crt && exec "$2" --inside' \
-    bash "$work/pki/bundle.crt" "${BASH_SOURCE[0]}"
+  exec "$root/scripts/wine-trusting.sh" "$work/pki/ca.pem" bash "${BASH_SOURCE[0]}" --inside
 fi
 
 # Inside the namespace from here.

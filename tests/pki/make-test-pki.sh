@@ -3,7 +3,6 @@
 # need, in FOLDER:   make-test-pki.sh FOLDER
 #
 #   ca.pem                  the test authority (trusted by the tests, never by the machine)
-#   bundle.crt              the machine's bundle with ca.pem added, for a mount namespace
 #   localhost.{pem,key}     for localhost and 127.0.0.1, from the test authority
 #   otherhost.{pem,key}     for other.invalid only, from the test authority
 #   expired.{pem,key}       for localhost, from the test authority, expired in 2021
@@ -21,7 +20,6 @@ mkdir -p -- "$out"
 out="$(cd -- "$out" && pwd)"
 cd -- "$out"
 
-host_bundle=/etc/ssl/certs/ca-certificates.crt
 quiet() { "$@" >/dev/null 2>&1 || { echo "make-test-pki: failed: $*" >&2; "$@" >&2; exit 1; }; }
 
 key() { quiet openssl genpkey -algorithm EC -pkeyopt ec_paramgen_curve:P-256 -out "$1"; }
@@ -77,7 +75,3 @@ key untrusted.key
 quiet openssl req -x509 -new -key untrusted.key -sha256 -days 30 -subj "/CN=localhost" \
   -addext "subjectAltName=DNS:localhost,IP:127.0.0.1" -out untrusted.pem
 
-{
-  if [ -r "$host_bundle" ]; then cat "$host_bundle"; fi
-  cat ca.pem
-} >bundle.crt

@@ -25,46 +25,18 @@ if [ $# -lt 3 ]; then
   echo "usage: $0 SERVER_EXE WORK_FOLDER COMMAND [ARGS...]" >&2
   exit 2
 fi
-server="$1"
-work="$2"
+here="$(cd -- "$(dirname -- "${BASH_SOURCE[0]}")" && pwd)"
+# shellcheck source=server-pool.sh
+. "$here/server-pool.sh"
+pool_open http-servers "$1" "$2"
 shift 2
-if [ ! -x "$server" ]; then
-  echo "http-servers: no orvane-server at '$server' (build the native configuration first)" >&2
-  exit 1
-fi
-
-rm -rf -- "$work"
-mkdir -p -- "$work"
-work="$(cd -- "$work" && pwd)"
-pids=()
-stop_servers() {
-  local rc=$?
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-  for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null || true; done
-  exit "$rc"
-}
-trap stop_servers EXIT
-trap 'exit 130' INT
-trap 'exit 143' TERM
-
-wine_path() { printf 'Z:%s' "${1//\//\\}"; }
+work="$pool_work"
 
 start() {  # start NAME [orvane-server options...]
   local name="$1"
   shift
-  "$server" --port 0 --port-file "$work/$name.port" "$@" >"$work/$name.out" 2>&1 &
-  pids+=("$!")
-  for _ in $(seq 200); do
-    [ -s "$work/$name.port" ] && break
-    if ! kill -0 "${pids[-1]}" 2>/dev/null; then break; fi
-    sleep 0.05
-  done
-  if [ ! -s "$work/$name.port" ]; then
-    echo "http-servers: the $name server did not start:" >&2
-    cat "$work/$name.out" >&2
-    exit 1
-  fi
-  export "ORVANE_HTTP_$name=http://127.0.0.1:$(cat "$work/$name.port")/api.init.php"
+  pool_serve "$name" "$@"
+  export "ORVANE_HTTP_$name=http://127.0.0.1:$pool_port/api.init.php"
 }
 
 printf '<html><body><h1>Not Found</h1></body></html>\n' >"$work/notfound.html"

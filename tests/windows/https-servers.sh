@@ -6,9 +6,10 @@
 #     https-servers.sh SERVER_EXE WORK_FOLDER COMMAND [ARGS...]
 #
 # Wine's crypt32 trusts the host's bundle alone (a certificate added to a Root store is
-# not honoured), so the authority is bind-mounted over /etc/ssl/certs/ca-certificates.crt
-# inside `unshare -m`: the mount is private to the command and its children, gone when
-# they end, and the machine's own file is never written. Needs root (tests and CI are).
+# not honoured), so the command runs through scripts/wine-trusting.sh, which bind-mounts
+# a bundle holding the authority over the machine's inside `unshare -m`: the mount is
+# private to the command and its children, gone when they end, and the machine's own
+# file is never written. Needs root (tests and CI are).
 #
 #   ORVANE_HTTPS_MAIN        the default reply, certificate for localhost; log ORVANE_HTTPS_MAIN_LOG
 #   ORVANE_HTTPS_OTHERHOST   a certificate for another host name;     log ORVANE_HTTPS_OTHERHOST_LOG
@@ -28,34 +29,16 @@ if [ $# -lt 3 ]; then
   echo "usage: $0 SERVER_EXE WORK_FOLDER COMMAND [ARGS...]" >&2
   exit 2
 fi
-server="$1"
-work="$2"
-shift 2
 here="$(cd -- "$(dirname -- "${BASH_SOURCE[0]}")" && pwd)"
-if [ ! -x "$server" ]; then
-  echo "https-servers: no orvane-server at '$server' (build the native configuration first)" >&2
-  exit 1
-fi
 if [ "$(id -u)" -ne 0 ]; then
   echo "https-servers: needs root for its mount namespace (unshare -m)" >&2
   exit 1
 fi
-
-rm -rf -- "$work"
-mkdir -p -- "$work"
-work="$(cd -- "$work" && pwd)"
-pids=()
-stop_servers() {
-  local rc=$?
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-  for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null || true; done
-  exit "$rc"
-}
-trap stop_servers EXIT
-trap 'exit 130' INT
-trap 'exit 143' TERM
-
-wine_path() { printf 'Z:%s' "${1//\//\\}"; }
+# shellcheck source=server-pool.sh
+. "$here/server-pool.sh"
+pool_open https-servers "$1" "$2"
+shift 2
+work="$pool_work"
 
 "$here/../pki/make-test-pki.sh" "$work/pki"
 pki="$work/pki"
@@ -63,20 +46,8 @@ pki="$work/pki"
 start() {  # start NAME SCHEME HOST [orvane-server options...]
   local name="$1" scheme="$2" host="$3"
   shift 3
-  "$server" --port 0 --port-file "$work/$name.port" --log "$work/$name.log" "$@" \
-    >"$work/$name.out" 2>&1 &
-  pids+=("$!")
-  for _ in $(seq 200); do
-    [ -s "$work/$name.port" ] && break
-    if ! kill -0 "${pids[-1]}" 2>/dev/null; then break; fi
-    sleep 0.05
-  done
-  if [ ! -s "$work/$name.port" ]; then
-    echo "https-servers: the $name server did not start:" >&2
-    cat "$work/$name.out" >&2
-    exit 1
-  fi
-  export "ORVANE_HTTPS_$name=$scheme://$host:$(cat "$work/$name.port")/api.init.php"
+  pool_serve "$name" --log "$work/$name.log" "$@"
+  export "ORVANE_HTTPS_$name=$scheme://$host:$pool_port/api.init.php"
   export "ORVANE_HTTPS_${name}_LOG=$(wine_path "$work/$name.log")"
 }
 tls() { echo --tls-cert "$pki/$1.pem" --tls-key "$pki/$1.key"; }
@@ -97,9 +68,7 @@ tls() { echo --tls-cert "$pki/$1.pem" --tls-key "$pki/$1.key"; }
 }
 
 set +e
-unshare -m --propagation private -- \
-  bash -c 'mount --bind "$1" /etc/ssl/certs/ca-certificates.crt && shift && exec "$@"' \
-  bash "$pki/bundle.crt" "$@"
+"$here/../../scripts/wine-trusting.sh" "$pki/ca.pem" "$@"
 rc=$?
 set -e
 exit "$rc"
