@@ -4,9 +4,12 @@
 
 #include <cstring>
 #include <mutex>
+#include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "Tavin/Dispatcher.h"
 #include "Tavin/UpdateCheck.h"
 #include "platform/Platform.h"
 
@@ -67,3 +70,15 @@ class RecordingUpdateUi : public IUpdateUi {
   std::vector<std::wstring> dialogs;
   std::vector<std::wstring> statusLinks;
 };
+
+// Runs a whole update check against `url` on a queue served here, to its end, and
+// returns what reached the callback: each call's flag and text.
+inline std::vector<std::pair<bool, std::wstring>> RunUpdateCheckToEnd(const std::wstring& url) {
+  auto dispatcher = std::make_shared<TQueueDispatcher>();
+  std::vector<std::pair<bool, std::wstring>> received;
+  auto check = CheckUpdate(
+      url, [&](bool flag, const std::wstring& text) { received.emplace_back(flag, text); }, 10,
+      {dispatcher, std::make_shared<RecordingUpdateUi>()});
+  dispatcher->ServeUntil([&check] { return check->Finished(); });
+  return received;
+}

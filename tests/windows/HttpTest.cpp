@@ -14,6 +14,7 @@
 #include "Tavin/UpdateCheck.h"
 #include "WineTest.h"
 #include "platform/Utf8.h"
+#include "tests/support/UpdateDoubles.h"
 
 namespace {
 
@@ -227,18 +228,7 @@ TEST_F(HttpWine, AnAbortEndsARequestTheServerHasNotAnswered) {
 }
 
 TEST_F(HttpWine, TheCheckDeliversTheServersReplyToTheCallback) {
-  class NoUi : public IUpdateUi {
-   public:
-    bool UpdateDialog(const std::wstring&) override { return false; }
-    void ShowUpdateStatus(const std::wstring&) override {}
-  };
-  auto dispatcher = std::make_shared<TQueueDispatcher>();
-  std::vector<std::pair<bool, std::wstring>> received;
-  auto check = CheckUpdate(
-      Env(L"ORVANE_HTTP_NOTFOUND"),
-      [&](bool flag, const std::wstring& text) { received.emplace_back(flag, text); }, 10,
-      {dispatcher, std::make_shared<NoUi>()});
-  dispatcher->ServeUntil([&check] { return check->Finished(); });
+  const auto received = RunUpdateCheckToEnd(Env(L"ORVANE_HTTP_NOTFOUND"));
   ASSERT_EQ(received.size(), 1u);
   EXPECT_FALSE(received[0].first);
   EXPECT_EQ(received[0].second, L"<html><body><h1>Not Found</h1></body></html>\n");

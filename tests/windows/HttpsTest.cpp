@@ -15,6 +15,7 @@
 #include "WineTest.h"
 #include "platform/Utf8.h"
 #include "platform/fake/FakeProcess.h"
+#include "tests/support/UpdateDoubles.h"
 
 namespace {
 
@@ -105,18 +106,7 @@ TEST_F(HttpsWine, ACertificateFailureIsRetriedAndTheReplyStepStillRuns) {
   Platform services = CurrentPlatform();
   services.process = &instantPauses;
   ScopedPlatform withInstantPauses(services);
-  class NoUi : public IUpdateUi {
-   public:
-    bool UpdateDialog(const std::wstring&) override { return false; }
-    void ShowUpdateStatus(const std::wstring&) override {}
-  };
-  auto dispatcher = std::make_shared<TQueueDispatcher>();
-  std::vector<std::pair<bool, std::wstring>> received;
-  auto check = CheckUpdate(
-      Env(L"ORVANE_HTTPS_EXPIRED"),
-      [&](bool flag, const std::wstring& text) { received.emplace_back(flag, text); }, 10,
-      {dispatcher, std::make_shared<NoUi>()});
-  dispatcher->ServeUntil([&check] { return check->Finished(); });
+  const auto received = RunUpdateCheckToEnd(Env(L"ORVANE_HTTPS_EXPIRED"));
   ASSERT_EQ(received.size(), 1u);
   EXPECT_FALSE(received[0].first);
   EXPECT_EQ(received[0].second, L"");
