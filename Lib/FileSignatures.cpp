@@ -5,6 +5,7 @@
 #include <condition_variable>
 #include <memory>
 #include <mutex>
+#include <system_error>
 #include <thread>
 #include <unordered_map>
 
@@ -170,9 +171,22 @@ std::vector<TSignatureInfo> VerifyFileSignatures(const std::vector<std::wstring>
   // The caller only watches the clock: a check on its own thread could not be given up.
   std::vector<std::thread> workers;
   std::vector<bool> leftBehind;
+  size_t working = 0;  // workers not given up on
+  // Called with the lock held. A thread the system will not start leaves the files no
+  // worker will take unknown, rather than waited for.
   auto startWorker = [&] {
-    leftBehind.push_back(false);
-    workers.emplace_back(CheckFiles, run, workers.size());
+    try {
+      workers.emplace_back(CheckFiles, run, workers.size());
+      leftBehind.push_back(false);
+      ++working;
+    } catch (const std::system_error&) {
+      if (working > 0) return;
+      for (; run->next < run->files.size(); ++run->next) {
+        run->files[run->next].answer = {TSignatureState::Unknown, std::nullopt};
+        run->files[run->next].stage = TCheckRun::TStage::Done;
+        ++run->finished;
+      }
+    }
   };
   {
     std::unique_lock lock(run->mutex);
@@ -192,6 +206,7 @@ std::vector<TSignatureInfo> VerifyFileSignatures(const std::vector<std::wstring>
         ++run->finished;
         ++gAbandonedChecks;
         leftBehind[file.worker] = true;
+        --working;
         if (run->next < run->files.size()) startWorker();
       }
       if (run->finished == run->files.size()) break;
