@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "Lib/Companion.h"
+#include "Lib/FileSignatures.h"
 #include "Lib/WriteInPieces.h"
 #include "Tavin/Path.h"
 #include "Tavin/SessionUser.h"
@@ -47,5 +48,10 @@ int wmain(int argc, wchar_t** argv) {
   const bool written = Write(STD_OUTPUT_HANDLE, out);
   if (!written) err += "orvanec: the output could not be written in full\n";
   Write(STD_ERROR_HANDLE, err);
-  return ExitCodeAfterWrite(args, code, written);
+  const int exitCode = ExitCodeAfterWrite(args, code, written);
+  // A signature check given up on (a file on a share that went offline) may still be
+  // inside the trust provider: the process ends here, which stops it, rather than
+  // running the static destructors under it or waiting for the network's time-out.
+  if (AbandonedSignatureChecks() > 0) ::ExitProcess(static_cast<UINT>(exitCode));
+  return exitCode;
 }

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Authenticode checks under Wine: files verified per second, and the time list --verify
 # adds to a JSON listing of as many signed files.
-#   bash scripts/wine-signature-bench.sh [BUILD] [--count 300] [--rounds N]
+#   bash scripts/wine-signature-bench.sh [BUILD] [--count 300] [--rounds N] [--calls]
+# --calls first times each Win32 call of a check on its own, to see where the time goes.
 # BUILD is a configured Windows build folder (default build/windows). The signed copies
 # and the prefix are made afresh under BUILD and removed again. Needs root (the test
 # authority is trusted through scripts/wine-trusting.sh).
@@ -12,11 +13,13 @@ build="build/windows"
 if [ $# -gt 0 ] && [ "${1#--}" = "$1" ]; then build="$1"; shift; fi
 count=300
 rounds=5
+calls=0
 while [ $# -gt 0 ]; do
   case "$1" in
     --count) count="$2"; shift 2 ;;
     --rounds) rounds="$2"; shift 2 ;;
-    *) echo "usage: $0 [BUILD] [--count N] [--rounds N]" >&2; exit 2 ;;
+    --calls) calls=1; shift ;;
+    *) echo "usage: $0 [BUILD] [--count N] [--rounds N] [--calls]" >&2; exit 2 ;;
   esac
 done
 cmake --build "$build" --target orvane_signature_bench orvanec
@@ -33,4 +36,4 @@ winpath() { printf 'Z:%s' "${1//\//\\}"; }
 ORVANE_WINE_PREFIX="$work/prefix" ORVANE_WINE_VERSION=win10 ORVANE_WINE_TIMEOUT=3600 \
   bash scripts/wine-trusting.sh "$work/fixtures/ca.pem" \
   bash scripts/wine-run.sh "$build/bench/wine/orvane_signature_bench.exe" \
-  "$(winpath "$work/files")" --rounds "$rounds" --orvanec "$(winpath "$work/orvanec.exe")"
+  "$(winpath "$work/files")" --rounds "$rounds" --calls "$calls" --orvanec "$(winpath "$work/orvanec.exe")"

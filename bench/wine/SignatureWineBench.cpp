@@ -2,13 +2,14 @@
 // --verify does it. scripts/wine-signature-bench.sh makes the signed copies and runs it
 // with Wine trusting their authority.
 //
-//   orvane_signature_bench.exe FOLDER [--rounds N] [--orvanec PATH]
+//   orvane_signature_bench.exe FOLDER [--rounds N] [--orvanec PATH] [--calls 1]
 //
 // Every file of FOLDER is verified: one after another on one thread, and then all of them
 // on the processor's threads as list --verify checks them. Prints the medians of N rounds,
 // as files per second and milliseconds per file. With --orvanec, one HKCU Run value per
 // file is written (and removed at the end), and `orvanec list --format json` is timed with
-// and without --verify: what the check adds to a listing.
+// and without --verify: what the check adds to a listing. With --calls 1, each Win32 call
+// of a check is first timed on its own: where the time goes.
 #include <windows.h>
 
 #include <algorithm>
@@ -19,6 +20,7 @@
 #include <vector>
 
 #include "Lib/FileSignatures.h"
+#include "bench/wine/SignatureCallTimes.h"
 #include "platform/win32/Win32Platform.h"
 
 namespace {
@@ -110,9 +112,11 @@ int wmain(int argc, wchar_t** argv) {
   }
   int rounds = 5;
   std::wstring orvanec;
+  bool calls = false;
   for (int i = 2; i + 1 < argc; i += 2) {
     if (std::wstring(argv[i]) == L"--rounds") rounds = std::max(1, _wtoi(argv[i + 1]));
     if (std::wstring(argv[i]) == L"--orvanec") orvanec = argv[i + 1];
+    if (std::wstring(argv[i]) == L"--calls") calls = _wtoi(argv[i + 1]) != 0;
   }
   InstallWin32Platform();
   const std::vector<std::wstring> files = FilesIn(argv[1]);
@@ -124,6 +128,7 @@ int wmain(int argc, wchar_t** argv) {
   for (const TSignatureInfo& info : VerifyFileSignatures(files, 1))
     if (info.State == TSignatureState::Valid) ++valid;
   std::printf("%zu of %zu files valid\n", valid, files.size());
+  if (calls) ReportSignatureCallTimes(files);
 
   const unsigned threads = std::max(1u, std::thread::hardware_concurrency());
   Report("one thread", files.size(), MedianSeconds(rounds, [&] { (void)VerifyFileSignatures(files, 1); }));

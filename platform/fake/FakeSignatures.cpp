@@ -15,6 +15,14 @@ TrustVerdict Failed(LONG result) {
 
 }  // namespace
 
+void FakeSignatures::WaitWhileHeld(const std::wstring& key) {
+  std::unique_lock lock(mutex_);
+  if (held_.empty() || held_ != key) return;
+  ++heldCalls_;
+  released_.wait(lock, [&] { return held_ != key; });
+  --heldCalls_;
+}
+
 TrustVerdict FakeSignatures::VerifyEmbedded(const wchar_t* path) {
   if (auto fault = faults.Check("VerifyEmbedded")) return Failed(static_cast<LONG>(*fault));
   const std::wstring key = FoldCase(path);
@@ -22,6 +30,7 @@ TrustVerdict FakeSignatures::VerifyEmbedded(const wchar_t* path) {
     std::lock_guard lock(mutex_);
     ++checks_[key];
   }
+  WaitWhileHeld(key);
   if (fileExists && !fileExists(path)) return Failed(kFileNotFound);
   std::lock_guard lock(mutex_);
   const auto found = embedded_.find(key);
@@ -34,6 +43,7 @@ BOOL FakeSignatures::FindCatalog(const wchar_t* path, std::wstring* catalogPath,
     *error = *fault;
     return FALSE;
   }
+  WaitWhileHeld(FoldCase(path));
   if (fileExists && !fileExists(path)) {
     *error = ERROR_FILE_NOT_FOUND;
     return FALSE;
@@ -76,4 +86,22 @@ int FakeSignatures::EmbeddedChecks(std::wstring_view path) const {
   std::lock_guard lock(mutex_);
   const auto found = checks_.find(FoldCase(path));
   return found == checks_.end() ? 0 : found->second;
+}
+
+void FakeSignatures::Hold(std::wstring_view path) {
+  std::lock_guard lock(mutex_);
+  held_ = FoldCase(path);
+}
+
+void FakeSignatures::ReleaseHeld() {
+  {
+    std::lock_guard lock(mutex_);
+    held_.clear();
+  }
+  released_.notify_all();
+}
+
+int FakeSignatures::HeldCalls() const {
+  std::lock_guard lock(mutex_);
+  return heldCalls_;
 }

@@ -3,6 +3,7 @@
 // in no catalog; one that does not exist fails as WinVerifyTrust fails to open it.
 #pragma once
 
+#include <condition_variable>
 #include <functional>
 #include <map>
 #include <mutex>
@@ -27,6 +28,12 @@ class FakeSignatures : public ISignatures {
                      TrustVerdict verdict);
   // VerifyEmbedded calls made for the path.
   int EmbeddedChecks(std::wstring_view path) const;
+  // A check of the path that never comes back on its own, as one of a file on a share
+  // that went offline: every call for it waits until ReleaseHeld.
+  void Hold(std::wstring_view path);
+  void ReleaseHeld();
+  // Calls waiting in a hold now.
+  int HeldCalls() const;
 
   // Whether a file is there; set by FakePlatform to look into its file system.
   std::function<bool(std::wstring_view)> fileExists;
@@ -42,4 +49,9 @@ class FakeSignatures : public ISignatures {
   std::map<std::wstring, TrustVerdict> embedded_;  // by folded path
   std::map<std::wstring, Listing> catalogued_;     // by folded path
   std::map<std::wstring, int> checks_;             // by folded path
+  std::wstring held_;                              // folded; empty: none
+  int heldCalls_ = 0;
+  std::condition_variable released_;
+
+  void WaitWhileHeld(const std::wstring& key);
 };

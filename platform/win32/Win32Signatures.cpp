@@ -108,10 +108,18 @@ std::vector<BYTE> Unhex(const wchar_t* text) {
   return bytes;
 }
 
-// The signer's chain, built again from the leaf at the time the signature was made (a
-// timestamped signature outlives its certificate), offline: the trust provider's verdict
-// alone does not say whether the root is trusted everywhere it should.
+// The signer's chain: the trust provider's verdict alone does not say whether the root is
+// trusted (Wine's provider accepts self-signed and unknown authorities), its chain does.
+// The provider built that chain already, from the leaf at the time the signature was made
+// (a timestamped signature outlives its certificate), with revocation from the cache only;
+// building it a second time would cost as much again. Only a provider that kept none has
+// it built here, the same way.
 void ReadChain(const CRYPT_PROVIDER_SGNR& signer, PCCERT_CONTEXT leaf, TrustVerdict& verdict) {
+  if (signer.pChainContext != nullptr) {
+    verdict.chainBuilt = true;
+    verdict.chainErrors = signer.pChainContext->TrustStatus.dwErrorStatus;
+    return;
+  }
   CERT_CHAIN_PARA para{};
   para.cbSize = sizeof para;
   FILETIME when = signer.sftVerifyAsOf;
@@ -121,13 +129,8 @@ void ReadChain(const CRYPT_PROVIDER_SGNR& signer, PCCERT_CONTEXT leaf, TrustVerd
                                      CERT_CHAIN_REVOCATION_CHECK_CACHE_ONLY |
                                      CERT_CHAIN_REVOCATION_CHECK_CHAIN_EXCLUDE_ROOT,
                                  nullptr, &chain) ||
-      chain == nullptr) {
-    if (signer.pChainContext != nullptr) {  // the provider's own, if it kept one
-      verdict.chainBuilt = true;
-      verdict.chainErrors = signer.pChainContext->TrustStatus.dwErrorStatus;
-    }
+      chain == nullptr)
     return;
-  }
   verdict.chainBuilt = true;
   verdict.chainErrors = chain->TrustStatus.dwErrorStatus;
   ::CertFreeCertificateChain(chain);

@@ -118,14 +118,18 @@ class Prefix:
 
     # --- programs ---------------------------------------------------------------------
 
-    def run(self, exe, *args) -> Result:
-        """Runs a Windows program through wine-run.sh. Output goes to files, never a pipe."""
+    def run(self, exe, *args, trusting=None) -> Result:
+        """Runs a Windows program through wine-run.sh. Output goes to files, never a pipe.
+        trusting: a PEM authority Wine trusts for this run (scripts/wine-trusting.sh: a
+        mount namespace of the run's own, which needs root)."""
         out_path = self.work / "stdout"
         err_path = self.work / "stderr"
+        command = [str(self.scripts / "wine-run.sh"), str(exe), *map(str, args)]
+        if trusting is not None:
+            command = ["bash", str(self.scripts / "wine-trusting.sh"), str(trusting), *command]
         with open(out_path, "wb") as out, open(err_path, "wb") as err:
-            code = subprocess.run([str(self.scripts / "wine-run.sh"), str(exe), *map(str, args)],
-                                  env=self._wine_env(), stdin=subprocess.DEVNULL, stdout=out,
-                                  stderr=err, timeout=300, check=False).returncode
+            code = subprocess.run(command, env=self._wine_env(), stdin=subprocess.DEVNULL,
+                                  stdout=out, stderr=err, timeout=300, check=False).returncode
         return Result(code, out_path.read_bytes().decode("utf-8", errors="replace"),
                       err_path.read_bytes().decode("utf-8", errors="replace"))
 
@@ -186,7 +190,9 @@ class Prefix:
 
         staging = self.path / "drive_c" / "e2e"
         staging.mkdir(exist_ok=True)
-        (staging / "prepare.reg").write_bytes(b"\xff\xfe" + reg_file(values).encode("utf-16-le"))
+        # surrogatepass: a name may hold a lone surrogate, which the registry keeps as it is.
+        (staging / "prepare.reg").write_bytes(
+            b"\xff\xfe" + reg_file(values).encode("utf-16-le", "surrogatepass"))
         lines = ["@echo off", r"reg import C:\e2e\prepare.reg", "if errorlevel 1 exit /b 10"]
         for number, (name, kind, start, binary, display) in enumerate(services, 11):
             quoted = binary.replace('"', '\\"')

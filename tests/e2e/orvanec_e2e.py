@@ -5,7 +5,10 @@ Windows 10 (approval records): every kind of entry is prepared in the places Win
 them; the three listings are compared with what the system itself reports through the
 probe program; each kind is switched off and on again and the bytes it wrote are read
 back; entries outside the catalogue, tasks (Wine cannot list them), the saved list and
-usage errors are checked.
+usage errors are checked. The snapshot recipe runs with --output (names with a lone
+surrogate must not show as changed), a Startup folder that cannot be listed is named, and
+list --verify judges programs signed at test time, with Wine trusting the test authority
+for those runs alone (scripts/wine-trusting.sh: root and unshare -m).
 
 Windows 8.1 keeps approval records as 10 does (Task Manager's startup page came with 8).
 
@@ -26,6 +29,8 @@ import copy
 import csv
 import io
 import json
+import shutil
+import subprocess
 import sys
 import time
 from pathlib import Path
@@ -181,6 +186,19 @@ TASKS_UNREAD = "orvanec: could not read the task library: error 0x80004001\n"
 LIST_CODE = 3
 DIFF_UNREAD = (TASKS_UNREAD + "orvanec: the comparison is incomplete; entries of those sources "
                "may show as removed\n")
+
+# Run value names that end in a lone surrogate (a high and a low one).
+LONE_NAMES = ["E2E Lone \ud800", "E2E Lone \udfff"]
+
+# The signed fixtures (scripts/signing-fixtures.sh) each named by a Run value:
+#   fixture file, Run value name, signature, signer
+SIGNED = [
+    ("signed.exe", "E2E Signed", "valid", "Orvane Test Publisher"),
+    ("unsigned.exe", "E2E Unsigned", "unsigned", None),
+    ("tampered.exe", "E2E Tampered", "invalid", None),
+    ("stranger.exe", "E2E Stranger", "untrusted", "Stranger Publisher"),
+]
+SIGNED_FOLDER = r"C:\e2e\signed"
 
 USAGE_ERRORS = [
     ["list", "json"],
@@ -552,8 +570,8 @@ class Orvanec:
         self.prefix = prefix
         self.exe = exe
 
-    def run(self, *args):
-        return self.prefix.run(self.exe, *args)
+    def run(self, *args, trusting=None):
+        return self.prefix.run(self.exe, *args, trusting=trusting)
 
     def list(self, checks, format_name="json", *options):
         result = self.run("list", "--format", format_name, *options)
@@ -761,6 +779,12 @@ def run_win10(checks, prefix, orvanec, folders):
     checks.section("diff against a snapshot")
     check_diff(checks, prefix, orvanec, fixture, entries)
 
+    checks.section("a source that cannot be read")
+    check_unread_source(checks, prefix, orvanec, fixture, orvanec.list(checks))
+
+    checks.section("list --verify on signed programs")
+    check_verify(checks, prefix, orvanec)
+
     check_exact_names(checks, prefix, orvanec, fixture, records=True)
 
 
@@ -824,6 +848,11 @@ def check_diff(checks, prefix, orvanec, fixture, entries):
     """A snapshot, one switch and one new Run value, then diff in both formats."""
     # The recipe of the help text: the companion writes the snapshot itself, in UTF-8, so
     # no shell re-encodes the names on the way.
+    # Names with a lone surrogate, as any program can write them through the registry:
+    # two that differ only there. Written as U+FFFD they would be one name, reported
+    # removed and added on every diff.
+    prefix.prepare([("HKCU", RUN, name, "sz", r"C:\E2E\lone.exe") for name in LONE_NAMES],
+                   {}, [], [], [])
     snapshot_path = r"C:\e2e\before.json"
     result = orvanec.run("list", "--output", snapshot_path, "--format", "json")
     checks.equal((result.code, result.out, result.err), (LIST_CODE, "", TASKS_UNREAD),
@@ -831,6 +860,12 @@ def check_diff(checks, prefix, orvanec, fixture, entries):
     printed = orvanec.run("list", "--format", "json").out
     checks.equal(prefix.unix_path(snapshot_path).read_bytes(), printed.encode("utf-8"),
                  "the file holds exactly the listing, in UTF-8")
+    written = prefix.unix_path(snapshot_path).read_bytes()
+    checks.expect(all(f"\\u{ord(name[-1]):04x}".encode() in written for name in LONE_NAMES),
+                  "each lone surrogate is written as its own \\u escape")
+    captions = [e["caption"] for e in json.loads(written.decode("utf-8"))]
+    checks.equal([c for c in captions if c in LONE_NAMES], LONE_NAMES,
+                 "both names with a lone surrogate are read back as they are, apart")
     result = orvanec.run("diff", snapshot_path)
     checks.equal((result.code, result.out, result.err), (2, "no changes\n", DIFF_UNREAD),
                  "diff right after the snapshot: no change, but the task library was not read")
@@ -841,6 +876,14 @@ def check_diff(checks, prefix, orvanec, fixture, entries):
     new_value = ("HKCU", RUN, "E2E New Ünï", "sz", r"C:\E2E\new.exe /quiet")
     prefix.prepare([new_value], {}, [], [], [])
     added = f"HKCU\\{RUN}\\E2E New Ünï"
+    after_path = r"C:\e2e\after.json"
+    result = orvanec.run("list", "--format", "json", "--output", after_path)
+    checks.equal((result.code, result.out, result.err), (LIST_CODE, "", TASKS_UNREAD),
+                 "list --output after.json after the change")
+    after = {(e["from"], e["target"]): e
+             for e in json.loads(prefix.unix_path(after_path).read_bytes().decode("utf-8"))}
+    checks.equal(((after.get(("HKLM", switched)) or {}).get("enabled"), ("HKCU", added) in after),
+                 (False, True), "after.json holds the switch and the new value")
 
     result = orvanec.run("diff", snapshot_path)
     checks.equal((result.code, result.out, result.err),
@@ -870,6 +913,92 @@ def check_diff(checks, prefix, orvanec, fixture, entries):
         checks.expect(result.code == 2 and result.out == "" and result.err.startswith(
             "orvanec: ") and len(result.err) > 20,
             f"orvanec {' '.join(args)}: exit 2, a reason and no output; {result.describe()}")
+
+
+def check_unread_source(checks, prefix, orvanec, fixture, entries):
+    """A Startup folder that cannot be listed: named on standard error, everything else
+    still listed, and diff cannot call its entries removed without saying so."""
+    folder = fixture.folder("common")
+    path = prefix.unix_path(folder)
+    aside = path.with_name(path.name + ".aside")
+    path.rename(aside)
+    # A file where the folder should be: listing it fails, and not as a folder that is
+    # simply missing (which is no fault: a new user has none).
+    path.write_bytes(b"not a folder")
+    try:
+        unread = f"orvanec: could not read the Startup folder {folder}: "
+        result = orvanec.run("list", "--format", "json")
+        lines = result.err.splitlines(keepends=True)
+        checks.expect(result.code == 3 and len(lines) == 2 and lines[0].startswith(unread) and
+                      len(lines[0]) > len(unread) + 1 and lines[1] == TASKS_UNREAD,
+                      f"list with an unreadable Startup folder: exit 3 naming it and the task "
+                      f"library; {result.describe()}")
+        try:
+            listed = json.loads(result.out)
+        except ValueError:
+            listed = []
+        checks.equal([(e["from"], e["target"]) for e in listed],
+                     [(e["from"], e["target"]) for e in entries
+                      if not e["target"].lower().startswith(folder.lower() + "\\")],
+                     "everything but the folder's files is still listed")
+        result = orvanec.run("diff", r"C:\e2e\before.json")
+        checks.expect(result.code == 2 and result.err.startswith(unread) and
+                      result.err.endswith(DIFF_UNREAD),
+                      f"diff with an unreadable Startup folder: exit 2, the folder named, the "
+                      f"comparison called incomplete; {result.describe()}")
+    finally:
+        path.unlink()
+        aside.rename(path)
+
+
+def check_verify(checks, prefix, orvanec):
+    """list --verify on programs signed at test time, with Wine trusting the test
+    authority, and diff seeing a signer change."""
+    fixtures = prefix.work / "signing"
+    made = subprocess.run(["bash", str(prefix.scripts / "signing-fixtures.sh"), str(fixtures),
+                           str(prefix.probe_exe)], stdin=subprocess.DEVNULL,
+                          capture_output=True, text=True, check=False)
+    if not checks.expect(made.returncode == 0, f"signing fixtures: {made.stderr}"):
+        return
+    folder = prefix.unix_path("C:\\e2e")
+    (folder / "signed").mkdir(exist_ok=True)
+    for name, *_ in SIGNED:
+        shutil.copyfile(fixtures / name, folder / "signed" / name)
+    prefix.prepare([("HKCU", RUN, value, "sz", f'"{SIGNED_FOLDER}\\{name}" /tray')
+                    for name, value, *_ in SIGNED], {}, [], [], [])
+    ca = fixtures / "ca.pem"
+
+    result = orvanec.run("list", "--verify", "--format", "json", trusting=ca)
+    checks.equal((result.code, result.err), (LIST_CODE, TASKS_UNREAD), "list --verify")
+    try:
+        listed = {e["caption"]: e for e in json.loads(result.out)}
+    except ValueError:
+        listed = {}
+    for name, value, signature, signer in SIGNED:
+        entry = listed.get(value) or {}
+        checks.equal((entry.get("signature", "missing"), entry.get("signer", "missing")),
+                     (signature, signer), f"list --verify: {name}")
+    missing = [e for e in listed.values() if e["fileExists"] is not True]
+    checks.expect(missing and all(e["signature"] is None and e["signer"] is None for e in missing),
+                  "entries without a file have no signature and no signer")
+
+    snapshot_path = r"C:\e2e\verified.json"
+    result = orvanec.run("list", "--verify", "--format", "json", "--output", snapshot_path,
+                         trusting=ca)
+    checks.equal((result.code, result.err), (LIST_CODE, TASKS_UNREAD), "list --verify --output")
+    # Another publisher's program in place of the trusted one.
+    shutil.copyfile(fixtures / "stranger.exe", folder / "signed" / "signed.exe")
+    result = orvanec.run("diff", "--format", "json", snapshot_path, trusting=ca)
+    try:
+        diff = json.loads(result.out)
+    except ValueError:
+        diff = None
+    checks.equal((result.code, diff, result.err), (2, {
+        "added": [], "removed": [], "duplicates": [],
+        "changed": [{"from": "HKCU", "target": f"HKCU\\{RUN}\\E2E Signed", "changes": {
+            "signature": {"before": "valid", "after": "untrusted"},
+            "signer": {"before": "Orvane Test Publisher", "after": "Stranger Publisher"}}}]},
+        DIFF_UNREAD), "diff after the signed program was replaced by a stranger's")
 
 
 def run_win7(checks, prefix, orvanec, folders):

@@ -4,6 +4,9 @@
 
 #include <nlohmann/json.hpp>
 
+#include <chrono>
+#include <thread>
+
 #include "Lib/Companion.h"
 #include "Lib/FileSignatures.h"
 #include "tests/support/CatalogueFixture.h"
@@ -94,6 +97,37 @@ TEST_F(SignatureCatalogueTest, EachFileIsCheckedOnceOnAsManyThreadsAsThereAre) {
       EXPECT_EQ(answers[i].State, i % 3 == 2 ? TSignatureState::Unsigned : TSignatureState::Valid);
   }
   EXPECT_TRUE(VerifyFileSignatures({}, 4).empty());
+}
+
+// A check that never comes back (a file on a share that went offline) costs that file its
+// answer, not the listing: the call returns with the file unknown and every other one
+// right, however few threads it was given.
+TEST_F(SignatureCatalogueTest, AHangingCheckIsGivenUpAndTheOthersAreAnswered) {
+  using S = TSignatureState;
+  // Long enough for a fake check on a loaded machine, short for a test.
+  constexpr std::chrono::milliseconds kDeadline{400};
+  fake.files.AddFile(L"\\\\server\\share", L"offline.exe");
+  fake.signatures.Hold(L"\\\\server\\share\\offline.exe");
+  const std::vector<std::wstring> paths = {
+      L"\\\\server\\share\\offline.exe", L"C:\\Apps\\signed.exe", L"C:\\Apps\\plain.exe",
+      L"C:\\Windows\\System32\\inbox.exe", L"\\\\SERVER\\share\\Offline.exe"};
+  const std::vector<TSignatureInfo> expected = {{S::Unknown, std::nullopt},
+                                                {S::Valid, L"Maker Ltd"},
+                                                {S::Unsigned, std::nullopt},
+                                                {S::Valid, L"Windows Publisher"},
+                                                {S::Unknown, std::nullopt}};
+  int abandoned = 0;
+  for (unsigned threads : {1u, 3u}) {
+    EXPECT_EQ(VerifyFileSignatures(paths, threads, kDeadline), expected) << threads;
+    ++abandoned;
+    // The checks given up on are still there, holding what they use.
+    EXPECT_EQ(fake.signatures.HeldCalls(), abandoned) << threads;
+    EXPECT_EQ(AbandonedSignatureChecks(), abandoned) << threads;
+  }
+  fake.signatures.ReleaseHeld();
+  // Released, they end by themselves and let go of the platform before the fakes go.
+  while (AbandonedSignatureChecks() > 0) std::this_thread::yield();
+  EXPECT_EQ(PlatformLeases(), 0);
 }
 
 class SignatureCompanionTest : public SignatureCatalogueTest {
