@@ -3,6 +3,7 @@
 // prefixes (approval records) and on a Windows 7 prefix (the system configuration tool's
 // store on disable).
 #include <fstream>
+#include <iterator>
 
 #include "Lib/Autorun.h"
 #include "Lib/AutorunSources.h"
@@ -360,7 +361,10 @@ TEST_F(Win7Catalogue, AStartupFileMovesIntoTheSystemToolsStoreAndBackByteForByte
     EXPECT_EQ(FolderListing(GetSpecialFolder(csidl)), folderBefore);
     EXPECT_EQ(KeyTree(HKEY_LOCAL_MACHINE, kFolderStore), storeBefore);
     EXPECT_EQ(::GetFileAttributesW(backup.c_str()), INVALID_FILE_ATTRIBUTES);
-    EXPECT_TRUE(Find(Refresh(), L"FILE", file)->Enabled);
+    const TAutorunList again = Refresh();
+    const TAutorunInfo* back = Find(again, L"FILE", file);
+    ASSERT_NE(back, nullptr);
+    EXPECT_TRUE(back->Enabled);
   }
 }
 
@@ -370,8 +374,10 @@ TEST_F(Win7Catalogue, AStartupFileIsMovedEvenReadOnlyButALinkInItsPlaceIsRefused
   ASSERT_TRUE(::SetFileAttributesW(file_.c_str(), FILE_ATTRIBUTE_READONLY));
   SetAutorunEnabled(file_, L"FILE", false);
   EXPECT_EQ(::GetFileAttributesW(file_.c_str()), INVALID_FILE_ATTRIBUTES);
-  ASSERT_NE(Find(Refresh(), L"FILE", file_), nullptr);
-  EXPECT_FALSE(Find(Refresh(), L"FILE", file_)->Enabled);
+  const TAutorunList list = Refresh();
+  const TAutorunInfo* stored = Find(list, L"FILE", file_);
+  ASSERT_NE(stored, nullptr);
+  EXPECT_FALSE(stored->Enabled);
   SetAutorunEnabled(file_, L"FILE", true);
   ASSERT_NE(::GetFileAttributesW(file_.c_str()), INVALID_FILE_ATTRIBUTES);
   ASSERT_TRUE(::DeleteFileW(file_.c_str()));
