@@ -1,5 +1,5 @@
 // Switching startup files and Run values: approval records on Windows 8 and later,
-// deletion on Vista and 7.
+// the system configuration tool's store on Vista and 7.
 #include "tests/support/CatalogueFixture.h"
 
 #include <functional>
