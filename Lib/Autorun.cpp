@@ -23,11 +23,12 @@ bool IsVistaOr7(const OsVersion& version) {
 
 bool UsesStartupApprovalRecords() {
   // Task Manager's startup page, which writes and honours the records, came with
-  // Windows 8 (6.2). Vista and 7 keep none, and there a disable deletes. RtlGetVersion
-  // says what a compatibility mode tells the program ("Windows 7" on Windows 10 and 11),
-  // so the destructive side is taken only when the installed system's own record of its
-  // version says Vista or 7 as well. When they disagree, or a version cannot be read,
-  // records are written: a record never destroys anything, deleting would.
+  // Windows 8 (6.2). Vista and 7 keep none, and there a disable takes the entry out of
+  // its place (into the system tool's store). RtlGetVersion says what a compatibility
+  // mode tells the program ("Windows 7" on Windows 10 and 11), so that side is taken
+  // only when the installed system's own record of its version says Vista or 7 as well.
+  // When they disagree, or a version cannot be read, records are written: a record
+  // never takes anything away, a move does.
   const OsVersion reported = PlatformSystem().RtlGetVersion();
   if (!IsVistaOr7(reported)) return true;
   return !IsVistaOr7(PlatformSystem().InstalledVersion());

@@ -2,12 +2,12 @@
 #include <array>
 
 #include "Lib/AutorunSources.h"
+#include "Lib/MsConfigStartupFolder.h"
 #include "Lib/StartupApproved.h"
 #include "Tavin/Path.h"
 #include "Tavin/Registry.h"
 #include "Tavin/Text.h"
 #include "platform/Platform.h"
-#include "platform/PlatformError.h"
 
 namespace {
 
@@ -26,66 +26,17 @@ HKEY ApprovalRoot(const std::wstring& folder) {
   return GetSpecialFolder(CSIDL_COMMON_STARTUP) == folder ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER;
 }
 
-[[noreturn]] void Raise(DWORD error) {
-  throw PlatformError(error, PlatformFiles().FormatSystemMessage(error));
-}
-
-// "\\?\C:\a" and "\\?\UNC\server\share\a" as the paths they stand for.
-std::wstring WithoutLongPathPrefix(const std::wstring& path) {
-  if (path.compare(0, 8, L"\\\\?\\UNC\\") == 0) return L"\\\\" + path.substr(8);
-  if (path.compare(0, 4, L"\\\\?\\") == 0) return path.substr(4);
-  return path;
-}
-
-bool SamePath(std::wstring a, std::wstring b) {
-  if (a.size() != b.size()) return false;
-  if (!a.empty()) PlatformLocale().CharUpperBuffW(a.data(), static_cast<DWORD>(a.size()));
-  if (!b.empty()) PlatformLocale().CharUpperBuffW(b.data(), static_cast<DWORD>(b.size()));
-  return a == b;
-}
-
-// Deletes a startup file with the rights of the elevated program from a folder its user
-// controls. The file is opened once, as itself (a link is not followed), and checked and
-// deleted through that handle, so nothing can be swapped in between: a link in place of
-// the file is refused, and so is a file whose final path lies elsewhere than in the
-// folder named (the folder, or one above it, made a junction to a system folder). A
-// read-only file is made writable first; should the deletion still fail, it gets its
-// attribute back.
-void DeleteStartupFile(const std::wstring& target) {
-  DWORD error = ERROR_SUCCESS;
-  std::unique_ptr<IOpenFile> file = PlatformFiles().OpenForDeletion(target.c_str(), &error);
-  if (!file) {
-    if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) return;
-    Raise(error);
-  }
-  DWORD attributes = 0;
-  if (!file->GetAttributes(&attributes, &error)) Raise(error);
-  if ((attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) Raise(ERROR_REPARSE_POINT_ENCOUNTERED);
-  std::wstring finalPath;
-  if (!file->GetFinalPathName(&finalPath, &error)) Raise(error);
-  if (!SamePath(ExtractFileDir(WithoutLongPathPrefix(finalPath)), ExtractFileDir(target)))
-    Raise(ERROR_REPARSE_POINT_ENCOUNTERED);
-
-  const bool readOnly = (attributes & FILE_ATTRIBUTE_READONLY) != 0;
-  if (readOnly) {
-    const DWORD writable = attributes & ~FILE_ATTRIBUTE_READONLY;
-    if (!file->SetAttributes(writable == 0 ? FILE_ATTRIBUTE_NORMAL : writable, &error))
-      Raise(error);
-  }
-  if (!file->MarkForDeletion(&error)) {
-    if (readOnly) {
-      DWORD ignored = ERROR_SUCCESS;
-      (void)file->SetAttributes(attributes, &ignored);
-    }
-    Raise(error);
-  }
-}
-
 }  // namespace
 
 void CollectStartupFolders(TAutorunList& list) {
-  CollectStartupFolder(GetSpecialFolder(CSIDL_COMMON_STARTUP), list);
-  CollectStartupFolder(GetSpecialFolder(CSIDL_STARTUP), list);
+  // On Vista and 7 a disabled file lies in the system tool's store, listed after the
+  // files of its folder.
+  const bool stored = !UsesStartupApprovalRecords();
+  for (int csidl : {CSIDL_COMMON_STARTUP, CSIDL_STARTUP}) {
+    const std::wstring folder = GetSpecialFolder(csidl);
+    CollectStartupFolder(folder, list);
+    if (stored) CollectStoredStartupFiles(folder, list);
+  }
 }
 
 void CollectStartupFolder(const std::wstring& folder, TAutorunList& list) {
@@ -134,8 +85,10 @@ void SetStartupFileEnabled(const std::wstring& target, bool enable) {
                         ExtractFileName(target), enable);
     return;
   }
-  // Vista and 7 keep no records: a disabled startup file is removed. One that is gone
-  // already is what was asked for.
-  if (enable) return;
-  DeleteStartupFile(target);
+  // Vista and 7 keep no records: a disabled startup file moves into the system tool's
+  // store, and back when enabled.
+  if (enable)
+    RestoreStartupFile(target);
+  else
+    StoreStartupFile(target, ApprovalRoot(ExtractFileDir(target)) == HKEY_LOCAL_MACHINE);
 }

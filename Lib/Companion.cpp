@@ -167,7 +167,8 @@ const TAutorunInfo* FindEntry(const TAutorunList& list, const std::wstring& from
   return nullptr;
 }
 
-// Run values and startup files disappear when disabled on Windows before 10.
+// Run values and startup files leave their place when disabled on Vista and 7; the
+// system tool's store, where they go, lists them again as disabled.
 bool IsDeletedWhenDisabled(const std::wstring& from) {
   return !SameTextAscii(from, kFromTask) && !SameTextAscii(from, kFromService);
 }

@@ -84,18 +84,6 @@ std::wstring FreeSubKey(const std::wstring& name) {
   return candidate;
 }
 
-// The local time of the disabling, as the system tool stamps its entries.
-void Stamp(const std::wstring& path) {
-  SYSTEMTIME now{};
-  PlatformSystem().GetLocalTime(&now);
-  TReg::WriteInteger(HKEY_LOCAL_MACHINE, path, L"YEAR", now.wYear);
-  TReg::WriteInteger(HKEY_LOCAL_MACHINE, path, L"MONTH", now.wMonth);
-  TReg::WriteInteger(HKEY_LOCAL_MACHINE, path, L"DAY", now.wDay);
-  TReg::WriteInteger(HKEY_LOCAL_MACHINE, path, L"HOUR", now.wHour);
-  TReg::WriteInteger(HKEY_LOCAL_MACHINE, path, L"MINUTE", now.wMinute);
-  TReg::WriteInteger(HKEY_LOCAL_MACHINE, path, L"SECOND", now.wSecond);
-}
-
 std::vector<BYTE> StringBytes(const std::wstring& text) {
   const std::string utf16 = WideToUtf16LeBytes(text);
   std::vector<BYTE> bytes(utf16.begin(), utf16.end());
@@ -105,6 +93,18 @@ std::vector<BYTE> StringBytes(const std::wstring& text) {
 }
 
 }  // namespace
+
+// The local time of the disabling, as the system tool stamps its entries.
+void StampMsConfigEntry(const std::wstring& path) {
+  SYSTEMTIME now{};
+  PlatformSystem().GetLocalTime(&now);
+  TReg::WriteInteger(HKEY_LOCAL_MACHINE, path, L"YEAR", now.wYear);
+  TReg::WriteInteger(HKEY_LOCAL_MACHINE, path, L"MONTH", now.wMonth);
+  TReg::WriteInteger(HKEY_LOCAL_MACHINE, path, L"DAY", now.wDay);
+  TReg::WriteInteger(HKEY_LOCAL_MACHINE, path, L"HOUR", now.wHour);
+  TReg::WriteInteger(HKEY_LOCAL_MACHINE, path, L"MINUTE", now.wMinute);
+  TReg::WriteInteger(HKEY_LOCAL_MACHINE, path, L"SECOND", now.wSecond);
+}
 
 void StoreRunValue(HKEY rootKey, const std::wstring& keyPath, const std::wstring& name) {
   TRegValue value;
@@ -121,7 +121,7 @@ void StoreRunValue(HKEY rootKey, const std::wstring& keyPath, const std::wstring
   TReg::WriteString(HKEY_LOCAL_MACHINE, path, kIniMapping, L"0");
   TReg::WriteInteger(HKEY_LOCAL_MACHINE, path, kExactType, static_cast<std::int32_t>(value.type));
   TReg::WriteBinary(HKEY_LOCAL_MACHINE, path, kExactData, value.data);
-  Stamp(path);
+  StampMsConfigEntry(path);
 
   // Only a complete copy lets the original go.
   const bool stored =

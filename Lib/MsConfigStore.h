@@ -22,6 +22,9 @@ void StoreRunValue(HKEY rootKey, const std::wstring& keyPath, const std::wstring
 // that tool restores them). Nothing stored is no failure; a value of that name already
 // back in the key is left alone and the stored one kept.
 void RestoreRunValue(HKEY rootKey, const std::wstring& keyPath, const std::wstring& name);
+// Stamps a store entry (the key below HKLM at `path`) with the local time, in the
+// YEAR, MONTH, DAY, HOUR, MINUTE and SECOND values the system tool writes.
+void StampMsConfigEntry(const std::wstring& path);
 // Appends the store's Run values as disabled entries of their Run key, with the Target
 // and From of the value they stand for; one whose key holds that value again is skipped.
 void CollectStoredRunValues(TAutorunList& list);

@@ -47,6 +47,12 @@ class IOpenFile {
   // SetFileInformationByHandle(FileDispositionInfo, TRUE). A read-only file is refused
   // with ERROR_ACCESS_DENIED.
   [[nodiscard]] virtual BOOL MarkForDeletion(DWORD* error) = 0;
+  // ReadFile from the start to the end through this handle; a file larger than maxBytes
+  // fails with ERROR_FILE_TOO_LARGE. FALSE with the GetLastError code in *error, and
+  // *bytes untouched.
+  [[nodiscard]] virtual BOOL ReadAll(size_t maxBytes, std::string* bytes, DWORD* error) = 0;
+  // WriteFile of all these bytes through this handle (a file made by CreateNewFile).
+  [[nodiscard]] virtual BOOL WriteAll(const std::string& bytes, DWORD* error) = 0;
 };
 
 class IFileSystem {
@@ -60,12 +66,23 @@ class IFileSystem {
                                                                     DWORD* error) = 0;
   // DeleteFileW: FALSE with the GetLastError code in *error on failure.
   [[nodiscard]] virtual BOOL DeleteFileW(const wchar_t* path, DWORD* error) = 0;
-  // CreateFileW(path, DELETE | FILE_READ_ATTRIBUTES | FILE_WRITE_ATTRIBUTES, sharing for
-  // all, OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT): the file itself, a link as the
-  // link, never what it points at. nullptr with the GetLastError code in *error; a
-  // folder is ERROR_ACCESS_DENIED (no backup semantics asked for).
+  // CreateFileW(path, DELETE | FILE_READ_DATA | FILE_READ_ATTRIBUTES |
+  // FILE_WRITE_ATTRIBUTES, sharing for all, OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT):
+  // the file itself, a link as the link, never what it points at; what is read through
+  // it is what is then deleted. nullptr with the GetLastError code in *error; a folder is
+  // ERROR_ACCESS_DENIED (no backup semantics asked for).
   [[nodiscard]] virtual std::unique_ptr<IOpenFile> OpenForDeletion(const wchar_t* path,
                                                                    DWORD* error) = 0;
+  // CreateFileW(path, the same rights as OpenForDeletion and FILE_WRITE_DATA, sharing for
+  // readers, CREATE_NEW, FILE_FLAG_OPEN_REPARSE_POINT): a new, empty file, whose final
+  // path can be checked before anything is written into it and which can be deleted
+  // again through the handle. Anything at that name already, a link included, is
+  // ERROR_FILE_EXISTS; nullptr with the GetLastError code in *error.
+  [[nodiscard]] virtual std::unique_ptr<IOpenFile> CreateNewFile(const wchar_t* path,
+                                                                 DWORD* error) = 0;
+  // CreateDirectoryW with the default security (inherited from the parent): a folder
+  // there already is ERROR_ALREADY_EXISTS, a missing parent ERROR_PATH_NOT_FOUND.
+  [[nodiscard]] virtual BOOL CreateDirectoryW(const wchar_t* path, DWORD* error) = 0;
   // Creates or replaces the file with exactly these bytes (CreateFileW with
   // CREATE_ALWAYS, then WriteFileW); FALSE with the GetLastError code in *error.
   [[nodiscard]] virtual BOOL WriteWholeFile(const wchar_t* path, const std::string& bytes,

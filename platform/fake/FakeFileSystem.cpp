@@ -76,6 +76,7 @@ constexpr Message kMessages[] = {
     {33, L"The process cannot access the file because another process has locked a portion of "
          L"the file."},
     {29, L"The system cannot write to the specified device."},
+    {80, L"The file exists."},
     {87, L"The parameter is incorrect."},
     {109, L"The pipe has been ended."},
     {112, L"There is not enough space on the disk."},
@@ -179,6 +180,29 @@ class FakeFileSystem::OpenFile : public IOpenFile {
     return TRUE;
   }
 
+  BOOL ReadAll(size_t maxBytes, std::string* bytes, DWORD* error) override {
+    std::lock_guard lock(owner_.mutex_);
+    if (!Check("ReadFile", error)) return FALSE;
+    Entry* entry = Find(error);
+    if (entry == nullptr) return FALSE;
+    if (entry->contents.size() > maxBytes) {
+      *error = ERROR_FILE_TOO_LARGE;
+      return FALSE;
+    }
+    *bytes = entry->contents;
+    return TRUE;
+  }
+
+  BOOL WriteAll(const std::string& bytes, DWORD* error) override {
+    std::lock_guard lock(owner_.mutex_);
+    if (!Check("WriteFile", error)) return FALSE;
+    Entry* entry = Find(error);
+    if (entry == nullptr) return FALSE;
+    entry->contents += bytes;
+    entry->written = ++owner_.writes_;
+    return TRUE;
+  }
+
  private:
   bool Check(const char* call, DWORD* error) {
     if (auto fault = owner_.faults.Check(call)) {
@@ -273,6 +297,69 @@ std::unique_ptr<IOpenFile> FakeFileSystem::OpenForDeletion(const wchar_t* path, 
   }
   ++openFiles_;
   return std::make_unique<OpenFile>(*this, finalPath);
+}
+
+std::unique_ptr<IOpenFile> FakeFileSystem::CreateNewFile(const wchar_t* path, DWORD* error) {
+  std::lock_guard lock(mutex_);
+  DWORD ignored = 0;
+  if (error == nullptr) error = &ignored;
+  if (auto fault = faults.Check("CreateFileW")) {
+    *error = *fault;
+    return nullptr;
+  }
+  if (path == nullptr) {
+    *error = ERROR_INVALID_PARAMETER;
+    return nullptr;
+  }
+  std::wstring parent;
+  std::wstring name;
+  Folder* folder = SplitLast(Normalize(path), parent, name) ? FindFolder(parent) : nullptr;
+  if (folder == nullptr || name.empty()) {
+    *error = ERROR_PATH_NOT_FOUND;
+    return nullptr;
+  }
+  for (const Entry& entry : folder->entries) {
+    if (!SameFolded(entry.name, name)) continue;
+    *error = ERROR_FILE_EXISTS;
+    return nullptr;
+  }
+  const std::wstring finalPath = folder->path + L"\\" + name;
+  if (const auto locked = locks_.find(FoldCase(finalPath)); locked != locks_.end()) {
+    *error = locked->second;
+    return nullptr;
+  }
+  folder->entries.push_back({name, FILE_ATTRIBUTE_ARCHIVE, {}, ++writes_});
+  ++openFiles_;
+  return std::make_unique<OpenFile>(*this, finalPath);
+}
+
+BOOL FakeFileSystem::CreateDirectoryW(const wchar_t* path, DWORD* error) {
+  std::lock_guard lock(mutex_);
+  DWORD ignored = 0;
+  if (error == nullptr) error = &ignored;
+  if (auto fault = faults.Check("CreateDirectoryW")) {
+    *error = *fault;
+    return FALSE;
+  }
+  if (path == nullptr) {
+    *error = ERROR_INVALID_PARAMETER;
+    return FALSE;
+  }
+  const std::wstring normalized = Normalize(path);
+  std::wstring parent;
+  std::wstring name;
+  Folder* above = SplitLast(normalized, parent, name) ? FindFolder(parent) : nullptr;
+  if (above == nullptr || name.empty()) {
+    *error = ERROR_PATH_NOT_FOUND;
+    return FALSE;
+  }
+  for (const Entry& entry : above->entries) {
+    if (!SameFolded(entry.name, name)) continue;
+    *error = ERROR_ALREADY_EXISTS;
+    return FALSE;
+  }
+  MakeFolder(above->path + L"\\" + name);
+  return TRUE;
 }
 
 void FakeFileSystem::AddJunction(std::wstring_view path, std::wstring_view target) {

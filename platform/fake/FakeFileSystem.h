@@ -34,6 +34,13 @@ class FakeFileSystem : public IFileSystem {
   // "SetFileInformationByHandle". A file marked for deletion goes when it is closed.
   [[nodiscard]] std::unique_ptr<IOpenFile> OpenForDeletion(const wchar_t* path,
                                                            DWORD* error) override;
+  // Consults the fault plan as "CreateFileW"; the file's ReadAll and WriteAll consult it
+  // as "ReadFile" and "WriteFile". The new file's final path is its folder's, junctions
+  // resolved.
+  [[nodiscard]] std::unique_ptr<IOpenFile> CreateNewFile(const wchar_t* path,
+                                                         DWORD* error) override;
+  // Consults the fault plan as "CreateDirectoryW".
+  [[nodiscard]] BOOL CreateDirectoryW(const wchar_t* path, DWORD* error) override;
   // Consults the fault plan as "CreateFileW" and then "WriteFile".
   [[nodiscard]] BOOL WriteWholeFile(const wchar_t* path, const std::string& bytes,
                                     DWORD* error) override;
@@ -77,7 +84,7 @@ class FakeFileSystem : public IFileSystem {
   int OpenSearchCount() const;
 
   FaultPlan faults{"FakeFileSystem",
-                   {"CreateFileW", "DeleteFileW", "FindFirstFileW", "FindNextFileW",
+                   {"CreateDirectoryW", "CreateFileW", "DeleteFileW", "FindFirstFileW", "FindNextFileW",
                     "FormatMessageW", "GetFileAttributesW", "GetFileInformationByHandle",
                     "GetFinalPathNameByHandleW", "MoveFileExW", "ReadFile",
                     "SetFileInformationByHandle", "WriteFile"}};

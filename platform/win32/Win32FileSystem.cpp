@@ -6,6 +6,48 @@
 
 namespace {
 
+// Reads from where the handle stands to the end, without trusting a size asked for first:
+// the file may grow or shrink while it is read.
+BOOL ReadToEnd(HANDLE file, size_t maxBytes, std::string* bytes, DWORD* error) {
+  std::string read;
+  char buffer[64 * 1024];
+  for (;;) {
+    DWORD got = 0;
+    if (!::ReadFile(file, buffer, sizeof buffer, &got, nullptr)) {
+      *error = ::GetLastError();
+      return FALSE;
+    }
+    if (got == 0) break;
+    if (read.size() + got > maxBytes) {
+      *error = ERROR_FILE_TOO_LARGE;
+      return FALSE;
+    }
+    read.append(buffer, got);
+  }
+  *bytes = std::move(read);
+  return TRUE;
+}
+
+// One WriteFile call writes at most 4 GiB; write in chunks so a short write is noticed
+// rather than assumed away.
+BOOL WriteEverything(HANDLE file, const std::string& bytes, DWORD* error) {
+  size_t offset = 0;
+  while (offset < bytes.size()) {
+    const DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size() - offset, 1u << 20));
+    DWORD written = 0;
+    if (!::WriteFile(file, bytes.data() + offset, chunk, &written, nullptr)) {
+      *error = ::GetLastError();
+      return FALSE;
+    }
+    if (written == 0) {
+      *error = ERROR_WRITE_FAULT;
+      return FALSE;
+    }
+    offset += written;
+  }
+  return TRUE;
+}
+
 void CopyFound(const WIN32_FIND_DATAW& found, FindData* data) {
   data->attributes = found.dwFileAttributes;
   data->fileName = found.cFileName;
@@ -85,22 +127,56 @@ class Win32OpenFile final : public IOpenFile {
     return TRUE;
   }
 
+  BOOL ReadAll(size_t maxBytes, std::string* bytes, DWORD* error) override {
+    LARGE_INTEGER start{};
+    if (!::SetFilePointerEx(handle_.get(), start, nullptr, FILE_BEGIN)) {
+      *error = ::GetLastError();
+      return FALSE;
+    }
+    return ReadToEnd(handle_.get(), maxBytes, bytes, error);
+  }
+
+  BOOL WriteAll(const std::string& bytes, DWORD* error) override {
+    return WriteEverything(handle_.get(), bytes, error);
+  }
+
  private:
   UniqueFileHandle handle_;
 };
 
+// The rights a moved file's handles need: read what is there, delete it, and see and
+// change its attributes. SYNCHRONIZE lets ReadFile and WriteFile wait on the handle.
+constexpr DWORD kMoveRights =
+    DELETE | FILE_READ_DATA | FILE_READ_ATTRIBUTES | FILE_WRITE_ATTRIBUTES | SYNCHRONIZE;
+
 }  // namespace
 
 std::unique_ptr<IOpenFile> Win32FileSystem::OpenForDeletion(const wchar_t* path, DWORD* error) {
-  UniqueFileHandle file(::CreateFileW(
-      path, DELETE | FILE_READ_ATTRIBUTES | FILE_WRITE_ATTRIBUTES | SYNCHRONIZE,
-      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
-      FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+  UniqueFileHandle file(::CreateFileW(path, kMoveRights,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                      nullptr, OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
   if (!file) {
     *error = ::GetLastError();
     return nullptr;
   }
   return std::make_unique<Win32OpenFile>(std::move(file));
+}
+
+std::unique_ptr<IOpenFile> Win32FileSystem::CreateNewFile(const wchar_t* path, DWORD* error) {
+  UniqueFileHandle file(::CreateFileW(path, kMoveRights | FILE_WRITE_DATA, FILE_SHARE_READ,
+                                      nullptr, CREATE_NEW,
+                                      FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+  if (!file) {
+    *error = ::GetLastError();
+    return nullptr;
+  }
+  return std::make_unique<Win32OpenFile>(std::move(file));
+}
+
+BOOL Win32FileSystem::CreateDirectoryW(const wchar_t* path, DWORD* error) {
+  if (::CreateDirectoryW(path, nullptr)) return TRUE;
+  *error = ::GetLastError();
+  return FALSE;
 }
 
 std::unique_ptr<IFileSearch> Win32FileSystem::FindFirstFileW(const wchar_t* pattern,
@@ -126,25 +202,7 @@ BOOL Win32FileSystem::ReadWholeFile(const wchar_t* path, size_t maxBytes, std::s
     *error = ::GetLastError();
     return FALSE;
   }
-  // Read to the end rather than trusting the size asked for first: the file may grow
-  // or shrink while it is read.
-  std::string read;
-  char buffer[64 * 1024];
-  for (;;) {
-    DWORD got = 0;
-    if (!::ReadFile(file.get(), buffer, sizeof buffer, &got, nullptr)) {
-      *error = ::GetLastError();
-      return FALSE;
-    }
-    if (got == 0) break;
-    if (read.size() + got > maxBytes) {
-      *error = ERROR_FILE_TOO_LARGE;
-      return FALSE;
-    }
-    read.append(buffer, got);
-  }
-  *bytes = std::move(read);
-  return TRUE;
+  return ReadToEnd(file.get(), maxBytes, bytes, error);
 }
 
 BOOL Win32FileSystem::DeleteFileW(const wchar_t* path, DWORD* error) {
@@ -160,23 +218,7 @@ BOOL Win32FileSystem::WriteWholeFile(const wchar_t* path, const std::string& byt
     *error = ::GetLastError();
     return FALSE;
   }
-  // One WriteFile call writes at most 4 GiB; lists are far smaller, but write in
-  // chunks so a short write is noticed rather than assumed away.
-  size_t offset = 0;
-  while (offset < bytes.size()) {
-    const DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size() - offset, 1u << 20));
-    DWORD written = 0;
-    if (!::WriteFile(file.get(), bytes.data() + offset, chunk, &written, nullptr)) {
-      *error = ::GetLastError();
-      return FALSE;
-    }
-    if (written == 0) {
-      *error = ERROR_WRITE_FAULT;
-      return FALSE;
-    }
-    offset += written;
-  }
-  return TRUE;
+  return WriteEverything(file.get(), bytes, error);
 }
 
 BOOL Win32FileSystem::MoveFileExW(const wchar_t* from, const wchar_t* to, DWORD flags,

@@ -9,6 +9,8 @@ class Win32FileSystem final : public IFileSystem {
                                               DWORD* error) override;
   BOOL DeleteFileW(const wchar_t* path, DWORD* error) override;
   std::unique_ptr<IOpenFile> OpenForDeletion(const wchar_t* path, DWORD* error) override;
+  std::unique_ptr<IOpenFile> CreateNewFile(const wchar_t* path, DWORD* error) override;
+  BOOL CreateDirectoryW(const wchar_t* path, DWORD* error) override;
   BOOL WriteWholeFile(const wchar_t* path, const std::string& bytes, DWORD* error) override;
   BOOL MoveFileExW(const wchar_t* from, const wchar_t* to, DWORD flags, DWORD* error) override;
   BOOL ReadWholeFile(const wchar_t* path, size_t maxBytes, std::string* bytes,

@@ -28,6 +28,8 @@ using UniqueLocalMemory = UniqueAny<Win32HandleTraits<HLOCAL, ::LocalFree>>;
 using UniqueHandle = UniqueAny<Win32HandleTraits<HANDLE, ::CloseHandle>>;
 using UniqueFileHandle = UniqueAny<Win32HandleTraits<HANDLE, ::CloseHandle, -1>>;
 using UniqueWin32ScHandle = UniqueAny<Win32HandleTraits<SC_HANDLE, ::CloseServiceHandle>>;
+// A registry key a Windows test opens itself, to read what the code under test wrote.
+using UniqueWin32Key = UniqueAny<Win32HandleTraits<HKEY, ::RegCloseKey>>;
 // Window objects: fonts and brushes made for a control, a helper window (a tooltip) that a
 // control creates beside itself, icons loaded at a size of our choosing, and image lists.
 // A font or brush that a control holds is replaced by handing the control the new one

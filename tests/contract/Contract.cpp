@@ -10,6 +10,7 @@ std::string ErrorName(DWORD code) {
     case 5: return "ERROR_ACCESS_DENIED";
     case 6: return "ERROR_INVALID_HANDLE";
     case 18: return "ERROR_NO_MORE_FILES";
+    case 80: return "ERROR_FILE_EXISTS";
     case 87: return "ERROR_INVALID_PARAMETER";
     case 122: return "ERROR_INSUFFICIENT_BUFFER";
     case 123: return "ERROR_INVALID_NAME";

@@ -271,6 +271,53 @@ const std::vector<FileCase> kCases = {
       "replacing moved", "old.txt holds contract", ". <dir>", ".. <dir>", "Sub <dir>", "old.txt",
       "readonly.txt", "spare.txt", "next ERROR_NO_MORE_FILES", "onto read-only moved"}},
 
+    // Moving a file by hand: a folder made once, a new file made, written and read back
+    // through its own handle, never over one that is there; the original read through the
+    // handle that then deletes it.
+    {"AFileIsMovedThroughItsHandles",
+     [](FileWorld& w, Transcript& seen) {
+       const std::wstring folder = w.Folder() + L"\\Backup";
+       DWORD error = 0;
+       for (const std::wstring& path : {folder, folder, w.Folder() + L"\\Missing\\Backup"})
+         seen.push_back("folder " + std::string(w.Files().CreateDirectoryW(path.c_str(), &error)
+                                                    ? "made"
+                                                    : ErrorName(error)));
+       const std::string bytes("MZ\0\x01\xff\r\nend", 10);
+       const std::wstring original = w.Folder() + L"\\app.lnk";
+       seen.push_back("original " + WriteBytes(w, original, bytes));
+       std::unique_ptr<IOpenFile> from = w.Files().OpenForDeletion(original.c_str(), &error);
+       if (!from) return seen.push_back("open " + ErrorName(error));
+       // Each call before its outcome is shown: the operands of + are not ordered.
+       std::string read = "untouched";
+       const bool small = from->ReadAll(4, &read, &error) != FALSE;
+       seen.push_back("small read " + (small ? "done" : ErrorName(error)) +
+                      (read == "untouched" ? ", untouched" : ""));
+       const bool whole = from->ReadAll(1024, &read, &error) != FALSE;
+       seen.push_back("read " + (whole ? "same=" : ErrorName(error)) + (read == bytes ? "yes" : "no"));
+       const std::wstring copy = folder + L"\\app.lnk.Startup";
+       std::unique_ptr<IOpenFile> to = w.Files().CreateNewFile(copy.c_str(), &error);
+       if (!to) return seen.push_back("create " + ErrorName(error));
+       seen.push_back("write " + std::string(to->WriteAll(bytes, &error) ? "done" : ErrorName(error)));
+       std::string back;
+       const bool copied = to->ReadAll(1024, &back, &error) != FALSE;
+       seen.push_back("read the copy " + (copied ? "same=" : ErrorName(error)) + (back == bytes ? "yes" : "no"));
+       to.reset();
+       seen.push_back("mark " + std::string(from->MarkForDeletion(&error) ? "done" : ErrorName(error)));
+       from.reset();
+       seen.push_back("original after " + Attributes(w, original));
+       seen.push_back("copy after " + ReadBack(w, copy));
+       seen.push_back("again " + std::string(w.Files().CreateNewFile(copy.c_str(), &error) ? "made" : ErrorName(error)));
+       seen.push_back("copy still " + ReadBack(w, copy));
+       seen.push_back("in a missing folder " +
+                      std::string(w.Files().CreateNewFile((w.Folder() + L"\\Missing\\x").c_str(), &error)
+                                      ? "made"
+                                      : ErrorName(error)));
+     },
+     {"folder made", "folder ERROR_ALREADY_EXISTS", "folder ERROR_PATH_NOT_FOUND", "original written",
+      "small read ERROR_FILE_TOO_LARGE, untouched", "read same=yes", "write done", "read the copy same=yes",
+      "mark done", "original after ERROR_FILE_NOT_FOUND", "copy after 4d5a0001ff0d0a656e64",
+      "again ERROR_FILE_EXISTS", "copy still 4d5a0001ff0d0a656e64", "in a missing folder ERROR_PATH_NOT_FOUND"}},
+
     // A file opened for deletion with FILE_FLAG_OPEN_REPARSE_POINT: a read-only one
     // refuses the deletion mark until its attribute is cleared through the same handle;
     // the mark takes effect when the handle is closed.

@@ -12,20 +12,27 @@ for those runs alone (scripts/wine-trusting.sh: root and unshare -m).
 
 Windows 8.1 keeps approval records as 10 does (Task Manager's startup page came with 8).
 
-Windows 7 (no approval records): disabling a Run value or a startup file deletes it,
-enabling changes nothing, a service is still switched through its start type.
+Windows 7 (no approval records): disabling a Run value or a startup file moves it into the
+store of the system's own startup tool (a file's bytes into its backup folder), where it is
+listed disabled; enabling moves it back exactly; a service is still switched through its
+start type.
+
+Windows 10 run in Windows 7 compatibility mode (compat7: a Windows 10 prefix whose
+per-program override makes RtlGetVersion say 6.1 to orvanec.exe): disabling writes an
+approval record and keeps the Run value and the startup file, as on Windows 10.
 
 On every version: Run values whose names hold backslashes, a value and a subkey of the
 same name, a network command line and dotted folder names are listed with the right file
 and switched by their exact name; the registry before and after each switch differs in
-exactly the one record (or, on 7, the one value) asked for.
+exactly the one record (or, on 7, the one value or file and its store entry) asked for.
 
-usage: orvanec_e2e.py --version win10|win81|win7 --orvanec EXE --probe EXE --scripts DIR
+usage: orvanec_e2e.py --version win10|win81|win7|compat7 --orvanec EXE --probe EXE --scripts DIR
                       --prefix-root DIR
 """
 
 import argparse
 import copy
+import shutil
 import csv
 import io
 import json
@@ -48,6 +55,20 @@ APPROVAL_KEYS = {kind: f"{APPROVED}\\{kind}" for kind in ("Run", "Run32", "Start
 STORE = r"SOFTWARE\Microsoft\Shared Tools\MSConfig\startupreg"
 STORED_VALUES = ["hkey", "key", "item", "command", "inimapping", "OrvaneValueType",
                  "OrvaneValueData", "YEAR", "MONTH", "DAY", "HOUR", "MINUTE", "SECOND"]
+
+
+# Where it keeps the startup files it disabled: a subkey each, the bytes in its backup folder.
+FOLDER_STORE = r"SOFTWARE\Microsoft\Shared Tools\MSConfig\startupfolder"
+STORED_FILE_VALUES = ["path", "backup", "backupExtension", "location", "item", "command",
+                      "YEAR", "MONTH", "DAY", "HOUR", "MINUTE", "SECOND"]
+BACKUP_FOLDER = r"C:\windows\pss"
+
+
+def stored_file(path):
+    """What moving one startup file into the store adds to the registry: its subkey, named
+    after the file's path with carets for backslashes, with the values the tool reads."""
+    key = f"HKLM\\{FOLDER_STORE}\\" + path.replace("\\", "^")
+    return sorted([f"+{key}"] + [f"+{key}|{value}" for value in STORED_FILE_VALUES])
 
 
 def stored(name):
@@ -230,8 +251,8 @@ WIN7_VALUES = [
 #   becomes of the entry: "removed" (a startup file), "moved" (a Run value, into the
 #   system tool's store, listed disabled from there) or None
 WIN7_SWITCHES = [
-    ("disable", "FILE", r"{commonStartup}\Gone Common.LNK", "disabled (removed)", "removed"),
-    ("disable", "FILE", r"{startup}\Gone.bat", "disabled (removed)", "removed"),
+    ("disable", "FILE", r"{commonStartup}\Gone Common.LNK", "disabled", "moved"),
+    ("disable", "FILE", r"{startup}\Gone.bat", "disabled", "moved"),
     ("disable", "HKLM", f"HKLM\\{RUN}\\E2E Gone", "disabled", "moved"),
     ("disable", "HKLM", f"HKLM\\{RUN32}\\E2E Gone32", "disabled", "moved"),
     ("disable", "HKCU", f"HKCU\\{RUN}\\E2E Gone Ünï", "disabled", "moved"),
@@ -278,7 +299,7 @@ EXACT_SWITCHES = [
 ]
 # The keys a switch may touch, each with everything below it.
 TREE_KEYS = [("HKLM", RUN), ("HKLM", RUN32), ("HKCU", RUN), ("HKLM", APPROVED), ("HKCU", APPROVED),
-             ("HKLM", STORE)]
+             ("HKLM", STORE), ("HKLM", FOLDER_STORE)]
 
 
 def registry_tree(prefix):
@@ -295,14 +316,14 @@ def registry_tree(prefix):
 
 def tree_changes(before, after):
     """"+KEY|NAME", "-KEY|NAME", "~KEY|NAME" (a key alone: without "|NAME"), sorted. The
-    store's own key, made by the first move into it, is no change of an entry."""
+    stores' own keys, made by the first move into them, are no change of an entry."""
     def label(item):
         path, name = item
         return path if name is None else f"{path}|{name}"
     changes = [f"-{label(k)}" for k in before if k not in after]
     changes += [f"+{label(k)}" for k in after if k not in before]
     changes += [f"~{label(k)}" for k in before if k in after and before[k] != after[k]]
-    return sorted(c for c in changes if c[1:] != f"HKLM\\{STORE}")
+    return sorted(c for c in changes if c[1:] not in (f"HKLM\\{STORE}", f"HKLM\\{FOLDER_STORE}"))
 
 
 def check_exact_names(checks, prefix, orvanec, fixture, records):
@@ -323,36 +344,38 @@ def check_exact_names(checks, prefix, orvanec, fixture, records):
     for tag, target, with_records, on_seven in EXACT_SWITCHES:
         target = fixture.path(target)
         before = registry_tree(prefix)
-        file_before = prefix.unix_path(target).exists() if tag == "FILE" else None
+        file_before = prefix.unix_path(target).read_bytes() if tag == "FILE" else None
         result = orvanec.run("disable", tag, target)
-        if records:
-            wanted_out, wanted_changes = f"disabled: {tag} {target}\n", with_records
-        elif tag == "FILE":
-            wanted_out, wanted_changes = f"disabled (removed): {tag} {target}\n", on_seven
-        else:
-            wanted_out, wanted_changes = f"disabled: {tag} {target}\n", on_seven
-        checks.equal((result.code, result.out, result.err), (0, wanted_out, ""),
+        wanted_changes = with_records if records else on_seven
+        if tag == "FILE" and not records:
+            wanted_changes = stored_file(target)
+        checks.equal((result.code, result.out, result.err), (0, f"disabled: {tag} {target}\n", ""),
                      f"disable {tag} {target}")
         checks.equal(tree_changes(before, registry_tree(prefix)), wanted_changes,
                      f"the registry after disable {tag} {target}")
         if tag == "FILE":
-            checks.equal((file_before, prefix.unix_path(target).exists()), (True, records),
-                         f"{target} stays with records, goes without")
+            checks.equal(prefix.unix_path(target).exists(), records,
+                         f"{target} stays with records, moves away without")
+            if not records:
+                backup = f"{BACKUP_FOLDER}\\{target.rsplit(chr(92), 1)[1]}.Startup"
+                checks.equal(prefix.unix_path(backup).read_bytes()
+                             if prefix.unix_path(backup).exists() else None,
+                             file_before, f"{backup} holds the file's bytes")
     after = orvanec.list(checks)
     switched = {(tag, fixture.path(target)) for tag, target, _, _ in EXACT_SWITCHES}
-    for entry in after:
-        if (entry["from"], entry["target"]) in switched:
-            checks.expect((records or entry["from"] != "FILE") and not entry["enabled"],
-                          f"{entry['target']} is listed disabled (a file without records: gone)")
+    listed = {(e["from"], e["target"]): e for e in after}
+    for key in sorted(switched):
+        checks.expect(key in listed and not listed[key]["enabled"], f"{key[1]} is listed disabled")
     updater = next((e for e in after if e["target"] == f"HKLM\\{RUN}\\Updater"), None)
     checks.expect(updater is not None and updater["enabled"],
                   "the value named by the last part of Tools\\Updater is still listed, enabled")
     if records:
         return
-    checks.section("exact names: enabling moves each value back from the store exactly")
+    checks.section("exact names: enabling moves each value and file back from the store exactly")
     for tag, target, _, on_seven in EXACT_SWITCHES:
+        target = fixture.path(target)
         if tag == "FILE":
-            continue
+            on_seven = stored_file(target)
         before = registry_tree(prefix)
         result = orvanec.run("enable", tag, target)
         checks.equal((result.code, result.out, result.err), (0, f"enabled: {tag} {target}\n", ""),
@@ -362,6 +385,19 @@ def check_exact_names(checks, prefix, orvanec, fixture, records):
                      f"the registry after enable {tag} {target}: as before the disable")
     checks.equal(tree_changes(initial, registry_tree(prefix)), [],
                  "every value back with its type and bytes, nothing left in the store")
+    for which, name, _, _, _ in EXACT_FILES:
+        path = f"{fixture.folder(which)}\\{name}"
+        checks.equal(prefix.unix_path(path).read_bytes() if prefix.unix_path(path).exists() else None,
+                     fixture.file_contents()[path], f"{path} back with its bytes")
+    still_stored = []
+    for _, tag, target, _, fate in WIN7_SWITCHES:
+        if tag == "FILE" and fate == "moved":
+            suffix = "CommonStartup" if target.startswith("{commonStartup}") else "Startup"
+            still_stored.append(f"{target.rsplit(chr(92), 1)[1]}.{suffix}")
+    backups = prefix.unix_path(BACKUP_FOLDER)
+    checks.equal(sorted(p.name for p in backups.iterdir()) if backups.exists() else [],
+                 sorted(still_stored),
+                 "the backup folder holds the copies of the files still disabled, no more")
 
 
 def run_records(checks, prefix, orvanec, folders):
@@ -1029,7 +1065,7 @@ def run_win7(checks, prefix, orvanec, folders):
     gone = removed | moved  # from where they were
     for tag, target in gone:
         if tag == "FILE":
-            checks.expect(not prefix.unix_path(target).exists(), f"{target} was deleted")
+            checks.expect(not prefix.unix_path(target).exists(), f"{target} left its folder")
         else:
             root, rest = target.split("\\", 1)
             key, name = rest.rsplit("\\", 1)
@@ -1054,29 +1090,99 @@ def run_win7(checks, prefix, orvanec, folders):
     checks.equal(prefix.unix_path(fixture.path(r"{startup}\Stay.cmd")).read_bytes(),
                  b"e2e Stay.cmd\r\n", "enabling left the startup file as it was")
 
-    # The moved values are listed disabled after the Run keys' own values, in the store's
-    # order (its subkeys, sorted as the registry sorts names).
+    # The moved values are listed disabled after the Run keys' own values, the moved files
+    # after their folder's own files, each in the store's order (its subkeys, sorted as
+    # the registry sorts names). A moved file no longer exists where its entry names it.
     def is_run(entry):
         return entry["from"] in ("HKLM", "HKCU")
+
+    def in_folder(entry, folders):
+        return entry["from"] == "FILE" and entry["target"].rsplit("\\", 1)[0] in folders
     kept = [dict(e) for e in entries if (e["from"], e["target"]) not in gone]
     for entry in kept:
         if entry["target"] == "e2e_7":
             entry["enabled"] = False
     stored_entries = sorted((dict(e, enabled=False) for e in entries
-                             if (e["from"], e["target"]) in moved),
+                             if (e["from"], e["target"]) in moved and e["from"] != "FILE"),
                             key=lambda e: e["caption"].upper())
     last_run = max((i for i, e in enumerate(kept) if is_run(e)), default=len(kept) - 1)
     wanted = kept[:last_run + 1] + stored_entries + kept[last_run + 1:]
+    folders = [fixture.folder("common"), fixture.folder("user")]
+    for index, folder in enumerate(folders):
+        files = sorted((dict(e, enabled=False, fileExists=False) for e in entries
+                        if (e["from"], e["target"]) in moved and in_folder(e, [folder])),
+                       key=lambda e: e["target"].upper())
+        at = 1 + max((i for i, e in enumerate(wanted) if in_folder(e, folders[:index + 1])),
+                     default=-1)
+        wanted[at:at] = files
     checks.equal(orvanec.list(checks), wanted,
-                 "the list after switching: the deleted files gone, the moved values disabled, "
+                 "the list after switching: the moved files and values disabled, "
                  "the service disabled")
 
     check_exact_names(checks, prefix, orvanec, fixture, records=False)
 
 
+# A program run "in compatibility mode for Windows 7" on Windows 10 or 11 is told 6.1 by
+# RtlGetVersion. Wine models that with a per-program override, which goes further than the
+# Windows shim: it changes RtlGetNtVersionNumbers too, and the shared user data says 6.1 in
+# every prefix, whatever its version. Only the registry's version values follow the
+# prefix's version (10.0 here) and ignore the override, so under Wine they are what tells
+# the lie apart; on Windows RtlGetNtVersionNumbers and the shared user data would too.
+APP_DEFAULTS = r"Software\Wine\AppDefaults"
+COMPAT_VALUE = ("HKCU", RUN, "E2E Compat", "sz", r"C:\E2E\compat.exe", r"C:\E2E\compat.exe", [], True)
+COMPAT_FILE = ("user", "Compat.cmd", [], True, True)
+
+
+def run_compat7(checks, prefix, orvanec, folders):
+    fixture = Fixture(folders, [COMPAT_FILE], [], [COMPAT_VALUE], [], [], extra_values=[
+        *[("HKCU", f"{APP_DEFAULTS}\\{exe}", "Version", "sz", "win7")
+          for exe in ("orvanec.exe", "orvane.exe")],
+        # The approval keys exist, so a switch adds one record and no key.
+        ("HKCU", APPROVAL_KEYS["Run"], "E2E Placeholder", *RECORDS["2"]),
+        ("HKCU", APPROVAL_KEYS["StartupFolder"], "E2E Placeholder", *RECORDS["2"]),
+    ])
+    fixture.prepare(prefix)
+
+    checks.section("the override takes effect for a program of that name, and only there")
+    # The probe under orvanec.exe's name reads what orvanec.exe is told; the override
+    # matches the program's file name, wherever it lies.
+    disguised = prefix.unix_path(r"C:\e2e\as-orvanec\orvanec.exe")
+    disguised.parent.mkdir(parents=True, exist_ok=True)
+    shutil.copyfile(prefix.probe_exe, disguised)
+    result = prefix.run(disguised, "version")
+    told = json.loads(result.out).get("version") if result.code == 0 and result.out else None
+    checks.equal(told, "6.1", f"RtlGetVersion as orvanec.exe; {result.describe()}")
+    checks.equal(prefix.probe("version")["version"], "10.0", "RtlGetVersion for other programs")
+
+    checks.section("disabling keeps the value and the file and writes records")
+    file_path = f"{fixture.folder('user')}\\{COMPAT_FILE[1]}"
+    file_bytes = prefix.unix_path(file_path).read_bytes()
+    for tag, target, record in (
+            ("HKCU", f"HKCU\\{RUN}\\{COMPAT_VALUE[2]}", f"HKCU\\{APPROVAL_KEYS['Run']}|{COMPAT_VALUE[2]}"),
+            ("FILE", file_path, f"HKCU\\{APPROVAL_KEYS['StartupFolder']}|{COMPAT_FILE[1]}")):
+        before = registry_tree(prefix)
+        result = orvanec.run("disable", tag, target)
+        checks.equal((result.code, result.out, result.err), (0, f"disabled: {tag} {target}\n", ""),
+                     f"disable {tag} {target}")
+        after = registry_tree(prefix)
+        checks.equal(tree_changes(before, after), [f"+{record}"],
+                     f"the registry after disable {tag} {target}: one record, nothing moved")
+        key, name = record.split("|")
+        kind, data = after.get((key, name), (None, ""))
+        checks.equal((kind, data[:2]), (3, "03"), f"{record} says disabled")
+    checks.equal(prefix.unix_path(file_path).read_bytes() if prefix.unix_path(file_path).exists()
+                 else None, file_bytes, f"{file_path} kept as it was")
+    backups = prefix.unix_path(BACKUP_FOLDER)
+    checks.equal(sorted(p.name for p in backups.iterdir()) if backups.exists() else [], [],
+                 "nothing in the system tool's backup folder")
+    entries = {(e["from"], e["target"]): e for e in orvanec.list(checks)}
+    for key in (("HKCU", f"HKCU\\{RUN}\\{COMPAT_VALUE[2]}"), ("FILE", file_path)):
+        checks.equal((entries.get(key) or {}).get("enabled"), False, f"{key[1]} listed disabled")
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.split("\n")[0])
-    parser.add_argument("--version", choices=["win10", "win81", "win7"], required=True)
+    parser.add_argument("--version", choices=["win10", "win81", "win7", "compat7"], required=True)
     parser.add_argument("--orvanec", type=Path, required=True)
     parser.add_argument("--probe", type=Path, required=True)
     parser.add_argument("--scripts", type=Path, required=True)
@@ -1085,16 +1191,20 @@ def main():
 
     started = time.time()
     checks = Checks()
-    prefix = Prefix(options.scripts, options.prefix_root, options.version, options.probe)
+    # compat7 is a Windows 10 prefix of its own name, beside the win10 run's copy.
+    windows = "win10" if options.version == "compat7" else options.version
+    prefix = Prefix(options.scripts, options.prefix_root, windows, options.probe,
+                    name="e2e-compat7" if options.version == "compat7" else "e2e")
     checks.section(f"fresh {options.version} prefix at {prefix.path}")
     prefix.create()
     try:
         info = prefix.probe("folders", "version")
         checks.equal(info["version"],
-                     {"win10": "10.0", "win81": "6.3", "win7": "6.1"}[options.version],
+                     {"win10": "10.0", "win81": "6.3", "win7": "6.1"}[windows],
                      "the Windows version the prefix reports")
         orvanec = Orvanec(prefix, options.orvanec)
-        runs = {"win10": run_win10, "win81": run_records, "win7": run_win7}
+        runs = {"win10": run_win10, "win81": run_records, "win7": run_win7,
+                "compat7": run_compat7}
         runs[options.version](checks, prefix, orvanec, info["folders"])
     finally:
         prefix.remove_work()

@@ -313,12 +313,21 @@ TEST_F(CompanionTest, ARefusedSwitchIsAFailureNeverASuccess) {
 
 TEST_F(CompanionTest, OnWindows7ADisabledEntryIsGoneAndThatIsSuccess) {
   fake.system.SetVersion(6, 1, 7601);
-  fake.files.AddFile(kUserStartup, L"Tray.lnk");
+  fake.files.AddFolder(L"C:\\Windows");
+  fake.files.AddFile(kUserStartup, L"Tray.lnk", FILE_ATTRIBUTE_ARCHIVE, "tray");
   const std::wstring file = std::wstring(kUserStartup) + L"\\Tray.lnk";
   EXPECT_EQ(Run({L"disable", L"FILE", file}), 0) << err;
   EXPECT_FALSE(fake.files.Exists(file));
-  fake.files.AddFile(kUserStartup, L"Tray.lnk");
+  EXPECT_EQ(Run({L"enable", L"FILE", file}), 0) << err;
+  EXPECT_EQ(fake.files.FileContents(file), "tray");
   EXPECT_EQ(Run({L"enable", L"FILE", file}), 0) << err;  // enabled already: nothing to do
+
+  // A file of that name put back by hand is never overwritten by the stored one.
+  EXPECT_EQ(Run({L"disable", L"FILE", file}), 0) << err;
+  fake.files.AddFile(kUserStartup, L"Tray.lnk", FILE_ATTRIBUTE_ARCHIVE, "new");
+  EXPECT_EQ(Run({L"enable", L"FILE", file}), 1);
+  EXPECT_EQ(err, "orvanec: The file exists.\n");
+  EXPECT_EQ(fake.files.FileContents(file), "new");
 
   fake.files.AddFile(kUserStartup, L"Locked.lnk");
   fake.files.LockFile(std::wstring(kUserStartup) + L"\\Locked.lnk", ERROR_ACCESS_DENIED);

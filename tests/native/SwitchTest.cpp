@@ -1,5 +1,5 @@
 // Switching startup files and Run values: approval records on Windows 8 and later,
-// deletion on Vista and 7.
+// the system configuration tool's store on Vista and 7.
 #include "tests/support/CatalogueFixture.h"
 
 #include <functional>
@@ -127,6 +127,7 @@ TEST_F(SwitchTest, RecordsFromWindows8OnDeletionOnlyOnVistaAnd7) {
       {6, 1, 0, 0, true},   // a lie that cannot be checked
       {10, 0, 6, 1, true},
   };
+  fake.files.AddFolder(L"C:\\Windows");  // where the system tool keeps moved files
   const std::wstring file = std::wstring(kUserStartup) + L"\\Tray.lnk";
   for (const Case& c : cases) {
     fake.system.SetVersion(c.major, c.minor, 0);
@@ -149,17 +150,187 @@ TEST_F(SwitchTest, RecordsFromWindows8OnDeletionOnlyOnVistaAnd7) {
   }
 }
 
-TEST_F(SwitchTest, OnWindows7DisablingDeletesAStartupFileAndEnablingDoesNothing) {
+// Windows 7's own startup tool moves a disabled startup file into its backup folder and
+// describes it under its store's startupfolder key; enabling puts it back.
+constexpr wchar_t kFolderStore[] = L"SOFTWARE\\Microsoft\\Shared Tools\\MSConfig\\startupfolder";
+constexpr wchar_t kBackupFolder[] = L"C:\\Windows\\pss";
+
+std::wstring StoreSubKey(std::wstring path) {
+  for (wchar_t& c : path)
+    if (c == L'\\') c = L'^';
+  return std::wstring(kFolderStore) + L"\\" + path;
+}
+
+TEST_F(SwitchTest, OnWindows7AStartupFileMovesIntoTheSystemToolsStoreAndBackExactly) {
+  struct Case {
+    const wchar_t* folder;
+    const wchar_t* suffix;
+    const wchar_t* location;
+  };
+  const Case cases[] = {{kCommonStartup, L".CommonStartup", L"Common Startup"},
+                        {kUserStartup, L".Startup", L"Startup"}};
+  // Bytes a text conversion would not keep.
+  const std::string contents("L\0\0\0\x01\x14\x02\0\xff\xfe\r\n\x80 end", 17);
+  for (const Case& c : cases) {
+    FakePlatform local;
+    local.system.SetVersion(6, 1, 7601);
+    local.system.SetLocalTimes({SYSTEMTIME{2011, 3, 2, 15, 14, 5, 9, 0}});
+    local.files.AddFolder(L"C:\\Windows");
+    local.files.AddFile(c.folder, L"Other.lnk");
+    local.files.AddFile(c.folder, L"Tray.lnk", FILE_ATTRIBUTE_ARCHIVE, contents);
+    const std::wstring file = std::wstring(c.folder) + L"\\Tray.lnk";
+    const std::string what = WideToUtf8(c.location);
+
+    SetAutorunEnabled(file, L"FILE", false);
+    EXPECT_FALSE(local.files.Exists(file)) << what;
+    const std::wstring backup = std::wstring(kBackupFolder) + L"\\Tray.lnk" + c.suffix;
+    EXPECT_EQ(local.files.FileContents(backup), contents) << what;
+    const std::wstring key = StoreSubKey(file);
+    const std::pair<const wchar_t*, std::wstring> values[] = {
+        {L"path", file},          {L"backup", backup}, {L"backupExtension", c.suffix},
+        {L"location", c.location}, {L"item", L"Tray"}, {L"command", file}};
+    for (const auto& [name, value] : values)
+      EXPECT_EQ(local.registry.GetString(HKEY_LOCAL_MACHINE, key, name), value) << what << " " << WideToUtf8(name);
+    const std::pair<const wchar_t*, BYTE> stamp[] = {{L"YEAR", 2011 & 0xff}, {L"MONTH", 3}, {L"DAY", 15},
+                                                     {L"HOUR", 14}, {L"MINUTE", 5}, {L"SECOND", 9}};
+    for (const auto& [name, low] : stamp) {
+      const auto read = local.registry.GetValue(HKEY_LOCAL_MACHINE, key, name);
+      ASSERT_TRUE(read) << what << " " << WideToUtf8(name);
+      EXPECT_EQ(read->type, REG_DWORD);
+      EXPECT_EQ(read->bytes[0], low) << what << " " << WideToUtf8(name);
+    }
+    // Listed as a disabled file of its folder, after the folder's own files.
+    TAutorunList list;
+    CollectStartupFolders(list);
+    EXPECT_EQ(Targets(list), (std::vector<std::wstring>{L"FILE:" + std::wstring(c.folder) + L"\\Other.lnk",
+                                                        L"FILE:" + file}))
+        << what;
+    ASSERT_EQ(list.size(), 2u);
+    EXPECT_FALSE(list[1].Enabled);
+    EXPECT_TRUE(list[0].Enabled);
+    EXPECT_EQ(list[1].Caption, L"Tray");
+
+    SetAutorunEnabled(file, L"FILE", true);
+    EXPECT_EQ(local.files.FileContents(file), contents) << what;
+    EXPECT_EQ(local.files.Entries(c.folder).back().fileName, L"Tray.lnk") << what;
+    EXPECT_FALSE(local.files.Exists(backup)) << what;
+    EXPECT_TRUE(local.registry.SubKeyNames(HKEY_LOCAL_MACHINE, kFolderStore).empty()) << what;
+    list.clear();
+    CollectStartupFolders(list);
+    ASSERT_EQ(list.size(), 2u);
+    EXPECT_TRUE(list[1].Enabled);
+    EXPECT_EQ(local.files.OpenFileCount(), 0);
+  }
+  // Disabling a file that is gone, or enabling one the store does not hold, is what was
+  // asked for already.
   fake.system.SetVersion(6, 1, 7601);
+  const std::wstring gone = std::wstring(kUserStartup) + L"\\Gone.lnk";
+  EXPECT_NO_THROW(SetAutorunEnabled(gone, L"FILE", false));
+  EXPECT_NO_THROW(SetAutorunEnabled(gone, L"FILE", true));
+  EXPECT_FALSE(fake.files.Exists(gone));
+}
+
+// Two users' files of one name, and the system tool's own entries: each copy keeps its
+// own name in the backup folder, each entry is listed in its own folder only, and an entry
+// that names its copy by suffix alone comes back from there.
+TEST_F(SwitchTest, OnWindows7StoredStartupFilesKeepTheirOwnCopiesAndFolders) {
+  fake.system.SetVersion(6, 1, 7601);
+  fake.files.AddFile(kBackupFolder, L"Tray.lnk.Startup", FILE_ATTRIBUTE_ARCHIVE, "another user's");
+  fake.files.AddFile(kBackupFolder, L"Agent.lnk.CommonStartup", FILE_ATTRIBUTE_ARCHIVE, "agent");
+  const std::wstring agent = std::wstring(kCommonStartup) + L"\\Agent.lnk";
+  fake.registry.SetString(HKEY_LOCAL_MACHINE, StoreSubKey(agent), L"path", agent);
+  fake.registry.SetString(HKEY_LOCAL_MACHINE, StoreSubKey(agent), L"location", L"Common Startup");
+  const std::wstring elsewhere = L"C:\\Users\\other\\AppData\\Roaming\\Microsoft\\Windows\\Start Menu\\Programs\\Startup\\Tray.lnk";
+  fake.registry.SetString(HKEY_LOCAL_MACHINE, StoreSubKey(elsewhere), L"path", elsewhere);
+  fake.registry.SetString(HKEY_LOCAL_MACHINE, StoreSubKey(elsewhere), L"backup",
+                          std::wstring(kBackupFolder) + L"\\Tray.lnk.Startup");
+
+  const std::wstring mine = std::wstring(kUserStartup) + L"\\Tray.lnk";
+  fake.files.AddFile(kUserStartup, L"Tray.lnk", FILE_ATTRIBUTE_ARCHIVE, "mine");
+  SetAutorunEnabled(mine, L"FILE", false);
+  const std::wstring myCopy = std::wstring(kBackupFolder) + L"\\Tray.lnk (2).Startup";
+  EXPECT_EQ(fake.files.FileContents(myCopy), "mine");
+  EXPECT_EQ(fake.files.FileContents(std::wstring(kBackupFolder) + L"\\Tray.lnk.Startup"), "another user's");
+  EXPECT_EQ(fake.registry.GetString(HKEY_LOCAL_MACHINE, StoreSubKey(mine), L"backup"), myCopy);
+
+  TAutorunList list;
+  CollectStartupFolders(list);
+  EXPECT_EQ(Targets(list), (std::vector<std::wstring>{L"FILE:" + agent, L"FILE:" + mine}));
+
+  SetAutorunEnabled(agent, L"FILE", true);
+  SetAutorunEnabled(mine, L"FILE", true);
+  EXPECT_EQ(fake.files.FileContents(agent), "agent");
+  EXPECT_EQ(fake.files.FileContents(mine), "mine");
+  EXPECT_EQ(fake.registry.SubKeyNames(HKEY_LOCAL_MACHINE, kFolderStore).size(), 1u);
+  EXPECT_EQ(fake.files.Entries(kBackupFolder).size(), 1u);
+}
+
+// A move that cannot be completed leaves the file where it was, byte for byte, and the
+// store and backup folder as they were; the switch reports the failure.
+TEST_F(SwitchTest, OnWindows7AStartupFileMoveThatCannotBeCompletedLosesNothing) {
   const std::wstring file = std::wstring(kUserStartup) + L"\\Tray.lnk";
-  fake.files.AddFile(kUserStartup, L"Tray.lnk");
-  SetAutorunEnabled(file, L"FILE", true);
-  EXPECT_TRUE(fake.files.Exists(file));
-  SetAutorunEnabled(file, L"FILE", false);
-  EXPECT_FALSE(fake.files.Exists(file));
-  EXPECT_FALSE(fake.registry.HasKey(HKEY_CURRENT_USER, kApprovedFolder));
-  // Disabling a file that is gone already is what was asked for, not an error.
-  EXPECT_NO_THROW(SetAutorunEnabled(file, L"FILE", false));
+  struct Case {
+    const char* what;
+    bool enable;
+    std::function<void(FakePlatform&)> fault;
+  };
+  const Case cases[] = {
+      {"the backup folder cannot be made", false,
+       [](FakePlatform& p) { p.files.faults.Fail("CreateDirectoryW", ERROR_ACCESS_DENIED); }},
+      {"the backup folder is a junction", false,
+       [](FakePlatform& p) {
+         p.files.AddFolder(L"C:\\Users\\user\\Planted");
+         p.files.AddJunction(kBackupFolder, L"C:\\Users\\user\\Planted");
+       }},
+      {"the copy cannot be made", false,
+       [](FakePlatform& p) { p.files.faults.Fail("CreateFileW", ERROR_DISK_FULL, 1); }},
+      {"the copy cannot be written", false,
+       [](FakePlatform& p) { p.files.faults.Fail("WriteFile", ERROR_DISK_FULL); }},
+      {"the store cannot be written", false, [](FakePlatform& p) { p.registry.SetMachineReadOnly(true); }},
+      {"the original cannot be removed", false,
+       [](FakePlatform& p) { p.files.faults.Fail("SetFileInformationByHandle", ERROR_ACCESS_DENIED, 0, 1); }},
+      {"a file of that name is back", true,
+       [](FakePlatform& p) { p.files.AddFile(kUserStartup, L"Tray.lnk", FILE_ATTRIBUTE_ARCHIVE, "new"); }},
+      {"the file cannot be made again", true,
+       [](FakePlatform& p) { p.files.faults.Fail("CreateFileW", ERROR_ACCESS_DENIED, 1); }},
+      {"the file cannot be written again", true,
+       [](FakePlatform& p) { p.files.faults.Fail("WriteFile", ERROR_DISK_FULL); }},
+      {"the store entry cannot be removed", true,
+       [](FakePlatform& p) { p.registry.SetMachineReadOnly(true); }},
+      {"the Startup folder made a junction to a system folder", true,
+       [](FakePlatform& p) {
+         p.files.RemoveFolder(kUserStartup);
+         p.files.AddFolder(L"C:\\Windows\\System32");
+         p.files.AddJunction(kUserStartup, L"C:\\Windows\\System32");
+       }},
+  };
+  for (const Case& c : cases) {
+    FakePlatform local;
+    local.system.SetVersion(6, 1, 7601);
+    local.files.AddFolder(L"C:\\Windows");
+    local.files.AddFile(kUserStartup, L"Tray.lnk", FILE_ATTRIBUTE_ARCHIVE, "tray");
+    if (c.enable) SetAutorunEnabled(file, L"FILE", false);
+    const auto backups = local.files.Entries(kBackupFolder);
+    const auto store = local.registry.SubKeyNames(HKEY_LOCAL_MACHINE, kFolderStore);
+    c.fault(local);
+    const auto folderBefore = local.files.Entries(kUserStartup);
+    EXPECT_THROW(SetAutorunEnabled(file, L"FILE", c.enable), PlatformError) << c.what;
+    local.files.faults.Clear();
+    local.registry.SetMachineReadOnly(false);
+    EXPECT_EQ(local.registry.SubKeyNames(HKEY_LOCAL_MACHINE, kFolderStore), store) << c.what;
+    if (!c.enable) {
+      EXPECT_EQ(local.files.FileContents(file), "tray") << c.what;
+      EXPECT_TRUE(local.files.Entries(kBackupFolder).empty()) << c.what;
+      EXPECT_TRUE(local.files.Entries(L"C:\\Users\\user\\Planted").empty()) << c.what;
+    } else {
+      ASSERT_EQ(local.files.Entries(kBackupFolder).size(), 1u) << c.what;
+      EXPECT_EQ(local.files.FileContents(std::wstring(kBackupFolder) + L"\\" + backups[0].fileName), "tray")
+          << c.what;
+      EXPECT_EQ(local.files.Entries(kUserStartup).size(), folderBefore.size()) << c.what;
+      EXPECT_TRUE(local.files.Entries(L"C:\\Windows\\System32").empty()) << c.what;
+    }
+    EXPECT_EQ(local.files.OpenFileCount(), 0) << c.what;
+  }
 }
 
 // Windows 7's own startup tool keeps what it disables under its key in HKLM; a disabled
@@ -295,10 +466,10 @@ TEST_F(SwitchTest, OnWindows7AStartupFileThatCannotBeDeletedRaisesTheSystemsMess
   EXPECT_TRUE(fake.files.Exists(file));
 }
 
-// On Vista and 7 a disabled startup file is deleted with administrator rights from a
+// On Vista and 7 a disabled startup file is moved away with administrator rights from a
 // folder the user controls. The user can make that folder, or a folder above it, a
 // junction to a system folder, or put a link there in place of the file: the deletion
-// must then not reach whatever the link points at. A read-only file is still deleted.
+// must then not reach whatever the link points at. A read-only file is still moved.
 TEST_F(SwitchTest, OnWindows7AStartupFileIsDeletedOnlyWhereItReallyLies) {
   const std::wstring startMenu = L"C:\\Users\\user\\AppData\\Roaming\\Microsoft\\Windows\\Start Menu";
   struct Case {
@@ -338,6 +509,7 @@ TEST_F(SwitchTest, OnWindows7AStartupFileIsDeletedOnlyWhereItReallyLies) {
   for (const Case& c : cases) {
     FakePlatform local;
     local.system.SetVersion(6, 1, 7601);
+    local.files.AddFolder(L"C:\\Windows");
     local.files.AddFile(kUserStartup, L"Tray.lnk");
     c.plant(local.files);
     DWORD code = ERROR_SUCCESS;
@@ -352,6 +524,10 @@ TEST_F(SwitchTest, OnWindows7AStartupFileIsDeletedOnlyWhereItReallyLies) {
       EXPECT_TRUE(local.files.Exists(c.victim)) << c.what;
       EXPECT_EQ(local.files.Entries(ExtractFileDir(c.victim)).size(), 1u) << c.what;
     }
+    // Refused means nothing was stored; moved means the store holds it.
+    EXPECT_EQ(local.registry.SubKeyNames(HKEY_LOCAL_MACHINE, kFolderStore).size(), c.deleted ? 1u : 0u)
+        << c.what;
+    EXPECT_EQ(local.files.Entries(kBackupFolder).size(), c.deleted ? 1u : 0u) << c.what;
     EXPECT_EQ(local.files.OpenFileCount(), 0) << c.what;
   }
 }
@@ -360,6 +536,7 @@ TEST_F(SwitchTest, OnWindows7AStartupFileIsDeletedOnlyWhereItReallyLies) {
 // it was cleared, stays as it was, read-only again, and the system's message is raised.
 TEST_F(SwitchTest, OnWindows7AFailedDeletionLeavesTheFileAsItWas) {
   fake.system.SetVersion(6, 1, 7601);
+  fake.files.AddFolder(L"C:\\Windows");
   const std::wstring file = std::wstring(kUserStartup) + L"\\Tray.lnk";
   for (int failing : {0, 1}) {
     fake.files.AddFile(kUserStartup, L"Tray.lnk", FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_READONLY);
@@ -369,6 +546,8 @@ TEST_F(SwitchTest, OnWindows7AFailedDeletionLeavesTheFileAsItWas) {
     EXPECT_EQ(fake.files.GetFileAttributesW(file.c_str(), nullptr),
               FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_READONLY)
         << failing;
+    EXPECT_TRUE(fake.registry.SubKeyNames(HKEY_LOCAL_MACHINE, kFolderStore).empty()) << failing;
+    EXPECT_TRUE(fake.files.Entries(kBackupFolder).empty()) << failing;
   }
 }
 

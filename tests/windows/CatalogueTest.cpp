@@ -1,7 +1,9 @@
 // The catalogue on Wine's real registry, shell folders, Startup folders and service
 // control manager: what a refresh lists and what a switch writes, on Windows 10 and 8.1
-// prefixes (approval records) and on a Windows 7 prefix (deletion on disable).
+// prefixes (approval records) and on a Windows 7 prefix (the system configuration tool's
+// store on disable).
 #include <fstream>
+#include <iterator>
 
 #include "Lib/Autorun.h"
 #include "Lib/AutorunSources.h"
@@ -45,6 +47,55 @@ std::vector<BYTE> RawValue(HKEY root, const wchar_t* key, const std::wstring& na
   return bytes;
 }
 
+constexpr wchar_t kFolderStore[] = L"SOFTWARE\\Microsoft\\Shared Tools\\MSConfig\\startupfolder";
+
+std::string FileBytes(const std::wstring& path) {
+  std::ifstream in(path.c_str(), std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// Every file of a folder with its attributes and bytes, in the order the folder lists them.
+std::string FolderListing(const std::wstring& folder) {
+  std::string listing;
+  WIN32_FIND_DATAW found;
+  UniqueFindHandle search(::FindFirstFileW((folder + L"\\*").c_str(), &found));
+  if (!search) return listing;
+  do {
+    const std::wstring name = found.cFileName;
+    if (name == L"." || name == L"..") continue;
+    listing += std::string(name.begin(), name.end()) + " " + std::to_string(found.dwFileAttributes) +
+               " " + FileBytes(folder + L"\\" + name) + "\n";
+  } while (::FindNextFileW(search.get(), &found));
+  return listing;
+}
+
+// Every key and value below a key, with the values' types and bytes.
+std::string KeyTree(HKEY root, const std::wstring& path) {
+  std::string tree;
+  HKEY raw = nullptr;
+  if (::RegOpenKeyExW(root, path.c_str(), 0, KEY_READ | KEY_WOW64_64KEY, &raw) != ERROR_SUCCESS)
+    return tree;
+  UniqueWin32Key key(raw);
+  for (DWORD i = 0;; ++i) {
+    wchar_t name[16384];
+    DWORD length = 16384;
+    DWORD type = 0;
+    BYTE data[4096];
+    DWORD size = sizeof data;
+    if (::RegEnumValueW(key.get(), i, name, &length, nullptr, &type, data, &size) != ERROR_SUCCESS) break;
+    tree += std::string(name, name + length) + ":" + std::to_string(type) + ":" +
+            std::string(reinterpret_cast<char*>(data), size) + "\n";
+  }
+  for (DWORD i = 0;; ++i) {
+    wchar_t name[256];
+    DWORD length = 256;
+    if (::RegEnumKeyExW(key.get(), i, name, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
+      break;
+    tree += "[" + std::string(name, name + length) + "]\n" + KeyTree(root, path + L"\\" + name);
+  }
+  return tree;
+}
+
 DWORD StartType(const std::wstring& service) {
   UniqueWin32ScHandle manager(::OpenSCManagerW(nullptr, nullptr, SC_MANAGER_CONNECT));
   UniqueWin32ScHandle handle(::OpenServiceW(manager.get(), service.c_str(), SERVICE_QUERY_CONFIG));
@@ -54,6 +105,14 @@ DWORD StartType(const std::wstring& service) {
   auto* config = reinterpret_cast<QUERY_SERVICE_CONFIGW*>(buffer.data());
   if (!::QueryServiceConfigW(handle.get(), config, needed, &needed)) return 0xFFFFFFFF;
   return config->dwStartType;
+}
+
+// The system configuration tool's key for a stored startup file: the file's path with
+// carets for backslashes.
+std::wstring StoredFileKey(std::wstring path) {
+  for (wchar_t& c : path)
+    if (c == L'\\') c = L'^';
+  return L"SOFTWARE\\Microsoft\\Shared Tools\\MSConfig\\startupfolder\\" + path;
 }
 
 // A Run value, a startup file and a service of this run's own, removed again after
@@ -94,6 +153,19 @@ class CatalogueOnWine : public WineTest {
     ::DeleteFileW(file_.c_str());
     ::RegDeleteTreeW(HKEY_LOCAL_MACHINE,
                      (L"SOFTWARE\\Microsoft\\Shared Tools\\MSConfig\\startupreg\\" + name_).c_str());
+    for (int csidl : {CSIDL_STARTUP, CSIDL_COMMON_STARTUP}) {
+      const std::wstring file = GetSpecialFolder(csidl) + L"\\" + name_ + L".lnk";
+      if (csidl != CSIDL_STARTUP) {
+        ::SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_NORMAL);
+        ::DeleteFileW(file.c_str());
+      }
+      for (const wchar_t* more : {L"", L" (2)"})
+        ::RegDeleteTreeW(HKEY_LOCAL_MACHINE, (StoredFileKey(file) + more).c_str());
+    }
+    const std::wstring pss = GetSpecialFolder(CSIDL_WINDOWS) + L"\\pss\\" + name_ + L".lnk";
+    for (const wchar_t* more : {L"", L" (2)"})
+      for (const wchar_t* suffix : {L".Startup", L".CommonStartup"})
+        ::DeleteFileW((pss + more + suffix).c_str());
     UniqueWin32ScHandle manager(::OpenSCManagerW(nullptr, nullptr, SC_MANAGER_CONNECT));
     UniqueWin32ScHandle service(::OpenServiceW(manager.get(), name_.c_str(), DELETE));
     if (service) ::DeleteService(service.get());
@@ -250,13 +322,65 @@ TEST_F(Win7Catalogue, ARunValueMovesIntoTheSystemToolsStoreAndBackByteForByte) {
   EXPECT_EQ(StartType(name_), SERVICE_AUTO_START);
 }
 
-// A startup file is deleted through one handle opened on the file itself: a read-only
-// one is deleted too, a link in its place is refused and what it points at stays.
-TEST_F(Win7Catalogue, AStartupFileIsDeletedEvenReadOnlyButALinkInItsPlaceIsRefused) {
+// Each Startup folder's file moves into the tool's store with its bytes, and back: the
+// folder and the store are as before, byte for byte.
+TEST_F(Win7Catalogue, AStartupFileMovesIntoTheSystemToolsStoreAndBackByteForByte) {
+  const std::string contents("L\0\0\0\x01\x14\x02\0\xff\xfe\r\n\x80 end", 17);
+  const std::wstring pss = GetSpecialFolder(CSIDL_WINDOWS) + L"\\pss";
+  for (int csidl : {CSIDL_COMMON_STARTUP, CSIDL_STARTUP}) {
+    const bool common = csidl == CSIDL_COMMON_STARTUP;
+    const std::wstring file = GetSpecialFolder(csidl) + L"\\" + name_ + L".lnk";
+    {
+      UniqueHandle made(::CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr));
+      ASSERT_NE(made.get(), INVALID_HANDLE_VALUE) << ::GetLastError();
+      DWORD written = 0;
+      ASSERT_TRUE(::WriteFile(made.get(), contents.data(), static_cast<DWORD>(contents.size()),
+                              &written, nullptr));
+    }
+    const std::string folderBefore = FolderListing(GetSpecialFolder(csidl));
+    const std::string storeBefore = KeyTree(HKEY_LOCAL_MACHINE, kFolderStore);
+
+    SetAutorunEnabled(file, L"FILE", false);
+    EXPECT_EQ(::GetFileAttributesW(file.c_str()), INVALID_FILE_ATTRIBUTES);
+    const std::wstring key = StoredFileKey(file);
+    const std::wstring backup = pss + L"\\" + name_ + L".lnk" + (common ? L".CommonStartup" : L".Startup");
+    EXPECT_EQ(TReg::ReadString(HKEY_LOCAL_MACHINE, key, L"path", L""), file);
+    EXPECT_EQ(TReg::ReadString(HKEY_LOCAL_MACHINE, key, L"backup", L""), backup);
+    EXPECT_EQ(TReg::ReadString(HKEY_LOCAL_MACHINE, key, L"location", L""),
+              common ? L"Common Startup" : L"Startup");
+    EXPECT_EQ(FileBytes(backup), contents);
+    EXPECT_TRUE(RawValue(HKEY_CURRENT_USER, kApprovedFolder, name_ + L".lnk").empty()) << "no records before 8";
+    const TAutorunList list = Refresh();
+    const TAutorunInfo* entry = Find(list, L"FILE", file);
+    ASSERT_NE(entry, nullptr);
+    EXPECT_FALSE(entry->Enabled);
+
+    SetAutorunEnabled(file, L"FILE", true);
+    EXPECT_EQ(FileBytes(file), contents);
+    EXPECT_EQ(FolderListing(GetSpecialFolder(csidl)), folderBefore);
+    EXPECT_EQ(KeyTree(HKEY_LOCAL_MACHINE, kFolderStore), storeBefore);
+    EXPECT_EQ(::GetFileAttributesW(backup.c_str()), INVALID_FILE_ATTRIBUTES);
+    const TAutorunList again = Refresh();
+    const TAutorunInfo* back = Find(again, L"FILE", file);
+    ASSERT_NE(back, nullptr);
+    EXPECT_TRUE(back->Enabled);
+  }
+}
+
+// A startup file is read and deleted through one handle opened on the file itself: a
+// read-only one is moved too, a link in its place is refused and what it points at stays.
+TEST_F(Win7Catalogue, AStartupFileIsMovedEvenReadOnlyButALinkInItsPlaceIsRefused) {
   ASSERT_TRUE(::SetFileAttributesW(file_.c_str(), FILE_ATTRIBUTE_READONLY));
   SetAutorunEnabled(file_, L"FILE", false);
   EXPECT_EQ(::GetFileAttributesW(file_.c_str()), INVALID_FILE_ATTRIBUTES);
-  EXPECT_EQ(Find(Refresh(), L"FILE", file_), nullptr);
+  const TAutorunList list = Refresh();
+  const TAutorunInfo* stored = Find(list, L"FILE", file_);
+  ASSERT_NE(stored, nullptr);
+  EXPECT_FALSE(stored->Enabled);
+  SetAutorunEnabled(file_, L"FILE", true);
+  ASSERT_NE(::GetFileAttributesW(file_.c_str()), INVALID_FILE_ATTRIBUTES);
+  ASSERT_TRUE(::DeleteFileW(file_.c_str()));
 
   wchar_t temp[MAX_PATH + 1];
   ASSERT_GT(::GetTempPathW(MAX_PATH + 1, temp), 0u);
@@ -273,8 +397,8 @@ TEST_F(Win7Catalogue, AStartupFileIsDeletedEvenReadOnlyButALinkInItsPlaceIsRefus
   }
   // Windows marks the link FILE_ATTRIBUTE_REPARSE_POINT through the handle opened with
   // FILE_FLAG_OPEN_REPARSE_POINT, and the switch is refused (proven against the fakes).
-  // Wine 8 shows no mark there: the link itself is deleted. Either way what it points
-  // at must stay.
+  // Wine 8 shows no mark there: the link itself is moved. Either way what it points at
+  // must stay.
   try {
     SetAutorunEnabled(file_, L"FILE", false);
   } catch (const std::exception&) {
@@ -295,6 +419,13 @@ TEST_F(Win7Catalogue, AStartupFileThatCannotBeDeletedRaisesTheSystemsMessage) {
   } catch (const std::exception& error) {
     EXPECT_STRNE(error.what(), "");
   }
+  // The copy and its key went again: the file stays the one place it is.
+  HKEY left = nullptr;
+  EXPECT_NE(::RegOpenKeyExW(HKEY_LOCAL_MACHINE, StoredFileKey(file_).c_str(), 0,
+                            KEY_READ | KEY_WOW64_64KEY, &left),
+            ERROR_SUCCESS);
+  EXPECT_EQ(::GetFileAttributesW((GetSpecialFolder(CSIDL_WINDOWS) + L"\\pss\\" + name_ + L".lnk.Startup").c_str()),
+            INVALID_FILE_ATTRIBUTES);
 }
 
 }  // namespace
