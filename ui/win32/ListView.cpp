@@ -235,6 +235,12 @@ void TListView::SetHotRow(int row) {
   if (row >= 0) ListView_RedrawItems(Handle(), row, row);
 }
 
+TListThemeFacts TListView::ThemeFacts() const {
+  return factsForTest_ ? *factsForTest_ : ReadListThemeFacts(Handle());
+}
+
+bool TListView::DrawsOwnHotRow() const { return ProgramDrawsHotRow(ThemeFacts(), HighContrastOn()); }
+
 LRESULT TListView::CustomDraw(NMLVCUSTOMDRAW* draw) {
   switch (draw->nmcd.dwDrawStage) {
     case CDDS_PREPAINT:
@@ -247,12 +253,13 @@ LRESULT TListView::CustomDraw(NMLVCUSTOMDRAW* draw) {
       const auto row = static_cast<int>(draw->nmcd.dwItemSpec);
       const bool enabled = !ValidRow(row) || rows_.enabled(row);
       draw->clrText = ::GetSysColor(enabled ? COLOR_WINDOWTEXT : COLOR_GRAYTEXT);
-      // With the explorer theme the list tracks and draws its own hot row; where it does
-      // not (no theme, or Wine's list), the row under the mouse gets the same light
-      // highlight from here, or in high contrast the scheme's highlight pair. A selected
-      // row keeps the selection's colours.
-      if (row == hotRow_ && ValidRow(row) && ListView_GetHotItem(Handle()) != row &&
-          !(ListView_GetItemState(Handle(), row, LVIS_SELECTED) & LVIS_SELECTED)) {
+      // Where the theme draws no hot row (no visual styles, a theme without the list-item
+      // part, Wine's list), the row under the mouse gets a light highlight from here, and
+      // in high contrast the scheme's highlight pair. A selected row keeps the
+      // selection's colours.
+      if (row == hotRow_ && ValidRow(row) &&
+          !(ListView_GetItemState(Handle(), row, LVIS_SELECTED) & LVIS_SELECTED) &&
+          DrawsOwnHotRow()) {
         if (HighContrastOn()) {
           draw->clrTextBk = ::GetSysColor(COLOR_HIGHLIGHT);
           draw->clrText = ::GetSysColor(COLOR_HIGHLIGHTTEXT);

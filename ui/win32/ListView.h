@@ -18,6 +18,7 @@
 #include "platform/win32/Win32Handles.h"
 #include "ui/win32/CollectionImageList.h"
 #include "ui/win32/Form.h"
+#include "ui/win32/ListHotRow.h"
 
 class TListAccessible;
 
@@ -62,8 +63,13 @@ class TListView : public TControl {
   void SetBusy(bool busy, std::wstring text = {});
   bool Busy() const { return busy_; }
 
-  // The row under the mouse (-1: none).
+  // The row this program lights under the mouse (-1: none), and whether it lights one at
+  // all: not where the list's theme draws its own.
   int HotRow() const { return hotRow_; }
+  bool DrawsOwnHotRow() const;
+  // The theme as the list finds it; a test may say what it is instead.
+  TListThemeFacts ThemeFacts() const;
+  void SetThemeFactsForTest(std::optional<TListThemeFacts> facts) { factsForTest_ = facts; }
 
   // Mouse, keyboard and type-ahead moved the selection.
   std::function<void()> OnSelectionChanged;
@@ -118,6 +124,7 @@ class TListView : public TControl {
   bool trackingDivider_ = false;
   bool trackingMouse_ = false;
   int hotRow_ = -1;
+  std::optional<TListThemeFacts> factsForTest_;
   // Handed to screen readers through WM_GETOBJECT; cut off when the list goes.
   TListAccessible* accessible_ = nullptr;
 };
