@@ -218,9 +218,10 @@ TEST_F(AnyListView, WhereTheThemeLightsTheRowUnderTheMouseTheProgramDrawsNone) {
 
 TEST_F(AnyListView, UnderWineTheListsThemeLightsNoRowSoTheProgramDoes) {
   // Measured on Wine 8: visual styles are on (IsAppThemed and IsThemeActive answer TRUE)
-  // and the list has a theme open, but that theme defines no list-item part, and the list
-  // answers CCM_GETVERSION with 5: Wine's list never draws its items through a theme.
-  // A prefix without a theme fails earlier in the same rule.
+  // and the list has a theme open, but that theme defines no list-item part; and this
+  // test program carries no common-controls manifest, so its list is of version 5. Wine's
+  // list never draws its items through a theme, which the missing part already says. A
+  // prefix without a theme fails earlier in the same rule.
   const TListThemeFacts facts = ReadListThemeFacts(List());
   EXPECT_FALSE(ThemeDrawsHotRow(facts)) << "styles " << facts.visualStyles << ", theme " << facts.listTheme
                                         << ", part " << facts.listItemPart << ", v6 " << facts.commonControls6;

@@ -14,7 +14,7 @@
 #include <windows.h>
 
 struct TListThemeFacts {
-  bool commonControls6 = false;  // CCM_GETVERSION answers 6 or more
+  bool commonControls6 = false;  // the list's common controls are version 6 or later
   bool visualStyles = false;     // IsAppThemed() && IsThemeActive()
   bool listTheme = false;        // GetWindowTheme(list) is not null
   bool listItemPart = false;     // IsThemePartDefined(theme, LVP_LISTITEM, 0)
