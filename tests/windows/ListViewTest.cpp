@@ -1,6 +1,7 @@
 // The report list control on its own, over a few rows the test keeps: the type-ahead's
-// find, the columns after a divider is double-clicked, the colours its custom draw hands
-// the list, and who lights the row under the mouse (the theme or the program).
+// find; the columns with and without the scroll bar, at two resolutions, after a divider
+// is dragged or double-clicked; the colours its custom draw hands the list; and who
+// lights the row under the mouse (the theme or the program).
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <commctrl.h>
@@ -23,6 +24,22 @@ struct TTestRow {
 };
 
 constexpr COLORREF kOwnHotRow = RGB(0xE5, 0xF3, 0xFF);
+
+// The header's divider at the right of a column dragged by dx pixels, as the mouse does.
+void DragDivider(HWND list, int column, int dx) {
+  const HWND header = ListView_GetHeader(list);
+  RECT item{};
+  ASSERT_TRUE(Header_GetItemRect(header, column, &item));
+  const int y = (item.top + item.bottom) / 2;
+  // Just left of the divider: a column's right edge is also the next one's left.
+  const int x = item.right - 1;
+  ::SendMessageW(header, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+  ::SendMessageW(header, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(x + dx / 2, y));
+  ::SendMessageW(header, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(x + dx, y));
+  ::SendMessageW(header, WM_LBUTTONUP, 0, MAKELPARAM(x + dx, y));
+  PumpOnce();
+}
+
 
 class AnyListView : public testing::Test {
  protected:
@@ -122,16 +139,56 @@ TEST_F(AnyListView, FindAnswersAPrefixAndAWholeNamePastLongerNamesThatBeginWithI
   }
 }
 
-TEST_F(AnyListView, TheColumnsFillTheListAfterADividerDoubleClickAndTheKindColumnKeepsItsWidth) {
+TEST_F(AnyListView, TheColumnsFillTheListWithAndWithoutItsScrollBarAtBothResolutions) {
+  // The list fills the window, which a new resolution resizes.
+  form_->AlignClient(list_);
+  form_->Realign();
   const HWND list = List();
   auto filled = [list] {
     RECT inner{};
     ::GetClientRect(list, &inner);
     return ListView_GetColumnWidth(list, 0) + ListView_GetColumnWidth(list, 1) == inner.right;
   };
-  auto hasHorizontalBar = [list] { return (::GetWindowLongPtrW(list, GWL_STYLE) & WS_HSCROLL) != 0; };
-  ASSERT_TRUE(filled());
-  EXPECT_EQ(ListView_GetColumnWidth(list, 1), 50);
+  auto style = [list] { return static_cast<DWORD>(::GetWindowLongPtrW(list, GWL_STYLE)); };
+  for (UINT dpi : {96u, 144u}) {
+    if (dpi != 96) {
+      RECT suggested{40, 30, 40 + ScaleForDpi(520, dpi), 30 + ScaleForDpi(400, dpi)};
+      ::SendMessageW(form_->Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+                     reinterpret_cast<LPARAM>(&suggested));
+    }
+    for (int i = 0; i < 40; ++i) rows_.push_back({L"Row" + std::to_wstring(i), L"HKCU"});
+    list_->RowsChanged();
+    Pump();
+    ASSERT_EQ(ListView_GetItemCount(list), 44);
+    EXPECT_TRUE(style() & WS_VSCROLL) << dpi;
+    EXPECT_FALSE(style() & WS_HSCROLL) << dpi;
+    EXPECT_TRUE(filled()) << "with the scroll bar at " << dpi;
+    EXPECT_EQ(ListView_GetColumnWidth(list, 1), ScaleForDpi(50, dpi)) << "the kind column as made";
+    rows_.resize(4);
+    list_->RowsChanged();
+    Pump();
+    EXPECT_FALSE(style() & WS_VSCROLL) << dpi;
+    EXPECT_TRUE(filled()) << "without the scroll bar at " << dpi;
+  }
+  // A divider dragged with the mouse: column 0's, then the kind column's.
+  const int name = ListView_GetColumnWidth(list, 0);
+  DragDivider(list, 0, -60);
+  EXPECT_EQ(ListView_GetColumnWidth(list, 0), name - 60);
+  EXPECT_TRUE(filled());
+  const int kind = ListView_GetColumnWidth(list, 1);
+  DragDivider(list, 1, -40);
+  EXPECT_EQ(ListView_GetColumnWidth(list, 1), kind - 40);
+  EXPECT_TRUE(filled());
+  EXPECT_FALSE(style() & WS_HSCROLL);
+  // Widened: for a moment wider than the list, so a scroll bar comes and goes under the
+  // drag; the kind column keeps the width the user gave it and column 0 gives way.
+  DragDivider(list, 1, 30);
+  Pump();
+  EXPECT_EQ(ListView_GetColumnWidth(list, 1), kind - 10) << "snapped back";
+  EXPECT_TRUE(filled());
+  EXPECT_FALSE(style() & WS_HSCROLL);
+  // A double click on a divider sizes that column to its texts; the other one fills the
+  // rest, so no gap is left and no scroll bar comes.
   for (int column : {0, 1}) {
     const HWND header = ListView_GetHeader(list);
     RECT item{};
@@ -140,12 +197,18 @@ TEST_F(AnyListView, TheColumnsFillTheListAfterADividerDoubleClickAndTheKindColum
     ::SendMessageW(header, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
     ::SendMessageW(header, WM_LBUTTONUP, 0, at);
     Pump();
-    EXPECT_TRUE(filled()) << "a gap or an overhang after a double click on divider " << column;
-    EXPECT_FALSE(hasHorizontalBar()) << column;
+    EXPECT_TRUE(filled()) << "after a double click on divider " << column;
+    EXPECT_FALSE(style() & WS_HSCROLL) << column;
   }
-  // The kind column's width now is its chosen one; a list narrower for a moment gives it
-  // less, and it has all of it back once the list is wide again.
+}
+
+TEST_F(AnyListView, TheKindColumnKeepsItsWidthThroughAMomentWhenTheListIsNarrower) {
+  const HWND list = List();
+  // The kind column's width now is its chosen one; a list narrower for a moment (not laid
+  // out yet, a small window) gives it less, and it has all of it back once the list is
+  // wide again.
   const int kind = ListView_GetColumnWidth(list, 1);
+  ASSERT_EQ(kind, 50);
   RECT client{};
   ::GetClientRect(form_->Handle(), &client);
   list_->SetBounds(0, 0, kind / 2, client.bottom);
@@ -154,7 +217,32 @@ TEST_F(AnyListView, TheColumnsFillTheListAfterADividerDoubleClickAndTheKindColum
   list_->SetBounds(0, 0, client.right, client.bottom);
   Pump();
   EXPECT_EQ(ListView_GetColumnWidth(list, 1), kind);
-  EXPECT_TRUE(filled());
+  RECT inner{};
+  ::GetClientRect(list, &inner);
+  EXPECT_EQ(ListView_GetColumnWidth(list, 0) + kind, inner.right);
+}
+
+TEST_F(AnyListView, TheRowUnderTheMouseIsLitWithTheArrowAndNoRowIsChosenByHovering) {
+  const HWND list = List();
+  EXPECT_EQ(ListView_GetExtendedListViewStyle(list) & (LVS_EX_TRACKSELECT | LVS_EX_ONECLICKACTIVATE), 0u);
+  RECT row{};
+  ASSERT_TRUE(ListView_GetItemRect(list, 1, &row, LVIR_BOUNDS));
+  // A point in the kind column past its text, where only the background shows.
+  const int x = row.right - 3;
+  const int y = (row.top + row.bottom) / 2;
+  const COLORREF plain = PixelOf(list, x, y);
+  ::SendMessageW(list, WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
+  // Wine's list draws no hot row through its theme, so the program's highlight is what
+  // shows here; with the explorer theme on Windows the theme's hot row is drawn instead
+  // (taken below through the facts the list is given).
+  if (list_->DrawsOwnHotRow()) {
+    EXPECT_EQ(PixelOf(list, x, y), RGB(0xE5, 0xF3, 0xFF));
+  }
+  EXPECT_EQ(ListView_GetNextItem(list, -1, LVNI_SELECTED), -1) << "hovering selects nothing";
+  ::SendMessageW(list, WM_SETCURSOR, reinterpret_cast<WPARAM>(list), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+  EXPECT_EQ(::GetCursor(), ::LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW)));
+  ::SendMessageW(list, WM_MOUSELEAVE, 0, 0);
+  EXPECT_EQ(PixelOf(list, x, y), plain);
 }
 
 TEST_F(AnyListView, WhoLightsTheRowUnderTheMouseFollowsTheThemeAndHighContrast) {
