@@ -1,8 +1,6 @@
 #include "ui/win32/AutorunFrame.h"
 
 #include <commdlg.h>
-#include <uxtheme.h>
-#include <windowsx.h>
 
 #include <algorithm>
 #include <atomic>

@@ -1,6 +1,7 @@
-// The autorun list: a report list view in owner-data mode over the row model, the
-// "전체목록" check box and the switch button in a bar below it, and the context menu that
-// saves the catalogue.
+// The autorun frame: the list control over the row model, the "전체목록" check box and
+// the switch button in a bar below it, and the context menu that saves the catalogue.
+// The frame decides which rows there are and what a click, a key or the button does; the
+// list control draws, fits, finds and speaks them.
 #pragma once
 
 #include <windows.h>
