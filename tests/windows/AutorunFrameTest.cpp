@@ -98,21 +98,6 @@ void RightClickRow(HWND list, int row) {
   ::SendMessageW(list, WM_RBUTTONDOWN, MK_RBUTTON, at);
 }
 
-// The header's divider at the right of a column dragged by dx pixels, as the mouse does.
-void DragDivider(HWND list, int column, int dx) {
-  const HWND header = ListView_GetHeader(list);
-  RECT item{};
-  ASSERT_TRUE(Header_GetItemRect(header, column, &item));
-  const int y = (item.top + item.bottom) / 2;
-  // Just left of the divider: a column's right edge is also the next one's left.
-  const int x = item.right - 1;
-  ::SendMessageW(header, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
-  ::SendMessageW(header, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(x + dx / 2, y));
-  ::SendMessageW(header, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(x + dx, y));
-  ::SendMessageW(header, WM_LBUTTONUP, 0, MAKELPARAM(x + dx, y));
-  PumpOnce();
-}
-
 // Whatever popup menu opens while the watch lives is looked at and closed from a timer
 // inside the menu's own loop: where it stood on the screen, or nothing when none opened.
 struct TMenuWatch {
@@ -507,92 +492,6 @@ TEST_F(AnyAutorunFrame, AKeyWhoseRefreshWouldRunACloseReturnsThroughTheListFirst
   EXPECT_FALSE(::IsWindow(frame_->List()));
 }
 
-TEST_F(AnyAutorunFrame, TheColumnsFillTheListWithAndWithoutItsScrollBarAtBothResolutions) {
-  const HWND list = frame_->List();
-  auto filled = [list] {
-    RECT inner{};
-    ::GetClientRect(list, &inner);
-    return ListView_GetColumnWidth(list, 0) + ListView_GetColumnWidth(list, 1) == inner.right;
-  };
-  auto style = [list] { return static_cast<DWORD>(::GetWindowLongPtrW(list, GWL_STYLE)); };
-  for (UINT dpi : {96u, 144u}) {
-    if (dpi != 96) {
-      RECT suggested{40, 30, 40 + ScaleForDpi(520, dpi), 30 + ScaleForDpi(400, dpi)};
-      ::SendMessageW(form_->Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
-                     reinterpret_cast<LPARAM>(&suggested));
-    }
-    for (int i = 0; i < 40; ++i) {
-      fake.registry.SetString(HKEY_CURRENT_USER, kRunKey, L"Row" + std::to_wstring(i),
-                              L"C:\\Tools\\row.exe");
-    }
-    Refresh();
-    PumpOnce();
-    ASSERT_EQ(Shown(list).size(), 42u);
-    EXPECT_TRUE(style() & WS_VSCROLL) << dpi;
-    EXPECT_FALSE(style() & WS_HSCROLL) << dpi;
-    EXPECT_TRUE(filled()) << "with the scroll bar at " << dpi;
-    EXPECT_EQ(ListView_GetColumnWidth(list, 1), ScaleForDpi(50, dpi)) << "the kind column as made";
-    for (int i = 0; i < 40; ++i) RemoveRunValue(L"Row" + std::to_wstring(i));
-    Refresh();
-    PumpOnce();
-    EXPECT_FALSE(style() & WS_VSCROLL) << dpi;
-    EXPECT_TRUE(filled()) << "without the scroll bar at " << dpi;
-  }
-  // A divider dragged with the mouse: column 0's, then the kind column's.
-  const int name = ListView_GetColumnWidth(list, 0);
-  DragDivider(list, 0, -60);
-  EXPECT_EQ(ListView_GetColumnWidth(list, 0), name - 60);
-  EXPECT_TRUE(filled());
-  const int kind = ListView_GetColumnWidth(list, 1);
-  DragDivider(list, 1, -40);
-  EXPECT_EQ(ListView_GetColumnWidth(list, 1), kind - 40);
-  EXPECT_TRUE(filled());
-  EXPECT_FALSE(style() & WS_HSCROLL);
-  // Widened: for a moment wider than the list, so a scroll bar comes and goes under the
-  // drag; the kind column keeps the width the user gave it and column 0 gives way.
-  DragDivider(list, 1, 30);
-  Pump();
-  EXPECT_EQ(ListView_GetColumnWidth(list, 1), kind - 10) << "snapped back";
-  EXPECT_TRUE(filled());
-  EXPECT_FALSE(style() & WS_HSCROLL);
-  // A double click on a divider sizes that column to its texts; the other one fills the
-  // rest, so no gap is left and no scroll bar comes.
-  for (int column : {0, 1}) {
-    const HWND header = ListView_GetHeader(list);
-    RECT item{};
-    ASSERT_TRUE(Header_GetItemRect(header, column, &item));
-    const LPARAM at = MAKELPARAM(item.right - 1, (item.top + item.bottom) / 2);
-    ::SendMessageW(header, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
-    ::SendMessageW(header, WM_LBUTTONUP, 0, at);
-    Pump();
-    EXPECT_TRUE(filled()) << "after a double click on divider " << column;
-    EXPECT_FALSE(style() & WS_HSCROLL) << column;
-  }
-}
-
-TEST_F(AnyAutorunFrame, TheRowUnderTheMouseIsLitWithTheArrowAndNoRowIsChosenByHovering) {
-  Refresh();
-  const HWND list = frame_->List();
-  EXPECT_EQ(ListView_GetExtendedListViewStyle(list) & (LVS_EX_TRACKSELECT | LVS_EX_ONECLICKACTIVATE), 0u);
-  RECT row{};
-  ASSERT_TRUE(ListView_GetItemRect(list, 1, &row, LVIR_BOUNDS));
-  // A point in the kind column past its text, where only the background shows.
-  const int x = row.right - 3;
-  const int y = (row.top + row.bottom) / 2;
-  const COLORREF plain = PixelOf(list, x, y);
-  ::SendMessageW(list, WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
-  // Wine's list tracks no hot row of its own, so the frame's highlight is what shows
-  // here; with the explorer theme on Windows the theme's hot row is drawn instead.
-  if (ListView_GetHotItem(list) != 1) {
-    EXPECT_EQ(PixelOf(list, x, y), RGB(0xE5, 0xF3, 0xFF));
-  }
-  EXPECT_TRUE(SelectedRows(list).empty()) << "hovering selects nothing";
-  ::SendMessageW(list, WM_SETCURSOR, reinterpret_cast<WPARAM>(list), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
-  EXPECT_EQ(::GetCursor(), ::LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW)));
-  ::SendMessageW(list, WM_MOUSELEAVE, 0, 0);
-  EXPECT_EQ(PixelOf(list, x, y), plain);
-}
-
 TEST_F(AnyAutorunFrame, TheSystemsMessageFontReachesTheListTheBoxAndTheButton) {
   LOGFONTW expected = MessageFontAt(96);
   for (HWND window : {frame_->List(), ListView_GetHeader(frame_->List()), frame_->AllListBox(),
@@ -809,9 +708,8 @@ TEST_F(AnyAutorunFrame, InHighContrastTheButtonAndTheHotRowTakeTheSchemesColourP
   SetHighContrastForTest(std::nullopt);
   EXPECT_EQ(contrast, ::GetSysColor(COLOR_BTNFACE)) << "the family's colour drawn in high contrast";
   EXPECT_NE(normal, contrast) << "outside high contrast the family's own look";
-  if (ListView_GetHotItem(list) != 1) {
-    EXPECT_EQ(hot, ::GetSysColor(COLOR_HIGHLIGHT));
-  }
+  // In high contrast the program lights the row itself, theme or not.
+  EXPECT_EQ(hot, ::GetSysColor(COLOR_HIGHLIGHT));
 }
 
 // What Active Accessibility says of a child (CHILDID_SELF: the object itself).

@@ -1,6 +1,7 @@
-// The autorun list: a report list view in owner-data mode over the row model, the
-// "전체목록" check box and the switch button in a bar below it, and the context menu that
-// saves the catalogue.
+// The autorun frame: the list control over the row model, the "전체목록" check box and
+// the switch button in a bar below it, and the context menu that saves the catalogue.
+// The frame decides which rows there are and what a click, a key or the button does; the
+// list control draws, fits, finds and speaks them.
 #pragma once
 
 #include <windows.h>
@@ -19,9 +20,8 @@
 #include "Tavin/FileMetadata.h"
 #include "Tavin/ImageCollection.h"
 #include "ui/win32/CheckBox.h"
-#include "ui/win32/CollectionImageList.h"
 #include "ui/win32/Form.h"
-#include "ui/win32/ListAccessible.h"
+#include "ui/win32/ListView.h"
 #include "ui/win32/Panel.h"
 #include "ui/win32/StyledButton.h"
 
@@ -36,13 +36,14 @@ class TFrmAutorun : public TComponent, public TWindow {
   void DpiChanged(UINT dpi) override;
 
   // What the tests and the main window reach.
-  HWND List() const { return list_; }
+  HWND List() const { return list_ ? list_->Handle() : nullptr; }
+  TListView* ListControl() const { return list_; }
   HWND AllListBox() const { return check_->Handle(); }
   TStyledButton* SwitchButton() const { return button_; }
   const TAutorunRows& Rows() const { return rows_; }
   const TAutorunList& Catalogue() const { return catalogue_; }
   TImageCollection& Images() { return images_; }
-  int ImageCount() const { return imageList_ ? imageList_->Count() : 0; }
+  int ImageCount() const { return list_ ? list_->ImageCount() : 0; }
   TPopupMenu* Menu() const { return menu_; }
   // Whether this frame's catalogue is being read; and how many frames' are, for the
   // tests that wait for a refresh to end.
@@ -70,12 +71,7 @@ class TFrmAutorun : public TComponent, public TWindow {
   void Build(HWND parent);
   void Layout();
   void RebuildFonts();
-  LRESULT ListNotify(NMHDR* header);
-  LRESULT CustomDraw(NMLVCUSTOMDRAW* draw);
-  LRESULT FindItem(const NMLVFINDITEMW& find) const;
-  int FocusedRow() const;
-  int SelectedRow() const;
-  void ShowRows();
+  TListViewRows RowsForList();
 
   // The refresh: the catalogue and the files of new rows are read on a thread of its own
   // (the window would stop answering for seconds, and for a network's time-out on an
@@ -88,8 +84,6 @@ class TFrmAutorun : public TComponent, public TWindow {
   void Rebuild();
   // Closing: the reader is told to stop and waited for a moment, then left to end alone.
   void AbandonRefresh();
-  // Paints "reading" where the list has no rows yet.
-  void PaintReading(HWND list);
 
   // The selection belongs to entries, not to row numbers: a refresh removes and appends
   // rows, and the list control would otherwise keep the numbers and so point at other
@@ -100,7 +94,6 @@ class TFrmAutorun : public TComponent, public TWindow {
   };
   TListSelection RememberSelection() const;
   void RestoreSelection(const TListSelection& selection);
-  void SelectRow(int row);
   // Removes every row, keeping the selection's entries for the refresh that follows.
   void ClearRows();
   // The button names the action a click performs on the selected entry, from its state
@@ -109,12 +102,6 @@ class TFrmAutorun : public TComponent, public TWindow {
   // The context menu at a point on the screen; (-1, -1) comes from the keyboard and
   // places it at the focused row.
   void ShowMenu(POINT at);
-  // Column widths for the list's client area; `dragged` is the column whose divider the
-  // user moved, -1 for none.
-  void FitColumns(int dragged);
-  void SetHotRow(int row);
-  static LRESULT CALLBACK ListProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                   UINT_PTR id, DWORD_PTR data);
   static LRESULT CALLBACK BarKeyProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                      UINT_PTR id, DWORD_PTR data);
 
@@ -131,32 +118,20 @@ class TFrmAutorun : public TComponent, public TWindow {
   TIconCache iconCache_;
   TImageCollection images_;
   TAutorunRows rows_;
-  std::unique_ptr<TCollectionImageList> imageList_;
-  HWND list_ = nullptr;
+  TListView* list_ = nullptr;
   TCheckBox* check_ = nullptr;
   TPanel* panel_ = nullptr;
   TStyledButton* button_ = nullptr;
   TPopupMenu* menu_ = nullptr;
   TMenuItem* saveItem_ = nullptr;
   UniqueFont font_;
-  UniqueFont consolas_;
   UINT dpi_ = 96;
   TListSelection keptSelection_;
-  // Set while the frame itself moves the selection, which is not the user's choice.
-  bool restoringSelection_ = false;
-  bool fittingColumns_ = false;
-  bool trackingMouse_ = false;
-  bool trackingDivider_ = false;
-  int hotRow_ = -1;
-  // The kind column's width as created or as the user dragged it, in pixels.
-  int kindWidth_ = 0;
   std::deque<std::function<void()>> deferred_;
   std::shared_ptr<TRefreshJob> job_;
   std::thread reader_;
   // Read by one reader at a time; shared, since an abandoned one may outlive the frame.
   std::shared_ptr<TProductNames> productNames_;
-  // Handed to screen readers through WM_GETOBJECT; cut off when the list goes.
-  TListAccessible* accessible_ = nullptr;
   bool pendingRefresh_ = false;
   bool pendingRebuild_ = false;
 };
