@@ -70,7 +70,8 @@
 //   answers MS       for MS milliseconds, WM_NULL to the main window every 10 ms with
 //                    SendMessageTimeoutW(SMTO_ABORTIFHUNG): how many were sent, how many
 //                    went unanswered, the longest answer in milliseconds, and the main
-//                    list's row count at the end with the time it last changed
+//                    list's row count at the end with the time it last changed (0: it
+//                    did not change)
 //   accessible HWND  the window's client object through Active Accessibility
 //                    (AccessibleObjectFromWindow): its name, role and state, and for each
 //                    child (up to 500) its name, description and state; null without one
@@ -842,6 +843,7 @@ std::string Answers(DWORD durationMs) {
     longest = std::max(longest, since(before));
     ++sent;
     const int count = list ? RowCount(list) : -1;
+    if (sent == 1) rows = count;
     if (count != rows) {
       rows = count;
       lastChange = since(started);
