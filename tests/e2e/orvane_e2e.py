@@ -60,6 +60,18 @@ from e2e_prefix import Prefix  # noqa: E402
 from orvanec_e2e import Checks  # noqa: E402
 
 RUN = r"Software\Microsoft\Windows\CurrentVersion\Run"
+# A black high-contrast scheme as the prefix holds it: the system's colour pairs (RGB as
+# "R G B" text) and the accessibility setting that says the scheme is on.
+CONTRAST_COLORS = {"Window": "0 0 0", "WindowText": "255 255 255", "Hilight": "26 235 255",
+                   "HilightText": "0 0 0", "ButtonFace": "0 0 0", "ButtonText": "255 255 255",
+                   "GrayText": "63 242 63", "Background": "0 0 0", "Menu": "0 0 0",
+                   "MenuText": "255 255 255", "HotTrackingColor": "255 255 0",
+                   "WindowFrame": "255 255 255", "ButtonHilight": "255 255 255",
+                   "ButtonShadow": "128 128 128", "ButtonDkShadow": "255 255 255",
+                   "ButtonLight": "255 255 255", "InfoWindow": "0 0 0", "InfoText": "255 255 255"}
+CONTRAST_SETTINGS = [(r"Control Panel\Accessibility\HighContrast", "Flags", "127"),
+                     (r"Control Panel\Accessibility\HighContrast", "High Contrast Scheme",
+                      "High Contrast Black")]
 APPS = r"C:\e2e\apps"
 APPROVED_RUN = r"Software\Microsoft\Windows\CurrentVersion\Explorer\StartupApproved\Run"
 VK_F5 = 116
@@ -705,6 +717,58 @@ def case_accessible(checks, run, options, work):
         run.close()
 
 
+def hex_color(text):
+    return "".join(f"{int(part):02x}" for part in text.split())
+
+
+def case_contrast(checks, run, options, work):
+    """A black high-contrast scheme set in the prefix: Wine takes the colours, and the
+    window draws with them where it must (the list's face, text and selected row, the
+    check box on the frame). Wine 8 does not report high contrast: SPI_GETHIGHCONTRAST
+    leaves HCF_HIGHCONTRASTON off whatever the HighContrast key under the user's
+    Control Panel Accessibility key says, so the button keeps its normal look here; the high-contrast branch of the button,
+    the hot row and the update dialog is proven by the Wine tests through the program's
+    test switch. Windows reports the flag from the same setting and the button then takes
+    the button face and text pair."""
+    for name, value in CONTRAST_COLORS.items():
+        run.desktop.probe("set", r"HKCU\Control Panel\Colors", name, value)
+    for key, name, value in CONTRAST_SETTINGS:
+        run.desktop.probe("set", f"HKCU\\{key}", name, value)
+    with StandInServer(options.server, work, options.port, "{}"):
+        run.start()
+        run.wait_rows()
+        system = run.desktop.probe("syscolors")["syscolors"]
+        print(f"   the system's colours: {system}", flush=True)
+        for pair, name in (("window", "Window"), ("windowText", "WindowText"),
+                           ("highlight", "Hilight"), ("highlightText", "HilightText"),
+                           ("buttonFace", "ButtonFace"), ("buttonText", "ButtonText")):
+            checks.equal(system[pair], hex_color(CONTRAST_COLORS[name]), f"Wine took the scheme's {name}")
+        checks.equal(system["highContrast"], False,
+                     "Wine 8 does not report high contrast from the prefix's setting")
+        run.desktop.probe("click-row", 0)
+        checks.equal(run.wait_selected(0), (0, 0), "row 0 is selected")
+        run.desktop.probe("sleep", 500)
+        tree = run.tree()
+        listed = run.child(tree, "SysListView32")
+        check = run.child(tree, "Button", "All Programs")
+        colors = lambda hwnd: dict(run.desktop.probe("colors", hwnd)[f"colors:{hwnd}"])
+        in_list = colors(listed["hwnd"])
+        print(f"   the list's colours: {list(in_list.items())[:6]}", flush=True)
+        face = hex_color(CONTRAST_COLORS["Window"])
+        checks.equal(max(in_list, key=in_list.get) if in_list else None, face,
+                     "the list's face is the scheme's window colour")
+        for name in ("WindowText", "Hilight"):
+            checks.expect(hex_color(CONTRAST_COLORS[name]) in in_list,
+                          f"the list draws with the scheme's {name}")
+        if checks.expect(check is not None, "the check box"):
+            in_check = colors(check["hwnd"])
+            print(f"   the check box's colours: {list(in_check.items())[:6]}", flush=True)
+            checks.equal(max(in_check, key=in_check.get) if in_check else None,
+                         hex_color(CONTRAST_COLORS["ButtonFace"]),
+                         "the check box stands on the scheme's button face")
+        run.close()
+
+
 def answer_window(run, what):
     """WM_NULL every 10 ms until the list has rows and their count has stood still for
     five seconds: the longest answer, the messages sent and unanswered, the rows, and how
@@ -752,7 +816,8 @@ CASES = {"held": case_held, "other": case_other, "no": case_no, "yes": case_yes,
          "notify": case_notify, "close": case_close, "korean": case_korean,
          "offline": case_offline, "huge": case_huge,
          "selection": case_selection, "closehang": case_closehang, "closehold": case_closehold,
-         "keyboard": case_keyboard, "accessible": case_accessible, "answers": case_answers}
+         "keyboard": case_keyboard, "accessible": case_accessible, "answers": case_answers,
+         "contrast": case_contrast}
 
 
 def prepare(prefix, browser):
