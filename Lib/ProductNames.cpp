@@ -45,7 +45,26 @@ std::wstring NetworkPlace(const std::wstring& path) {
 TProductNames::TProductNames(std::chrono::milliseconds networkDeadline)
     : networkDeadline_(networkDeadline) {}
 
-TProductNames::TNameRead TProductNames::ReadName(const std::wstring& path, const std::optional<TKnown>& known) {
+std::wstring TProductNames::PlaceOf(const std::wstring& path) {
+  std::wstring place = NetworkPlace(path);
+  if (!place.empty()) return place;
+  // A drive letter, also behind the \\?\ prefix.
+  const size_t at = StartsTextAscii(L"\\\\?\\", path) ? 4 : 0;
+  if (path.size() < at + 3 || path[at + 1] != L':' || path[at + 2] != L'\\') return {};
+  const wchar_t letter = path[at];
+  if (!((letter >= L'A' && letter <= L'Z') || (letter >= L'a' && letter <= L'z'))) return {};
+  const wchar_t folded = static_cast<wchar_t>(letter | 0x20);
+  auto known = remoteDrives_.find(folded);
+  if (known == remoteDrives_.end()) {
+    const wchar_t root[] = {folded, L':', L'\\', L'\0'};
+    known = remoteDrives_.emplace(folded, PlatformFiles().GetDriveTypeW(root) == DRIVE_REMOTE).first;
+  }
+  if (known->second) place = {folded, L':'};
+  return place;
+}
+
+TProductNames::TNameRead TProductNames::ReadName(const std::wstring& path, bool remote,
+                                                 const std::optional<TKnown>& known) {
   TNameRead read;
   FindData found;
   DWORD error = NO_ERROR;
@@ -53,7 +72,7 @@ TProductNames::TNameRead TProductNames::ReadName(const std::wstring& path, const
   if (!search) {
     // A share that answers says the file or its folder is not there; anything else
     // (no such server, network down, access refused) means the share is not reachable.
-    read.unreachable = IsNetworkPath(path) && error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND;
+    read.unreachable = remote && error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND;
     return read;
   }
   search.reset();
@@ -65,8 +84,8 @@ TProductNames::TNameRead TProductNames::ReadName(const std::wstring& path, const
   return read;
 }
 
-void TProductNames::Store(const std::wstring& key, const std::wstring& path, const TNameRead& read) {
-  if (read.unreachable) unreachable_.insert(NetworkPlace(path));
+void TProductNames::Store(const std::wstring& key, const std::wstring& place, const TNameRead& read) {
+  if (read.unreachable) unreachable_.insert(place);
   if (read.found) {
     known_[key] = *read.found;
   } else {
@@ -78,7 +97,7 @@ std::wstring TProductNames::Lookup(const std::wstring& path) { return Read(path,
 
 TFileFacts TProductNames::Read(const std::wstring& path, const TIconCache* knownIcons) {
   TFileFacts facts;
-  const std::wstring place = NetworkPlace(path);
+  const std::wstring place = PlaceOf(path);
   if (!place.empty() && unreachable_.contains(place)) {
     facts.icon.index = 0;
     return facts;
@@ -93,8 +112,8 @@ TFileFacts TProductNames::Read(const std::wstring& path, const TIconCache* known
   if (const auto it = known_.find(key); it != known_.end()) known = it->second;
 
   if (place.empty()) {
-    const TNameRead read = ReadName(path, known);
-    Store(key, path, read);
+    const TNameRead read = ReadName(path, false, known);
+    Store(key, place, read);
     if (read.found) facts.productName = read.found->name;
     if (knownIcons) facts.icon = ReadFileIcon(*knownIcons, path, kImageCubes);
     return facts;
@@ -115,7 +134,7 @@ TFileFacts TProductNames::Read(const std::wstring& path, const TIconCache* known
   if (knownIcons) shared->icons = *knownIcons;
   const bool inTime = RunWithDeadline(
       [shared] {
-        shared->name = ReadName(shared->path, shared->known);
+        shared->name = ReadName(shared->path, true, shared->known);
         // Nothing more is asked of a share that just said it cannot be reached.
         if (shared->icons && !shared->name.unreachable)
           shared->icon = ReadFileIcon(*shared->icons, shared->path, kImageCubes);
@@ -126,7 +145,7 @@ TFileFacts TProductNames::Read(const std::wstring& path, const TIconCache* known
     facts.icon.index = 0;
     return facts;
   }
-  Store(key, path, shared->name);
+  Store(key, place, shared->name);
   if (shared->name.found) facts.productName = shared->name.found->name;
   if (shared->name.unreachable) {
     facts.icon.index = 0;

@@ -2,7 +2,7 @@
 // version block is the slow part of describing a row; a file whose size and last write
 // are the same as last time keeps the name read then, across refreshes.
 //
-// A file on another machine is read with a deadline: an offline share answers only after
+// A file on another machine (a share, or a mapped network drive) is read with a deadline: an offline share answers only after
 // the network's time-out, tens of seconds, and would hold the refresh that long for its
 // first file. A share that misses the deadline or cannot be reached is not asked again in
 // this run.
@@ -49,14 +49,19 @@ class TProductNames {
   };
   // Reads what the cache does not hold; touches nothing of this object, so it may run on
   // a thread that outlives the call.
-  static TNameRead ReadName(const std::wstring& path, const std::optional<TKnown>& known);
-  void Store(const std::wstring& key, const std::wstring& path, const TNameRead& read);
+  static TNameRead ReadName(const std::wstring& path, bool remote, const std::optional<TKnown>& known);
+  void Store(const std::wstring& key, const std::wstring& place, const TNameRead& read);
+  // NetworkPlace, or for a path on a mapped network drive the drive ("z:"); empty for a
+  // local path. Each drive's type is asked once a run.
+  std::wstring PlaceOf(const std::wstring& path);
 
   std::chrono::milliseconds networkDeadline_;
   // By the path with A-Z folded.
   std::unordered_map<std::wstring, TKnown> known_;
-  // NetworkPlace of the shares not asked again.
+  // PlaceOf of the shares not asked again.
   std::unordered_set<std::wstring> unreachable_;
+  // By the drive's letter folded: whether it is a mapped network drive.
+  std::unordered_map<wchar_t, bool> remoteDrives_;
 };
 
 // Whether the path names a file on another machine (\\server\share\..., \\?\UNC\...).

@@ -15,6 +15,7 @@
 #include "Lib/ProductNames.h"
 #include "Lib/RefreshRead.h"
 #include "Lib/WorkWithDeadline.h"
+#include "Tavin/Text.h"
 #include "tests/support/CatalogueFixture.h"
 
 namespace {
@@ -29,13 +30,14 @@ constexpr wchar_t kOfficeTool[] = L"\\\\office\\share\\tool.exe";
 constexpr wchar_t kAlpha[] = L"C:\\Tools\\alpha.exe";
 constexpr wchar_t kBeta[] = L"C:\\Tools\\beta.exe";
 
-// The files of the fake, except that a path on a share waits at a gate until the test
+// The files of the fake, except that a path on a share (or on the drive given, a mapped
+// network drive) waits at a gate until the test
 // opens it: an offline share, which answers only after the network's time-out. Lest a
 // read without a deadline hang the run, the gate opens itself after a while; a test then
 // sees that it was the gate, not the reader, that ended the wait.
 class GatedShareFiles : public IFileSystem {
  public:
-  explicit GatedShareFiles(IFileSystem& files) : files_(files) {}
+  explicit GatedShareFiles(IFileSystem& files, std::wstring drive = L"") : files_(files), drive_(std::move(drive)) {}
 
   void Open() {
     {
@@ -75,17 +77,19 @@ class GatedShareFiles : public IFileSystem {
     Pass(path);
     return files_.GetFileAttributesW(path, error);
   }
+  UINT GetDriveTypeW(const wchar_t* root) override { return files_.GetDriveTypeW(root); }
   std::wstring FormatSystemMessage(DWORD error) override { return files_.FormatSystemMessage(error); }
 
  private:
   void Pass(const wchar_t* path) {
-    if (!IsNetworkPath(path)) return;
+    if (!IsNetworkPath(path) && (drive_.empty() || !StartsTextAscii(drive_, path))) return;
     std::unique_lock lock(mutex_);
     ++networkCalls_;
     if (!opened_.wait_for(lock, std::chrono::seconds(20), [this] { return open_; })) open_ = true;
   }
 
   IFileSystem& files_;
+  std::wstring drive_;
   std::mutex mutex_;
   std::condition_variable opened_;
   bool open_ = false;
@@ -248,6 +252,27 @@ TEST_F(RefreshReadTest, AShareThatDoesNotAnswerIsAMissByTheDeadlineAndNotAskedAg
     EXPECT_EQ(tool.productName, L"Office Tool");
     EXPECT_FALSE(tool.icon.index.has_value());
     EXPECT_FALSE(tool.icon.ico.empty());
+  }
+}
+
+TEST_F(RefreshReadTest, AMappedNetworkDriveIsReadWithTheDeadlineAndALocalDriveIsNot) {
+  fake.files.SetDriveType(L"Z:\\", DRIVE_REMOTE);
+  fake.files.AddFile(L"Z:\\Apps", L"one.exe");
+  fake.files.AddFile(L"Z:\\Apps", L"two.exe");
+  GatedShareFiles gated(fake.files, L"Z:");
+  Platform platform = CurrentPlatform();
+  platform.files = &gated;
+  {
+    const ScopedPlatform offline(platform);
+    TProductNames shortWait(std::chrono::milliseconds(20));
+    EXPECT_EQ(shortWait.Lookup(L"Z:\\Apps\\one.exe"), L"");
+    EXPECT_EQ(shortWait.Lookup(L"z:\\apps\\two.exe"), L"");
+    EXPECT_EQ(shortWait.Lookup(L"\\\\?\\Z:\\Apps\\two.exe"), L"");
+    EXPECT_FALSE(gated.IsOpen()) << "the reads ended by the deadline";
+    EXPECT_EQ(gated.NetworkCalls(), 1) << "the drive is not asked again";
+    EXPECT_EQ(shortWait.Lookup(kAlpha), L"Alpha Suite") << "a fixed drive is read as ever";
+    gated.Open();
+    while (AbandonedWorksRunning() > 0) std::this_thread::yield();
   }
 }
 
