@@ -16,8 +16,9 @@ void ReadRefresh(const TRefreshRequest& request, TProductNames& names, const std
     if (request.knownRows.contains(TAutorunRows::FoldedKey(entry.From, entry.Target))) continue;
     if (WhyHidden(entry, sources)) continue;
     if (read.productNames.contains(entry.FileName)) continue;
-    read.productNames.emplace(entry.FileName, names.Lookup(entry.FileName));
-    read.icons.emplace_back(entry.FileName, ReadFileIcon(request.knownIcons, entry.FileName, kImageCubes));
+    TFileFacts facts = names.Read(entry.FileName, &request.knownIcons);
+    read.productNames.emplace(entry.FileName, std::move(facts.productName));
+    read.icons.emplace_back(entry.FileName, std::move(facts.icon));
   }
 }
 

@@ -11,6 +11,8 @@
 constexpr DWORD INVALID_FILE_ATTRIBUTES = 0xFFFFFFFF;
 constexpr DWORD MOVEFILE_REPLACE_EXISTING = 0x1;
 constexpr DWORD MOVEFILE_WRITE_THROUGH = 0x8;
+constexpr UINT DRIVE_FIXED = 3;
+constexpr UINT DRIVE_REMOTE = 4;
 #endif
 
 struct FindData {
@@ -100,6 +102,9 @@ class IFileSystem {
   // GetFileAttributesW: INVALID_FILE_ATTRIBUTES with the GetLastError code in *error
   // (ERROR_FILE_NOT_FOUND, ERROR_PATH_NOT_FOUND, ...) when nothing is there.
   [[nodiscard]] virtual DWORD GetFileAttributesW(const wchar_t* path, DWORD* error) = 0;
+  // GetDriveTypeW of a drive's root ("Z:\\"): DRIVE_REMOTE for a mapped network drive.
+  // It answers from the drive's mapping, without asking the server.
+  virtual UINT GetDriveTypeW(const wchar_t* root) = 0;
   // FormatMessageW of a system error code, without the trailing line break.
   virtual std::wstring FormatSystemMessage(DWORD error) = 0;
 };

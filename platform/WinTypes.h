@@ -30,6 +30,7 @@ using DWORD = std::uint32_t;
 using LONG = std::int32_t;
 using ULONG = std::uint32_t;
 using BOOL = int;
+using UINT = unsigned int;
 using LSTATUS = LONG;
 using HRESULT = LONG;
 using REGSAM = DWORD;

@@ -5,6 +5,10 @@ and Xvfb, talking to orvane-server on the address the build was made with:
   main-en.png      the main window under an English user locale
   main-ko.png      the same under a Korean user locale
   main-status.png  with the update status bar that a "notify" link in the reply adds
+  main-100.png, main-150.png, main-100-contrast.png, main-150-contrast.png
+                   the main window at 100 % and 150 % (LogPixels 96 and 144), in the
+                   normal scheme and in a black high-contrast scheme set in the prefix
+                   (the system's colours and the HighContrast setting)
 
 usage: scripts/readme-screenshots.py [BUILD] [--server ORVANE_SERVER] [--out FOLDER]
 
@@ -29,6 +33,7 @@ sys.path.insert(0, str(ROOT / "tests" / "e2e"))
 from desktop import (HANG_SECONDS, Desktop, StandInServer, port_is_free,  # noqa: E402
                      taken_port_message)
 from e2e_prefix import Prefix  # noqa: E402
+from orvane_e2e import CONTRAST_COLORS, CONTRAST_SETTINGS  # noqa: E402
 
 RUN = r"Software\Microsoft\Windows\CurrentVersion\Run"
 APPS = r"C:\Program Files\Tools"
@@ -51,6 +56,17 @@ def prepare(prefix):
     files = {f"{APPS}\\{name}": b"MZ" for name in ("OneDrive.exe", "memo.exe", "health.exe")}
     files[f"{startup}\\Notes.cmd"] = b"@echo off\r\n"
     prefix.prepare_fresh(values, files, [], [], [])
+
+
+def scheme(prefix, dpi, contrast):
+    """Sets the prefix's dpi, and the high-contrast scheme when asked (it stays: the
+    contrast pictures come last)."""
+    values = [("HKCU", r"Control Panel\Desktop", "LogPixels", "dword", dpi)]
+    if contrast:
+        values += [("HKCU", r"Control Panel\Colors", name, "sz", value)
+                   for name, value in CONTRAST_COLORS.items()]
+        values += [("HKCU", key, name, "sz", value) for key, name, value in CONTRAST_SETTINGS]
+    prefix.prepare(values, {}, [], [], [])
 
 
 def shoot(prefix, server_exe, port, work, reply, environment, target):
@@ -118,6 +134,12 @@ def main():
         shoot(prefix, server, port, prefix.work, plain, english, options.out / "main-en.png")
         shoot(prefix, server, port, prefix.work, plain, korean, options.out / "main-ko.png")
         shoot(prefix, server, port, prefix.work, notify, english, options.out / "main-status.png")
+        for contrast in (False, True):
+            for dpi, percent in ((96, 100), (144, 150)):
+                scheme(prefix, dpi, contrast)
+                suffix = "-contrast" if contrast else ""
+                shoot(prefix, server, port, prefix.work, notify, english,
+                      options.out / f"main-{percent}{suffix}.png")
     finally:
         prefix.remove_work()
         time.sleep(0.5)

@@ -6,6 +6,8 @@
 // prefix is touched.
 //
 //   orvane_wine_bench.exe [--sizes 100,1000,10000] [--rounds N]
+//   orvane_wine_bench.exe --fill VALUES   fills the prefix at one size and leaves it so,
+//                                         for scripts/wine-answer-bench.sh
 //
 // For each size it prints the medians of CollectAutorun and of the baseline, timed
 // alternately in this one process, and their ratio; then the list window's full refresh
@@ -63,6 +65,11 @@ void WriteRecord(const std::wstring& approvalKey, const std::wstring& name, BYTE
 }
 
 // --- the prefix's machine ----------------------------------------------------------------
+
+// Half as many startup files; 30, 300 and 1,000 services at the three sizes.
+Size SizeOf(int values) {
+  return Size{values, values / 2, values <= 100 ? 30 : values <= 1000 ? 300 : 1000};
+}
 
 void Fill(const Size& size) {
   for (int i = 0; i < size.runValues; ++i) {
@@ -279,9 +286,17 @@ std::vector<int> ParseSizes(const wchar_t* text) {
 int wmain(int argc, wchar_t** argv) {
   std::vector<int> sizes = {100, 1000, 10000};
   int rounds = 7;
+  int fillOnly = 0;
   for (int i = 1; i + 1 < argc; i += 2) {
     if (wcscmp(argv[i], L"--sizes") == 0) sizes = ParseSizes(argv[i + 1]);
     if (wcscmp(argv[i], L"--rounds") == 0) rounds = std::max(1, _wtoi(argv[i + 1]));
+    if (wcscmp(argv[i], L"--fill") == 0) fillOnly = std::max(1, _wtoi(argv[i + 1]));
+  }
+  if (fillOnly > 0) {
+    Fill(SizeOf(fillOnly));
+    std::printf("filled %d Run values, %d startup files, %d services\n", fillOnly,
+                SizeOf(fillOnly).files, SizeOf(fillOnly).services);
+    return 0;
   }
   InstallWin32Platform();
   InitializeFolderVariables();
@@ -292,8 +307,7 @@ int wmain(int argc, wchar_t** argv) {
   std::printf("%-8s %-7s %-9s %12s %12s %7s %14s %14s %7s\n", "values", "files", "services",
               "collect ms", "baseline ms", "ratio", "1st refresh ms", "refresh ms", "/coll");
   for (int values : sizes) {
-    // Half as many startup files; 30, 300 and 1,000 services at the three sizes.
-    const Size size{values, values / 2, values <= 100 ? 30 : values <= 1000 ? 300 : 1000};
+    const Size size = SizeOf(values);
     Fill(size);
     TAutorunList list;
     CollectAutorun(list);  // warm both paths once

@@ -649,6 +649,17 @@ BOOL FakeFileSystem::ReadWholeFile(const wchar_t* path, size_t maxBytes, std::st
   return TRUE;
 }
 
+void FakeFileSystem::SetDriveType(std::wstring_view root, UINT type) {
+  std::lock_guard lock(mutex_);
+  driveTypes_[FoldCase(root)] = type;
+}
+
+UINT FakeFileSystem::GetDriveTypeW(const wchar_t* root) {
+  std::lock_guard lock(mutex_);
+  const auto found = driveTypes_.find(FoldCase(root));
+  return found != driveTypes_.end() ? found->second : DRIVE_FIXED;
+}
+
 DWORD FakeFileSystem::GetFileAttributesW(const wchar_t* path, DWORD* error) {
   std::lock_guard lock(mutex_);
   DWORD ignored = 0;

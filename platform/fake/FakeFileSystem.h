@@ -54,6 +54,8 @@ class FakeFileSystem : public IFileSystem {
                                    DWORD* error) override;
   // The entry's attributes; a folder is FILE_ATTRIBUTE_DIRECTORY.
   [[nodiscard]] DWORD GetFileAttributesW(const wchar_t* path, DWORD* error) override;
+  // DRIVE_FIXED unless SetDriveType said otherwise.
+  UINT GetDriveTypeW(const wchar_t* root) override;
   std::wstring FormatSystemMessage(DWORD error) override;
 
   // Test setup. AddFolder creates the folder and every folder above it, each listed as
@@ -77,6 +79,8 @@ class FakeFileSystem : public IFileSystem {
   // DeleteFileW and WriteWholeFile of the path fail with `error` (say
   // ERROR_SHARING_VIOLATION); NO_ERROR lifts the lock.
   void LockFile(std::wstring_view path, DWORD error);
+  // The type GetDriveTypeW gives for the drive whose root ("Z:\\") is given, any case.
+  void SetDriveType(std::wstring_view root, UINT type);
   // The entries of a folder as FindFirstFileW lists them, without "." and "..".
   std::vector<FindData> Entries(std::wstring_view folder) const;
   std::optional<std::string> FileContents(std::wstring_view path) const;
@@ -121,6 +125,7 @@ class FakeFileSystem : public IFileSystem {
   std::set<std::wstring> deniedListing_;    // folded paths
   std::map<std::wstring, DWORD> locks_;     // folded paths
   std::map<std::wstring, std::wstring> junctions_;  // folded path -> target as given
+  std::map<std::wstring, UINT> driveTypes_;         // folded root
   int openSearches_ = 0;
   std::uint64_t writes_ = 0;
   int openFiles_ = 0;

@@ -228,6 +228,8 @@ BOOL Win32FileSystem::MoveFileExW(const wchar_t* from, const wchar_t* to, DWORD 
   return FALSE;
 }
 
+UINT Win32FileSystem::GetDriveTypeW(const wchar_t* root) { return ::GetDriveTypeW(root); }
+
 DWORD Win32FileSystem::GetFileAttributesW(const wchar_t* path, DWORD* error) {
   const DWORD attributes = ::GetFileAttributesW(path);
   if (attributes == INVALID_FILE_ATTRIBUTES) *error = ::GetLastError();

@@ -16,5 +16,6 @@ class Win32FileSystem final : public IFileSystem {
   BOOL ReadWholeFile(const wchar_t* path, size_t maxBytes, std::string* bytes,
                      DWORD* error) override;
   DWORD GetFileAttributesW(const wchar_t* path, DWORD* error) override;
+  UINT GetDriveTypeW(const wchar_t* root) override;
   std::wstring FormatSystemMessage(DWORD error) override;
 };

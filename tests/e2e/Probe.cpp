@@ -67,17 +67,31 @@
 //   char HWND CODE   WM_CHAR with character CODE, as a typed letter reaches a window
 //   close HWND       posts WM_CLOSE
 //   sleep MS         waits
+//   answers MS       for MS milliseconds, WM_NULL to the main window every 10 ms with
+//                    SendMessageTimeoutW(SMTO_ABORTIFHUNG): how many were sent, how many
+//                    went unanswered, the longest answer in milliseconds, and the main
+//                    list's row count at the end with the time it last changed (0: it
+//                    did not change)
+//   accessible HWND  the window's client object through Active Accessibility
+//                    (AccessibleObjectFromWindow): its name, role and state, and for each
+//                    child (up to 500) its name, description and state; null without one
+//   colors HWND      the colours of the window's pixels on the screen, each as RRGGBB with
+//                    its count, most frequent first
+//   syscolors        the system's colour pairs (GetSysColor) and whether
+//                    SPI_GETHIGHCONTRAST reports HCF_HIGHCONTRASTON
 //
 // The answer is one JSON object on standard output, UTF-8: {"folders": {...}, "now": N,
 // "key:ROOT\PATH": [...], "dir:C:\PATH": [...], "services": [...], "rows": [...], ...};
 // requests that take an argument are keyed "request:argument".
 #include <windows.h>
 #include <commctrl.h>
+#include <oleacc.h>
 #include <shlobj.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <map>
 #include <optional>
 #include <string>
 #include <utility>
@@ -798,9 +812,163 @@ std::string WaitFocus(HWND window, DWORD timeoutMs) {
   });
 }
 
+
+std::string Milliseconds(double ms) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.1f", ms);
+  return text;
+}
+
+std::string Answers(DWORD durationMs) {
+  const HWND main = MainWindow();
+  if (main == nullptr) return "null";
+  const HWND list = ListOf(main);
+  LARGE_INTEGER frequency{}, started{};
+  QueryPerformanceFrequency(&frequency);
+  QueryPerformanceCounter(&started);
+  const auto since = [&](const LARGE_INTEGER& from) {
+    LARGE_INTEGER now{};
+    QueryPerformanceCounter(&now);
+    return static_cast<double>(now.QuadPart - from.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
+  };
+  int sent = 0, unanswered = 0, rows = -2;
+  double longest = 0, lastChange = 0;
+  while (since(started) < durationMs) {
+    LARGE_INTEGER before{};
+    QueryPerformanceCounter(&before);
+    DWORD_PTR result = 0;
+    // A window that has not taken a message for five seconds counts as hung: the call
+    // then returns at once, and that is counted as unanswered rather than fast.
+    if (!SendMessageTimeoutW(main, WM_NULL, 0, 0, SMTO_ABORTIFHUNG | SMTO_NORMAL, 30000, &result)) ++unanswered;
+    longest = std::max(longest, since(before));
+    ++sent;
+    const int count = list ? RowCount(list) : -1;
+    if (sent == 1) rows = count;
+    if (count != rows) {
+      rows = count;
+      lastChange = since(started);
+    }
+    Sleep(10);
+  }
+  return "{\"sent\": " + std::to_string(sent) + ", \"unanswered\": " + std::to_string(unanswered) +
+         ", \"longest\": " + Milliseconds(longest) + ", \"rows\": " + std::to_string(rows) +
+         ", \"rowsChangedAt\": " + Milliseconds(lastChange) + "}";
+}
+
+std::string AccessibleText(IAccessible* object, LONG child, HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, BSTR*)) {
+  VARIANT id;
+  VariantInit(&id);
+  id.vt = VT_I4;
+  id.lVal = child;
+  BSTR text = nullptr;
+  if (FAILED((object->*get)(id, &text)) || text == nullptr) return "null";
+  const std::string json = Json(std::wstring(text, SysStringLen(text)));
+  SysFreeString(text);
+  return json;
+}
+
+std::string AccessibleNumber(IAccessible* object, LONG child, HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, VARIANT*)) {
+  VARIANT id;
+  VariantInit(&id);
+  id.vt = VT_I4;
+  id.lVal = child;
+  VARIANT value;
+  VariantInit(&value);
+  if (FAILED((object->*get)(id, &value))) return "null";
+  const std::string text = value.vt == VT_I4 ? std::to_string(value.lVal) : "null";
+  VariantClear(&value);
+  return text;
+}
+
+std::string Accessible(HWND window) {
+  IAccessible* object = nullptr;
+  if (!IsWindow(window) ||
+      FAILED(AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
+                                        reinterpret_cast<void**>(&object))) ||
+      object == nullptr)
+    return "null";
+  std::string out = "{\"name\": " + AccessibleText(object, CHILDID_SELF, &IAccessible::get_accName) +
+                    ", \"role\": " + AccessibleNumber(object, CHILDID_SELF, &IAccessible::get_accRole) +
+                    ", \"state\": " + AccessibleNumber(object, CHILDID_SELF, &IAccessible::get_accState) +
+                    ", \"children\": [";
+  LONG count = 0;
+  if (FAILED(object->get_accChildCount(&count))) count = 0;
+  for (LONG child = 1; child <= std::min<LONG>(count, 500); ++child) {
+    if (child > 1) out += ", ";
+    out += "{\"name\": " + AccessibleText(object, child, &IAccessible::get_accName) +
+           ", \"description\": " + AccessibleText(object, child, &IAccessible::get_accDescription) +
+           ", \"state\": " + AccessibleNumber(object, child, &IAccessible::get_accState) + "}";
+  }
+  object->Release();
+  return out + "]}";
+}
+
+std::string Colors(HWND window) {
+  RECT rect{};
+  if (!IsWindow(window) || !GetClientRect(window, &rect)) return "null";
+  POINT origin{0, 0};
+  ClientToScreen(window, &origin);
+  const int width = rect.right, height = rect.bottom;
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  std::map<DWORD, int> counts;
+  if (bitmap && bits && width > 0 && height > 0) {
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, screen, origin.x, origin.y, SRCCOPY);
+    SelectObject(memory, old);
+    const auto* pixel = static_cast<const DWORD*>(bits);
+    for (int i = 0; i < width * height; ++i) ++counts[pixel[i] & 0xFFFFFF];
+  }
+  if (bitmap) DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  std::vector<std::pair<int, DWORD>> sorted;
+  for (const auto& [color, count] : counts) sorted.emplace_back(count, color);
+  std::sort(sorted.rbegin(), sorted.rend());
+  std::string out = "[";
+  for (const auto& [count, color] : sorted) {
+    char text[48];
+    std::snprintf(text, sizeof text, "%s[\"%06lx\", %d]", out.size() > 1 ? ", " : "",
+                  static_cast<unsigned long>(color), count);
+    out += text;
+  }
+  return out + "]";
+}
+
+std::string SysColors() {
+  const std::pair<const char*, int> pairs[] = {
+      {"buttonFace", COLOR_BTNFACE}, {"buttonText", COLOR_BTNTEXT}, {"window", COLOR_WINDOW},
+      {"windowText", COLOR_WINDOWTEXT}, {"highlight", COLOR_HIGHLIGHT},
+      {"highlightText", COLOR_HIGHLIGHTTEXT}, {"grayText", COLOR_GRAYTEXT}};
+  std::string out = "{";
+  for (const auto& [name, index] : pairs) {
+    const COLORREF color = GetSysColor(index);
+    char text[64];
+    std::snprintf(text, sizeof text, "\"%s\": \"%02x%02x%02x\", ", name, GetRValue(color), GetGValue(color),
+                  GetBValue(color));
+    out += text;
+  }
+  HIGHCONTRASTW contrast{};
+  contrast.cbSize = sizeof contrast;
+  const bool asked = SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0) != FALSE;
+  out += std::string("\"highContrast\": ") + (!asked ? "null" : (contrast.dwFlags & HCF_HIGHCONTRASTON) ? "true" : "false");
+  return out + "}";
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
+  // Active Accessibility hands over objects through COM.
+  const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
   std::string out = "{";
   int status = 0;
   for (int i = 1; i < argc; ++i) {
@@ -834,6 +1002,14 @@ int wmain(int argc, wchar_t** argv) {
       out += "\"rows\": " + Rows();
     } else if (request == L"selected") {
       out += "\"selected\": " + Selected();
+    } else if (request == L"syscolors") {
+      out += "\"syscolors\": " + SysColors();
+    } else if ((request == L"answers" || request == L"accessible" || request == L"colors") && i + 1 < argc) {
+      const std::wstring what = argv[++i];
+      const std::string answer = request == L"answers"      ? Answers(static_cast<DWORD>(_wtoi(what.c_str())))
+                                 : request == L"accessible" ? Accessible(HandleFrom(what))
+                                                            : Colors(HandleFrom(what));
+      out += Json(request + L":" + what) + ": " + answer;
     } else if (request == L"focus") {
       out += "\"focus\": " + Focus();
     } else if ((request == L"wait" || request == L"keypress" || request == L"char") &&
@@ -904,5 +1080,6 @@ int wmain(int argc, wchar_t** argv) {
   DWORD written = 0;
   WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), out.data(), static_cast<DWORD>(out.size()), &written,
             nullptr);
+  if (SUCCEEDED(com)) CoUninitialize();
   return status;
 }

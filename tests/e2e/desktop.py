@@ -94,7 +94,7 @@ class Desktop:
     # Requests that only look: running one of them twice changes nothing.
     LOOKING = {"folders", "now", "version", "services", "keytree", "key", "dir", "windows",
                "rows", "selected", "tree", "wait", "wait-rows", "wait-selected", "wait-value",
-               "wait-text"}
+               "wait-text", "accessible", "colors", "syscolors", "answers"}
     ACTING = {"click", "close", "click-row", "dblclick-row", "rclick-row", "click-at", "set",
               "delete", "keypress", "char", "sleep"}
 

@@ -167,7 +167,8 @@ class Prefix:
     def prepare(self, values, files, folders, services, tasks):
         """Puts the test's entries into the prefix.
 
-        values:   (root, key, name, kind, data); kind "sz", "expand" or "binary" (bytes)
+        values:   (root, key, name, kind, data); kind "sz", "expand", "binary" (bytes) or
+                  "dword" (a number)
         files:    Windows path -> bytes, or None for a folder
         folders:  Windows paths of folders to create first
         services: (name, type, start, binary path, display name) for sc.exe
@@ -302,6 +303,8 @@ def reg_file(values):
             text = "hex(2):" + hex_bytes((data + "\0").encode("utf-16-le"))
         elif kind == "binary":
             text = "hex:" + hex_bytes(data)
+        elif kind == "dword":
+            text = f"dword:{data:08x}"
         else:
             raise ValueError(kind)
         keys.setdefault(f"{root_name}\\{key}", []).append(f"{quote(name)}={text}")

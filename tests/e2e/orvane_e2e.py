@@ -60,6 +60,18 @@ from e2e_prefix import Prefix  # noqa: E402
 from orvanec_e2e import Checks  # noqa: E402
 
 RUN = r"Software\Microsoft\Windows\CurrentVersion\Run"
+# A black high-contrast scheme as the prefix holds it: the system's colour pairs (RGB as
+# "R G B" text) and the accessibility setting that says the scheme is on.
+CONTRAST_COLORS = {"Window": "0 0 0", "WindowText": "255 255 255", "Hilight": "26 235 255",
+                   "HilightText": "0 0 0", "ButtonFace": "0 0 0", "ButtonText": "255 255 255",
+                   "GrayText": "63 242 63", "Background": "0 0 0", "Menu": "0 0 0",
+                   "MenuText": "255 255 255", "HotTrackingColor": "255 255 0",
+                   "WindowFrame": "255 255 255", "ButtonHilight": "255 255 255",
+                   "ButtonShadow": "128 128 128", "ButtonDkShadow": "255 255 255",
+                   "ButtonLight": "255 255 255", "InfoWindow": "0 0 0", "InfoText": "255 255 255"}
+CONTRAST_SETTINGS = [(r"Control Panel\Accessibility\HighContrast", "Flags", "127"),
+                     (r"Control Panel\Accessibility\HighContrast", "High Contrast Scheme",
+                      "High Contrast Black")]
 APPS = r"C:\e2e\apps"
 APPROVED_RUN = r"Software\Microsoft\Windows\CurrentVersion\Explorer\StartupApproved\Run"
 VK_F5 = 116
@@ -68,6 +80,10 @@ VK_RETURN = 13
 VK_TAB = 9
 VK_SPACE = 32
 VK_DOWN = 40
+VK_F5 = 116
+# Active Accessibility's state bits.
+STATE_SYSTEM_UNAVAILABLE = 0x1
+STATE_SYSTEM_SELECTED = 0x2
 
 # The rows the entries below give, as (column 0, column 1): their files carry no version
 # data, so a Run value shows its name and a startup file its name without extension.
@@ -645,11 +661,163 @@ def case_keyboard(checks, run, options, work):
         run.close()
 
 
+def case_accessible(checks, run, options, work):
+    """What a screen reader is given, read from this separate process through Active
+    Accessibility: the list's name is its first column's title, a switched-off entry's row
+    says so in words, and the status bar's notice and the owner-drawn button give their
+    text."""
+    link = f"{options.init_url}/news?id=7"
+    reply = json.dumps({"notify": link}, separators=(",", ":"))
+    with StandInServer(options.server, work, options.port, reply):
+        run.start()
+        rows = run.wait_rows()
+        tree = run.tree()
+        listed = run.child(tree, "SysListView32")
+        button = next((c for c in tree["children"] if c["text"] in ("Disable", "Enable")), None)
+        if not checks.expect(button is not None, f"the button: {[c['text'] for c in tree['children']]}"):
+            raise Abort
+        # Switch the first row off with the button, as the keyboard case does.
+        run.desktop.probe("click-row", 0)
+        checks.equal(run.wait_selected(0), (0, 0), "row 0 is selected")
+        switched_name = rows[0][0]
+        run.desktop.probe("click", button["hwnd"])
+        checks.equal(run.desktop.probe("wait-text", button["hwnd"], "Enable", HANG_SECONDS * 1000)["wait-text"],
+                     True, "the button switched row 0 off")
+        checks.equal(run.wait_selected(0), (0, 0), "row 0 stays selected after the refresh")
+
+        found = run.desktop.probe("accessible", listed["hwnd"])[f"accessible:{listed['hwnd']}"]
+        if not checks.expect(found is not None, "the list has an accessible object"):
+            raise Abort
+        checks.expect(bool(listed["text"]), f"the list's window text is the first column's title: {listed['text']!r}")
+        checks.equal(found["name"], listed["text"], "the list's accessible name")
+        children = found["children"]
+        print(f"   the list: {found['name']!r}, rows {[(c['name'], c['description'], c['state']) for c in children]}",
+              flush=True)
+        checks.equal(len(children), len(rows), "one accessible child per row")
+        by_name = {child["name"]: child for child in children}
+        off = by_name.get(switched_name)
+        if checks.expect(off is not None, f"the switched-off row {switched_name!r} among {list(by_name)}"):
+            checks.equal(off["description"], "Disabled", "a switched-off row says so in words")
+            checks.expect(off["state"] is not None and off["state"] & STATE_SYSTEM_SELECTED,
+                          f"its state says it is selected: {off['state']}")
+        others = [c for c in children if c["name"] != switched_name]
+        checks.expect(others and all(c["description"] in (None, "") for c in others),
+                      f"rows that are on have no such description: {others[:3]}")
+
+        spoken = run.desktop.probe("accessible", button["hwnd"])[f"accessible:{button['hwnd']}"]
+        checks.equal(spoken and spoken["name"].replace("&", ""), "Enable",
+                     "the owner-drawn button's accessible name is its caption")
+        bar = run.child(run.tree(), "msctls_statusbar32")
+        if checks.expect(bar is not None and bar["visible"], "the status bar with the notice is there"):
+            notice = run.desktop.probe("accessible", bar["hwnd"])[f"accessible:{bar['hwnd']}"]
+            print(f"   the button: {spoken and spoken['name']!r}, the status bar: {notice and notice['name']!r}",
+                  flush=True)
+            checks.expect(notice is not None and bool(notice["name"]) and notice["name"] == bar["text"],
+                          f"the status bar's accessible name is its notice: {notice} / {bar['text']!r}")
+        run.close()
+
+
+def hex_color(text):
+    return "".join(f"{int(part):02x}" for part in text.split())
+
+
+def case_contrast(checks, run, options, work):
+    """A black high-contrast scheme set in the prefix: Wine takes the colours, and the
+    window draws with them where it must (the list's face, text and selected row, the
+    check box on the frame). Wine 8 does not report high contrast: SPI_GETHIGHCONTRAST
+    leaves HCF_HIGHCONTRASTON off whatever the HighContrast key under the user's
+    Control Panel Accessibility key says, so the button keeps its normal look here; the high-contrast branch of the button,
+    the hot row and the update dialog is proven by the Wine tests through the program's
+    test switch. Windows reports the flag from the same setting and the button then takes
+    the button face and text pair."""
+    for name, value in CONTRAST_COLORS.items():
+        run.desktop.probe("set", r"HKCU\Control Panel\Colors", name, value)
+    for key, name, value in CONTRAST_SETTINGS:
+        run.desktop.probe("set", f"HKCU\\{key}", name, value)
+    with StandInServer(options.server, work, options.port, "{}"):
+        run.start()
+        run.wait_rows()
+        system = run.desktop.probe("syscolors")["syscolors"]
+        print(f"   the system's colours: {system}", flush=True)
+        for pair, name in (("window", "Window"), ("windowText", "WindowText"),
+                           ("highlight", "Hilight"), ("highlightText", "HilightText"),
+                           ("buttonFace", "ButtonFace"), ("buttonText", "ButtonText")):
+            checks.equal(system[pair], hex_color(CONTRAST_COLORS[name]), f"Wine took the scheme's {name}")
+        checks.equal(system["highContrast"], False,
+                     "Wine 8 does not report high contrast from the prefix's setting")
+        run.desktop.probe("click-row", 0)
+        checks.equal(run.wait_selected(0), (0, 0), "row 0 is selected")
+        run.desktop.probe("sleep", 500)
+        tree = run.tree()
+        listed = run.child(tree, "SysListView32")
+        check = run.child(tree, "Button", "All Programs")
+        colors = lambda hwnd: dict(run.desktop.probe("colors", hwnd)[f"colors:{hwnd}"])
+        in_list = colors(listed["hwnd"])
+        print(f"   the list's colours: {list(in_list.items())[:6]}", flush=True)
+        face = hex_color(CONTRAST_COLORS["Window"])
+        checks.equal(max(in_list, key=in_list.get) if in_list else None, face,
+                     "the list's face is the scheme's window colour")
+        for name in ("WindowText", "Hilight"):
+            checks.expect(hex_color(CONTRAST_COLORS[name]) in in_list,
+                          f"the list draws with the scheme's {name}")
+        if checks.expect(check is not None, "the check box"):
+            in_check = colors(check["hwnd"])
+            print(f"   the check box's colours: {list(in_check.items())[:6]}", flush=True)
+            checks.equal(max(in_check, key=in_check.get) if in_check else None,
+                         hex_color(CONTRAST_COLORS["ButtonFace"]),
+                         "the check box stands on the scheme's button face")
+        run.close()
+
+
+def answer_window(run, what):
+    """WM_NULL every 10 ms until the list has rows and their count has stood still for
+    five seconds: the longest answer, the messages sent and unanswered, the rows, and how
+    long they took to settle."""
+    longest, sent, unanswered, settled = 0.0, 0, 0, 0.0
+    started = time.monotonic()
+    while time.monotonic() - started < 900:
+        window = run.desktop.probe("answers", 5000)["answers:5000"]
+        if window is None:
+            raise Abort
+        longest = max(longest, window["longest"])
+        sent += window["sent"]
+        unanswered += window["unanswered"]
+        if window["rowsChangedAt"] > 0:
+            settled = time.monotonic() - started - 5 + window["rowsChangedAt"] / 1000
+        elif window["rows"] > 0:
+            break
+    print(f"   {what}: longest answer {longest:.1f} ms over {sent} messages "
+          f"({unanswered} unanswered), {window['rows']} rows, settled after about {settled:.1f} s",
+          flush=True)
+    return longest, unanswered
+
+
+def case_answers(checks, run, options, work):
+    """The answer-time benchmark, not a test: how long the window takes at most to answer
+    a message during a full refresh of a large machine, and during one that meets a share
+    that does not answer. scripts/wine-answer-bench.sh runs it."""
+    filler = run.desktop.start(options.filler, "--fill", str(options.fill))
+    checks.equal(filler.wait(1800), 0, "the machine is filled")
+    with StandInServer(options.server, work, options.port, "{}"):
+        run.start()
+        answer_window(run, "first refresh")
+        list_hwnd = run.list_hwnd()
+        run.desktop.probe("keypress", list_hwnd, VK_F5)
+        answer_window(run, "F5 refresh")
+        # Wine reaches no SMB share: what a path on an address that never answers costs
+        # it is printed; on Windows such a path waits for the network's time-out.
+        run.desktop.probe("set", f"HKCU\\{RUN}", "Offline Share", r"\\10.255.255.1\share\x.exe")
+        run.desktop.probe("keypress", list_hwnd, VK_F5)
+        answer_window(run, "F5 refresh with an unreachable share")
+        run.close()
+
+
 CASES = {"held": case_held, "other": case_other, "no": case_no, "yes": case_yes,
          "notify": case_notify, "close": case_close, "korean": case_korean,
          "offline": case_offline, "huge": case_huge,
          "selection": case_selection, "closehang": case_closehang, "closehold": case_closehold,
-         "keyboard": case_keyboard}
+         "keyboard": case_keyboard, "accessible": case_accessible, "answers": case_answers,
+         "contrast": case_contrast}
 
 
 def prepare(prefix, browser):
@@ -683,6 +851,8 @@ def main():
     parser.add_argument("--locales", type=Path, required=True,
                         help="the locales compiled into the build (LOCPATH)")
     parser.add_argument("--name", default="e2e-orvane")
+    parser.add_argument("--filler", type=Path, help="orvane_wine_bench.exe, for the answers case")
+    parser.add_argument("--fill", type=int, default=10000, help="Run values for the answers case")
     options = parser.parse_args()
     address = urllib.parse.urlsplit(options.init_url)
     if address.scheme != "http" or address.hostname != "127.0.0.1" or address.path:

@@ -4,12 +4,18 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "Lib/AutorunRows.h"
 #include "Lib/ProductNames.h"
 #include "Lib/RefreshRead.h"
+#include "Lib/WorkWithDeadline.h"
+#include "Tavin/Text.h"
 #include "tests/support/CatalogueFixture.h"
 
 namespace {
@@ -19,8 +25,76 @@ constexpr DWORD kBadNetPath = 53;
 constexpr DWORD kBadNetName = 67;
 
 constexpr wchar_t kTools[] = L"C:\\Tools";
+constexpr wchar_t kShare[] = L"\\\\office\\share";
+constexpr wchar_t kOfficeTool[] = L"\\\\office\\share\\tool.exe";
 constexpr wchar_t kAlpha[] = L"C:\\Tools\\alpha.exe";
 constexpr wchar_t kBeta[] = L"C:\\Tools\\beta.exe";
+
+// The files of the fake, except that a path on a share (or on the drive given, a mapped
+// network drive) waits at a gate until the test
+// opens it: an offline share, which answers only after the network's time-out. Lest a
+// read without a deadline hang the run, the gate opens itself after a while; a test then
+// sees that it was the gate, not the reader, that ended the wait.
+class GatedShareFiles : public IFileSystem {
+ public:
+  explicit GatedShareFiles(IFileSystem& files, std::wstring drive = L"") : files_(files), drive_(std::move(drive)) {}
+
+  void Open() {
+    {
+      const std::lock_guard lock(mutex_);
+      open_ = true;
+    }
+    opened_.notify_all();
+  }
+  bool IsOpen() {
+    const std::lock_guard lock(mutex_);
+    return open_;
+  }
+  int NetworkCalls() {
+    const std::lock_guard lock(mutex_);
+    return networkCalls_;
+  }
+
+  std::unique_ptr<IFileSearch> FindFirstFileW(const wchar_t* pattern, FindData* data, DWORD* error) override {
+    Pass(pattern);
+    return files_.FindFirstFileW(pattern, data, error);
+  }
+  BOOL DeleteFileW(const wchar_t* path, DWORD* error) override { return files_.DeleteFileW(path, error); }
+  std::unique_ptr<IOpenFile> OpenForDeletion(const wchar_t* path, DWORD* error) override {
+    return files_.OpenForDeletion(path, error);
+  }
+  BOOL WriteWholeFile(const wchar_t* path, const std::string& bytes, DWORD* error) override {
+    return files_.WriteWholeFile(path, bytes, error);
+  }
+  BOOL MoveFileExW(const wchar_t* from, const wchar_t* to, DWORD flags, DWORD* error) override {
+    return files_.MoveFileExW(from, to, flags, error);
+  }
+  BOOL ReadWholeFile(const wchar_t* path, size_t maxBytes, std::string* bytes, DWORD* error) override {
+    Pass(path);
+    return files_.ReadWholeFile(path, maxBytes, bytes, error);
+  }
+  DWORD GetFileAttributesW(const wchar_t* path, DWORD* error) override {
+    Pass(path);
+    return files_.GetFileAttributesW(path, error);
+  }
+  UINT GetDriveTypeW(const wchar_t* root) override { return files_.GetDriveTypeW(root); }
+  std::wstring FormatSystemMessage(DWORD error) override { return files_.FormatSystemMessage(error); }
+
+ private:
+  void Pass(const wchar_t* path) {
+    if (!IsNetworkPath(path) && (drive_.empty() || !StartsTextAscii(drive_, path))) return;
+    std::unique_lock lock(mutex_);
+    ++networkCalls_;
+    if (!opened_.wait_for(lock, std::chrono::seconds(20), [this] { return open_; })) open_ = true;
+  }
+
+  IFileSystem& files_;
+  std::wstring drive_;
+  std::mutex mutex_;
+  std::condition_variable opened_;
+  bool open_ = false;
+  int networkCalls_ = 0;
+};
 
 class RefreshReadTest : public CatalogueTest {
  protected:
@@ -110,23 +184,95 @@ TEST_F(RefreshReadTest, AnUnreachableShareIsAskedOnceARunAndAMissingFileEveryTim
     const wchar_t* path;
     DWORD error;
     bool network;
+    const wchar_t* place;  // the share a miss is remembered for
     int searchesForThree;  // FindFirstFileW calls for three lookups
   } cases[] = {
-      {L"\\\\office\\share\\tool.exe", kBadNetPath, true, 1},
-      {L"\\\\?\\UNC\\office\\share\\tool.exe", kBadNetName, true, 1},
-      {L"\\\\office\\share\\gone.exe", ERROR_FILE_NOT_FOUND, true, 3},
-      {L"\\\\?\\C:\\Tools\\gone.exe", ERROR_PATH_NOT_FOUND, false, 3},
-      {L"C:\\Tools\\gone.exe", ERROR_FILE_NOT_FOUND, false, 3},
+      {L"\\\\office\\share\\tool.exe", kBadNetPath, true, L"\\\\office\\share", 1},
+      {L"\\\\?\\UNC\\Office\\SHARE\\bin\\tool.exe", kBadNetName, true, L"\\\\office\\share", 1},
+      {L"\\\\office\\share\\gone.exe", ERROR_FILE_NOT_FOUND, true, L"\\\\office\\share", 3},
+      {L"\\\\office", kBadNetPath, true, L"\\\\office", 1},
+      {L"\\\\?\\C:\\Tools\\gone.exe", ERROR_PATH_NOT_FOUND, false, L"", 3},
+      {L"C:\\Tools\\gone.exe", ERROR_FILE_NOT_FOUND, false, L"", 3},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << c.path);
     EXPECT_EQ(IsNetworkPath(c.path), c.network);
+    EXPECT_EQ(NetworkPlace(c.path), c.place);
     TProductNames fresh;
     fake.files.faults.ResetCalls();
     fake.files.faults.Fail("FindFirstFileW", c.error);
     for (int i = 0; i < 3; ++i) EXPECT_EQ(fresh.Lookup(c.path), L"");
     EXPECT_EQ(fake.files.faults.Calls("FindFirstFileW"), c.searchesForThree);
     fake.files.faults.Clear();
+  }
+}
+
+TEST_F(RefreshReadTest, AShareThatDoesNotAnswerIsAMissByTheDeadlineAndNotAskedAgain) {
+  fake.files.AddFile(kShare, L"tool.exe", FILE_ATTRIBUTE_ARCHIVE, "MZ-tool");
+  fake.files.AddFile(kShare, L"other.exe", FILE_ATTRIBUTE_ARCHIVE, "MZ-other");
+  fake.versions.SetVersionResource(kOfficeTool, FakeVersionResource::English({{L"ProductName", L"Office Tool"}}));
+  fake.icons.SetIcons(kOfficeTool, 1);
+  fake.registry.SetString(HKEY_CURRENT_USER, kRunKey, L"Tool", kOfficeTool);
+  // The same share, spelt otherwise.
+  fake.registry.SetString(HKEY_CURRENT_USER, kRunKey, L"Other", L"\\\\?\\UNC\\OFFICE\\Share\\other.exe");
+  GatedShareFiles gated(fake.files);
+  Platform platform = CurrentPlatform();
+  platform.files = &gated;
+  {
+    const ScopedPlatform offline(platform);
+    // The deadline is the seam: short here, and the gate stays shut for as long as the
+    // reader could wait, so the outcome does not hang on the machine's speed.
+    TProductNames shortWait(std::chrono::milliseconds(20));
+    TRefreshRead read;
+    ReadRefresh(TRefreshRequest{}, shortWait, stop, read);
+    EXPECT_FALSE(gated.IsOpen()) << "the read ended by its deadline, not by the share's answer";
+    EXPECT_EQ(gated.NetworkCalls(), 1) << "the second file on the share is not asked";
+    EXPECT_EQ(read.productNames[kAlpha], L"Alpha Suite") << "a local file is read as ever";
+    EXPECT_EQ(read.productNames[kOfficeTool], L"");
+    EXPECT_EQ(read.productNames.size(), 4u) << "Alpha, Beta, Tool and Other";
+    TImageCollection images;
+    TIconCache cache;
+    const TRowFacts facts = StoreRefreshFacts(read, cache, images);
+    EXPECT_EQ(facts.icons.at(kOfficeTool), 0) << "the blank page, as a missing file";
+    EXPECT_EQ(facts.icons.at(kAlpha), 4);
+    // The next refresh does not ask the share either.
+    TRefreshRead again;
+    ReadRefresh(TRefreshRequest{}, shortWait, stop, again);
+    EXPECT_EQ(gated.NetworkCalls(), 1);
+
+    // The abandoned read ends when the share answers at last, and touches nothing the
+    // reader has freed meanwhile; the fakes stay until it is gone.
+    gated.Open();
+    while (AbandonedWorksRunning() > 0) std::this_thread::yield();
+
+    // A share that answers within the deadline gives its name and icon.
+    TProductNames longWait(std::chrono::minutes(1));
+    const TIconCache noIcons;
+    const TFileFacts tool = longWait.Read(kOfficeTool, &noIcons);
+    EXPECT_EQ(tool.productName, L"Office Tool");
+    EXPECT_FALSE(tool.icon.index.has_value());
+    EXPECT_FALSE(tool.icon.ico.empty());
+  }
+}
+
+TEST_F(RefreshReadTest, AMappedNetworkDriveIsReadWithTheDeadlineAndALocalDriveIsNot) {
+  fake.files.SetDriveType(L"Z:\\", DRIVE_REMOTE);
+  fake.files.AddFile(L"Z:\\Apps", L"one.exe");
+  fake.files.AddFile(L"Z:\\Apps", L"two.exe");
+  GatedShareFiles gated(fake.files, L"Z:");
+  Platform platform = CurrentPlatform();
+  platform.files = &gated;
+  {
+    const ScopedPlatform offline(platform);
+    TProductNames shortWait(std::chrono::milliseconds(20));
+    EXPECT_EQ(shortWait.Lookup(L"Z:\\Apps\\one.exe"), L"");
+    EXPECT_EQ(shortWait.Lookup(L"z:\\apps\\two.exe"), L"");
+    EXPECT_EQ(shortWait.Lookup(L"\\\\?\\Z:\\Apps\\two.exe"), L"");
+    EXPECT_FALSE(gated.IsOpen()) << "the reads ended by the deadline";
+    EXPECT_EQ(gated.NetworkCalls(), 1) << "the drive is not asked again";
+    EXPECT_EQ(shortWait.Lookup(kAlpha), L"Alpha Suite") << "a fixed drive is read as ever";
+    gated.Open();
+    while (AbandonedWorksRunning() > 0) std::this_thread::yield();
   }
 }
 
