@@ -63,6 +63,12 @@ class GatedShareFiles : public IFileSystem {
   std::unique_ptr<IOpenFile> OpenForDeletion(const wchar_t* path, DWORD* error) override {
     return files_.OpenForDeletion(path, error);
   }
+  std::unique_ptr<IOpenFile> CreateNewFile(const wchar_t* path, DWORD* error) override {
+    return files_.CreateNewFile(path, error);
+  }
+  BOOL CreateDirectoryW(const wchar_t* path, DWORD* error) override {
+    return files_.CreateDirectoryW(path, error);
+  }
   BOOL WriteWholeFile(const wchar_t* path, const std::string& bytes, DWORD* error) override {
     return files_.WriteWholeFile(path, bytes, error);
   }
