@@ -1,5 +1,7 @@
 #include "ui/StyledButtonAttributes.h"
 
+#include <algorithm>
+#include <cmath>
 #include <map>
 #include <mutex>
 
@@ -31,6 +33,33 @@ TColorRGB GrayScale(TColorRGB color) {
   if (rest > 500 || (rest == 500 && luma % 2 == 1)) ++luma;
   const auto grey = static_cast<std::uint8_t>(luma);
   return {grey, grey, grey};
+}
+
+namespace {
+
+double Linear(std::uint8_t channel) {
+  const double c = channel / 255.0;
+  return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+}
+
+double Luminance(TColorRGB color) {
+  return 0.2126 * Linear(color.r) + 0.7152 * Linear(color.g) + 0.0722 * Linear(color.b);
+}
+
+}  // namespace
+
+double ContrastRatio(TColorRGB a, TColorRGB b) {
+  const double la = Luminance(a);
+  const double lb = Luminance(b);
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+TColorRGB CaptionColorOn(TColorRGB caption, TColorRGB window, TColorRGB schemeText) {
+  // 3:1 is the least contrast text of a button's size and weight is readable with.
+  constexpr double kReadable = 3.0;
+  const double shown = ContrastRatio(caption, window);
+  if (shown >= kReadable || shown >= ContrastRatio(caption, TColorRGB{255, 255, 255})) return caption;
+  return ContrastRatio(schemeText, window) > shown ? schemeText : caption;
 }
 
 void RegisterButtonStyleFamily(std::shared_ptr<IStyledButtonAttributes> family) {

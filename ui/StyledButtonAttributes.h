@@ -23,6 +23,13 @@ struct TColorRGB {
 TColorRGB LightenColor(TColorRGB color, int percent);
 // The luma 0.299 R + 0.587 G + 0.114 B, rounded half to even, on all three channels.
 TColorRGB GrayScale(TColorRGB color);
+// The contrast ratio of two colours, 1 to 21: (L1 + 0.05) / (L2 + 0.05) of their relative
+// luminances in sRGB, the lighter one first.
+double ContrastRatio(TColorRGB a, TColorRGB b);
+// The colour a caption is drawn in on a clear face, which shows the window colour of the
+// user's scheme: the style's own caption, designed for a white window, wherever it reads at
+// least 3:1 or as well as on white; else the scheme's text colour, if that reads better.
+TColorRGB CaptionColorOn(TColorRGB caption, TColorRGB window, TColorRGB schemeText);
 
 enum class TButtonDrawStyle { btnClear, btnSolid };
 enum class TBorderDrawStyle { brdClear, brdSolid };

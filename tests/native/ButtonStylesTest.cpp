@@ -54,6 +54,35 @@ void ExpectState(const TStyledButtonAttributes& a, const Expected& e, const char
   EXPECT_EQ(a.DrawType, TStyledButtonDrawType::btRoundRect) << what;
 }
 
+// A clear face's caption stands on the window colour of the user's scheme. The style's
+// caption was chosen for a white window; on a scheme where it no longer reads (black on a
+// dark window), the scheme's own text colour takes over, and only then.
+TEST(ColorArithmeticTest, AClearCaptionKeepsItsColourWhereItReadsAndTakesTheSchemesElsewhere) {
+  struct Case {
+    std::uint32_t caption;
+    std::uint32_t window;
+    std::uint32_t schemeText;
+    std::uint32_t shown;
+  };
+  const Case cases[] = {
+      {0x000000, 0xFFFFFF, 0x000000, 0x000000},  // the designed look
+      {0xB3B3B3, 0xFFFFFF, 0x6D6D6D, 0xB3B3B3},  // a pale disabled caption stays as designed
+      {0x000000, 0xF0F0F0, 0x000000, 0x000000},  // a light grey window reads as well
+      {0x000000, 0x000000, 0xFFFFFF, 0xFFFFFF},  // a black scheme: its white text
+      {0x000000, 0x000080, 0xFFFF00, 0xFFFF00},  // a dark blue scheme with yellow text
+      {0xB3B3B3, 0x000000, 0x00FF00, 0xB3B3B3},  // pale grey reads on black: kept
+      {0xB3B3B3, 0xC0C0C0, 0x000000, 0x000000},  // pale grey on silver: the scheme's text
+      {0x202020, 0x000000, 0x101010, 0x202020},  // the scheme's text reads worse: kept
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(CaptionColorOn(TColorRGB::FromHex(c.caption), TColorRGB::FromHex(c.window),
+                             TColorRGB::FromHex(c.schemeText))
+                  .Hex(),
+              c.shown)
+        << std::hex << c.caption << " on " << c.window;
+  }
+}
+
 TEST(TavikoraButtonStylesTest, EveryLookAndState) {
   struct Look {
     const wchar_t* appearance;

@@ -162,7 +162,15 @@ void DrawStyledFace(HDC dc, const RECT& bounds, const TStyledButtonAttributes& l
 
   const TSelectedObject selectedFont(dc, font);
   ::SetBkMode(dc, TRANSPARENT);
-  ::SetTextColor(dc, ToColorRef(look.FontColor));
+  // A clear face shows the window colour of the user's scheme, which may be dark even
+  // outside high contrast: the caption must still read there.
+  const auto rgb = [](COLORREF color) {
+    return TColorRGB{GetRValue(color), GetGValue(color), GetBValue(color)};
+  };
+  const TColorRGB textColor =
+      fill ? look.FontColor
+           : CaptionColorOn(look.FontColor, rgb(background), rgb(::GetSysColor(COLOR_WINDOWTEXT)));
+  ::SetTextColor(dc, ToColorRef(textColor));
   RECT text = bounds;
   ::DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text,
               DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
