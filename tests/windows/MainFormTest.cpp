@@ -1,7 +1,8 @@
 // The main window over the fake platform: its layout at 96 dpi, the first filling only
 // after the start-up reply, the reply's rows merged into the white lists (or not, for a
 // reply that is no JSON object), the accepted update that closes the window without a
-// list, and the logo's link.
+// list, the logo's link, and the bar under the list painted whole after the update status
+// bar has grown the window.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -261,6 +262,44 @@ TEST_F(AnyMainForm, TheListsTheFrameBorrowsLiveUntilTheFrameIsGone) {
   EXPECT_TRUE(form_->GetNameWhite().Contains(L"Foo"));
   form_->Autorun()->LoadAutorun();
   EXPECT_EQ(RowCount(form_->Autorun()->List()), 0) << "nothing to fill once the list is gone";
+}
+
+// Pixels of `control`'s parent between the parent's top edge and the control, across the
+// control's width, that are not the window colour, read from the screen as last painted:
+// nothing is invalidated first, so what a move left unpainted shows.
+int UnpaintedAbove(HWND control) {
+  HWND parent = ::GetParent(control);
+  const RECT placed = RectIn(control, parent);
+  HDC dc = ::GetDC(parent);
+  int wrong = 0;
+  for (int y = 0; y < placed.top; ++y) {
+    for (int x = placed.left; x < placed.right; ++x) {
+      if (::GetPixel(dc, x, y) != ::GetSysColor(COLOR_WINDOW)) ++wrong;
+    }
+  }
+  ::ReleaseDC(parent, dc);
+  return wrong;
+}
+
+TEST_F(AnyMainForm, TheStatusBarLeavesTheBarAboveTheCheckBoxAndTheButtonPainted) {
+  fake.http.SetDefault(FakeHttpResponse::Hang());
+  Open();
+  Pump();
+  HWND check = form_->Autorun()->AllListBox();
+  HWND button = form_->Autorun()->SwitchButton()->Handle();
+  ASSERT_GT(RectIn(check, ::GetParent(check)).top, 0);
+  ASSERT_GT(RectIn(button, ::GetParent(button)).top, 0);
+  EXPECT_EQ(UnpaintedAbove(check), 0) << "before the status bar";
+  EXPECT_EQ(UnpaintedAbove(button), 0) << "before the status bar";
+
+  // The bar takes its place under the frame and the window grows: the list and the bar
+  // of controls under it move and are painted as the window's messages are served.
+  Application().SetMainForm(form_.get());
+  ShowUpdateStatus(L"https://example.com/notice");
+  Application().SetMainForm(nullptr);
+  Pump();
+  EXPECT_EQ(UnpaintedAbove(check), 0) << "above the check box";
+  EXPECT_EQ(UnpaintedAbove(button), 0) << "above the button";
 }
 
 TEST_F(AnyMainForm, A150PercentMonitorReachesEveryControlAndTheStatusBarGrowsAMinimizedWindow) {

@@ -3,8 +3,14 @@
 #include <algorithm>
 
 TPanel::TPanel(TComponent* owner, std::wstring name, HWND parent) : TControl(owner, std::move(name)) {
-  CreateOwnWindow(L"OrvanePanel", WS_EX_CONTROLPARENT, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0,
-                  0, 0, 0, parent, nullptr);
+  // A panel lies beside siblings that may stand above it in the z-order and, while a
+  // layout moves one window after another, overlap it for a moment. Without
+  // WS_CLIPSIBLINGS its visible region takes in the sibling over it, and a move copies
+  // and validates by that region: strips of the bar under the list, above its check box
+  // and button, were left unpainted when the window grew.
+  CreateOwnWindow(L"OrvanePanel", WS_EX_CONTROLPARENT,
+                  WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, 0, 0, 0, 0, parent,
+                  nullptr);
 }
 
 LRESULT TPanel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
