@@ -121,17 +121,6 @@ std::unique_ptr<IOpenFile> CreateBackup(const std::wstring& folder, const std::w
   Raise(ERROR_FILE_EXISTS);
 }
 
-// A subkey name the store does not use yet: the path with carets for backslashes.
-std::wstring FreeSubKey(const std::wstring& path) {
-  std::wstring base = path;
-  for (wchar_t& c : base)
-    if (c == L'\\') c = L'^';
-  std::wstring candidate = base;
-  for (int n = 2; TReg::IsKey(HKEY_LOCAL_MACHINE, StorePath(candidate)); ++n)
-    candidate = base + L" (" + std::to_wstring(n) + L")";
-  return candidate;
-}
-
 struct StoredFile {
   std::wstring subKey;
   std::wstring path;
@@ -205,7 +194,7 @@ void StoreStartupFile(const std::wstring& target, bool common) {
   }
 
   // 2. Its key, read back before the original may go.
-  const std::wstring subKey = FreeSubKey(target);
+  const std::wstring subKey = FreeMsConfigSubKey(kMsConfigFolderStore, target);
   const std::wstring key = StorePath(subKey);
   auto undo = [&] {
     TReg::DeleteKey(HKEY_LOCAL_MACHINE, kMsConfigFolderStore, subKey);

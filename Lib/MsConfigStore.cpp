@@ -72,18 +72,6 @@ std::vector<StoredRun> ReadStore() {
   return stored;
 }
 
-// A subkey name the store does not use yet. Key names cannot hold a backslash, which a
-// value name may.
-std::wstring FreeSubKey(const std::wstring& name) {
-  std::wstring base = name.empty() ? std::wstring(L"(default)") : name;
-  for (wchar_t& c : base)
-    if (c == L'\\') c = L'^';
-  std::wstring candidate = base;
-  for (int n = 2; TReg::IsKey(HKEY_LOCAL_MACHINE, StorePath(candidate)); ++n)
-    candidate = base + L" (" + std::to_wstring(n) + L")";
-  return candidate;
-}
-
 std::vector<BYTE> StringBytes(const std::wstring& text) {
   const std::string utf16 = WideToUtf16LeBytes(text);
   std::vector<BYTE> bytes(utf16.begin(), utf16.end());
@@ -93,6 +81,16 @@ std::vector<BYTE> StringBytes(const std::wstring& text) {
 }
 
 }  // namespace
+
+std::wstring FreeMsConfigSubKey(const wchar_t* store, const std::wstring& name) {
+  std::wstring base = name;
+  for (wchar_t& c : base)
+    if (c == L'\\') c = L'^';
+  std::wstring candidate = base;
+  for (int n = 2; TReg::IsKey(HKEY_LOCAL_MACHINE, std::wstring(store) + L"\\" + candidate); ++n)
+    candidate = base + L" (" + std::to_wstring(n) + L")";
+  return candidate;
+}
 
 // The local time of the disabling, as the system tool stamps its entries.
 void StampMsConfigEntry(const std::wstring& path) {
@@ -110,7 +108,8 @@ void StoreRunValue(HKEY rootKey, const std::wstring& keyPath, const std::wstring
   TRegValue value;
   if (!ReadRunValue(rootKey, keyPath, name, value)) return;
 
-  const std::wstring subKey = FreeSubKey(name);
+  const std::wstring subKey =
+      FreeMsConfigSubKey(kMsConfigRunStore, name.empty() ? std::wstring(L"(default)") : name);
   const std::wstring path = StorePath(subKey);
   std::wstring key = keyPath;
   while (!key.empty() && key.front() == L'\\') key.erase(0, 1);

@@ -25,6 +25,10 @@ void RestoreRunValue(HKEY rootKey, const std::wstring& keyPath, const std::wstri
 // Stamps a store entry (the key below HKLM at `path`) with the local time, in the
 // YEAR, MONTH, DAY, HOUR, MINUTE and SECOND values the system tool writes.
 void StampMsConfigEntry(const std::wstring& path);
+// A subkey name below the store key `store` (under HKLM) that no entry uses yet: `name`
+// with carets for backslashes, which key names cannot hold, and " (2)", " (3)"... after
+// it while that is taken.
+std::wstring FreeMsConfigSubKey(const wchar_t* store, const std::wstring& name);
 // Appends the store's Run values as disabled entries of their Run key, with the Target
 // and From of the value they stand for; one whose key holds that value again is skipped.
 void CollectStoredRunValues(TAutorunList& list);
