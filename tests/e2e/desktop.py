@@ -98,17 +98,24 @@ class Desktop:
     ACTING = {"click", "close", "click-row", "dblclick-row", "rclick-row", "click-at", "set",
               "delete", "keypress", "char", "sleep"}
 
+    # What Wine prints when a process fails before any of its own code runs.
+    NEVER_STARTED = ("failed to map the shared user data",)
+
     def probe(self, *requests, timeout=HANG_SECONDS + 60):
         """Runs the probe with the requests and answers with its JSON object.
 
         The probe always writes its object before it ends, so an exit without a byte of
         output means Wine never ran it to the end (seen once under load: exit code 1, no
         output). A request that only looks is then run once more, and the first failure
-        is printed; one that acts is not, since it may have acted before it was lost."""
+        is printed; one that acts is not, since it may have acted before it was lost,
+        unless Wine says it could not even set the process up (its loader could not map
+        the shared user data page at its fixed address, seen under load: nothing of the
+        probe ran)."""
         code, text, errors = self._run_probe(requests, timeout)
         words = set(map(str, requests))
-        if code != 0 and not text and str(requests[0]) in self.LOOKING \
-                and not words & self.ACTING:
+        looking = str(requests[0]) in self.LOOKING and not words & self.ACTING
+        never_started = any(sign in errors for sign in self.NEVER_STARTED)
+        if code != 0 and not text and (looking or never_started):
             print(f"   the probe ended ({code}) without an answer on {requests}, run again; "
                   f"its errors: {errors!r}", flush=True)
             code, text, errors = self._run_probe(requests, timeout)
