@@ -1,5 +1,7 @@
 #include "Lib/AutorunRows.h"
 
+#include <algorithm>
+#include <stdexcept>
 #include <unordered_set>
 
 #include "Tavin/Text.h"
@@ -106,6 +108,10 @@ int TAutorunRows::FindByPrefix(std::wstring_view prefix, int start, bool wrap,
   return -1;
 }
 
+bool ShowsFileFacts(const TAutorunInfo& entry) {
+  return !SameTextAscii(entry.From, kFromTask) && !SameTextAscii(entry.From, kFromService);
+}
+
 bool DescribeNewRow(const TAutorunInfo& entry, const TRowSources& sources, TAutorunItem& row) {
   row.Target = entry.Target;
   row.From = entry.From;
@@ -117,12 +123,9 @@ bool DescribeNewRow(const TAutorunInfo& entry, const TRowSources& sources, TAuto
   } else if (SameTextAscii(entry.From, kFromService)) {
     row.FileName = entry.Caption;
     row.Icon = kImageGears;
-  } else if (sources.facts) {
-    const auto name = sources.facts->productNames.find(entry.FileName);
-    row.FileName = name != sources.facts->productNames.end() && !name->second.empty() ? name->second
-                                                                                    : entry.Caption;
-    const auto icon = sources.facts->icons.find(entry.FileName);
-    row.Icon = icon != sources.facts->icons.end() ? icon->second : kImageCubes;
+  } else if (!sources.readFiles) {
+    row.FileName = entry.Caption;
+    row.Icon = kImageCubes;
   } else {
     row.FileName = ProductNameOr(entry);
     row.Icon = (sources.iconCache && sources.images)
@@ -132,26 +135,70 @@ bool DescribeNewRow(const TAutorunInfo& entry, const TRowSources& sources, TAuto
   return true;
 }
 
-void TAutorunRows::Merge(const TAutorunList& catalogue, const TRowSources& sources) {
-  std::unordered_set<std::wstring> seen;
-  seen.reserve(catalogue.size());
+std::unordered_set<std::wstring> TAutorunRows::ShownKeys() const {
+  std::unordered_set<std::wstring> keys;
+  keys.reserve(index_.size());
+  for (const auto& [key, row] : index_) keys.insert(key);
+  return keys;
+}
+
+TMergePlan TAutorunRows::PlanMerge(const TAutorunList& catalogue, const std::unordered_set<std::wstring>& shown,
+                                   const TRowSources& sources) {
+  TMergePlan plan;
+  plan.reserve(catalogue.size());
+  // The rows this plan adds: a later entry with the same folded key finds that row, as
+  // it would find a row shown already.
+  std::unordered_set<std::wstring> added;
   for (const TAutorunInfo& entry : catalogue) {
-    seen.insert(entry.From + L"|" + entry.Target);
-    if (const int row = FindRow(entry.Target, entry.From); row >= 0) {
-      rows_[static_cast<size_t>(row)].Enabled = entry.Enabled;
-      continue;
-    }
+    TMergeStep& step = plan.emplace_back();
+    step.key = FoldedKey(entry.From, entry.Target);
+    if (shown.contains(step.key) || added.contains(step.key)) continue;
     if (WhyHidden(entry, sources)) continue;
     TAutorunItem item;
     if (!DescribeNewRow(entry, sources, item)) continue;
-    index_.emplace(FoldedKey(item.From, item.Target), rows_.size());
-    rows_.push_back(std::move(item));
+    added.insert(step.key);
+    step.row = std::move(item);
+  }
+  return plan;
+}
+
+void TAutorunRows::Apply(const TAutorunList& catalogue, TMergePlan plan, const TFileIcons* icons) {
+  if (plan.size() != catalogue.size()) throw std::invalid_argument("a merge plan must have one step per entry");
+  // Whether each row's exact From and Target is still in the catalogue. Only an entry
+  // with the row's folded key can be, and that entry finds the row.
+  std::vector<bool> kept(rows_.size(), false);
+  for (size_t i = 0; i < catalogue.size(); ++i) {
+    const TAutorunInfo& entry = catalogue[i];
+    TMergeStep& step = plan[i];
+    if (const auto found = index_.find(step.key); found != index_.end()) {
+      TAutorunItem& row = rows_[found->second];
+      row.Enabled = entry.Enabled;
+      if (row.From == entry.From && row.Target == entry.Target) kept[found->second] = true;
+      continue;
+    }
+    if (!step.row) continue;
+    if (icons && ShowsFileFacts(entry)) {
+      if (const auto icon = icons->find(entry.FileName); icon != icons->end()) step.row->Icon = icon->second;
+    }
+    index_.emplace(std::move(step.key), rows_.size());
+    rows_.push_back(std::move(*step.row));
+    kept.push_back(true);
   }
   // The removal compares keys exactly: a row survives only while the catalogue holds an
   // entry with exactly its From and Target.
-  const size_t before = rows_.size();
-  std::erase_if(rows_, [&seen](const TAutorunItem& row) { return !seen.contains(row.From + L"|" + row.Target); });
-  if (rows_.size() != before) Reindex();
+  if (std::find(kept.begin(), kept.end(), false) == kept.end()) return;
+  size_t next = 0;
+  for (size_t i = 0; i < rows_.size(); ++i) {
+    if (!kept[i]) continue;
+    if (next != i) rows_[next] = std::move(rows_[i]);
+    ++next;
+  }
+  rows_.resize(next);
+  Reindex();
+}
+
+void TAutorunRows::Merge(const TAutorunList& catalogue, const TRowSources& sources) {
+  Apply(catalogue, PlanMerge(catalogue, ShownKeys(), sources));
 }
 
 std::wstring EntryLookupPath(const std::wstring& from, const std::wstring& target) {

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "Lib/Autorun.h"
@@ -37,26 +38,29 @@ inline constexpr int kImageCubes = 1;
 inline constexpr int kImageClock = 2;
 inline constexpr int kImageGears = 3;
 
-// What new rows show of their files, read before the merge: the window reads them on a
-// thread of its own, and the merge on its thread then touches no file. By the entry's
-// FileName.
-struct TRowFacts {
-  std::unordered_map<std::wstring, std::wstring> productNames;  // empty: none
-  std::unordered_map<std::wstring, int> icons;                  // image index
-};
-
 // What deciding and describing a new row needs: the lent white lists, the images and
-// the icon cache the list view owns, and the "All Programs" box. With facts, a new row's
-// product name and icon come from them (the caption and the cubes for a file they do
-// not hold); without, the file is read as the row is made.
+// the icon cache the list view owns, and the "All Programs" box. With `readFiles`, a new
+// row's product name and icon are read from its file as the row is made; without, it
+// shows its caption and the cubes, and nothing is read.
 struct TRowSources {
   const FilterList* fileWhite = nullptr;
   const FilterList* nameWhite = nullptr;
   TImageCollection* images = nullptr;
   TIconCache* iconCache = nullptr;
   bool showAll = false;
-  const TRowFacts* facts = nullptr;
+  bool readFiles = true;
 };
+
+// One catalogue entry's part in a merge worked out ahead: its folded key and, when it is
+// new and shown, the row it becomes, described already.
+struct TMergeStep {
+  std::wstring key;
+  std::optional<TAutorunItem> row;
+};
+using TMergePlan = std::vector<TMergeStep>;
+
+// The image index of each new file row's icon, by the entry's FileName.
+using TFileIcons = std::unordered_map<std::wstring, int>;
 
 class TAutorunRows {
  public:
@@ -83,6 +87,17 @@ class TAutorunRows {
   // rows whose exact From and Target the catalogue no longer holds are removed.
   void Merge(const TAutorunList& catalogue, const TRowSources& sources);
 
+  // The merge in two halves. PlanMerge decides and describes, and may read files, so it
+  // can run away from the window's thread; `shown` holds the folded keys of the rows the
+  // plan is for. Apply then only looks keys up, and a new file row takes its icon from
+  // `icons` when they hold one. A step whose row meanwhile exists updates that row.
+  static TMergePlan PlanMerge(const TAutorunList& catalogue,
+                              const std::unordered_set<std::wstring>& shown, const TRowSources& sources);
+  void Apply(const TAutorunList& catalogue, TMergePlan plan, const TFileIcons* icons = nullptr);
+
+  // The folded keys of the rows shown now.
+  std::unordered_set<std::wstring> ShownKeys() const;
+
   // The key rows are indexed by: From and Target with A-Z folded.
   static std::wstring FoldedKey(const std::wstring& from, const std::wstring& target);
 
@@ -100,6 +115,10 @@ class TAutorunRows {
 // rule applies, the white list is named before "disabled", since ticking "All Programs"
 // would not show a white-listed entry.
 std::optional<THiddenBy> WhyHidden(const TAutorunInfo& entry, const TRowSources& sources);
+
+// Whether the entry's row shows its file's product name and icon: Run values and
+// startup files do; tasks and services show their captions and their kind's image.
+bool ShowsFileFacts(const TAutorunInfo& entry);
 
 // Whether a new entry is shown, and how (its kind's white list, display name and icon);
 // false when its white list hides it.

@@ -1,7 +1,5 @@
 #include "Lib/RefreshRead.h"
 
-#include "Tavin/Text.h"
-
 void ReadRefresh(const TRefreshRequest& request, TProductNames& names, const std::atomic<bool>& stop,
                  TRefreshRead& read) {
   CollectAutorun(read.catalogue);
@@ -9,23 +7,29 @@ void ReadRefresh(const TRefreshRequest& request, TProductNames& names, const std
   sources.fileWhite = &request.fileWhite;
   sources.nameWhite = &request.nameWhite;
   sources.showAll = request.showAll;
-  for (const TAutorunInfo& entry : read.catalogue) {
+  // Captions first; the files are read below, through the names' cache and deadline.
+  sources.readFiles = false;
+  read.plan = TAutorunRows::PlanMerge(read.catalogue, request.knownRows, sources);
+  // By the entry's FileName: a file several entries start is read once.
+  std::unordered_map<std::wstring, std::wstring> productNames;
+  for (size_t i = 0; i < read.catalogue.size(); ++i) {
     if (stop) return;
-    // Tasks and services show their captions and their kind's image; only files are read.
-    if (SameTextAscii(entry.From, kFromTask) || SameTextAscii(entry.From, kFromService)) continue;
-    if (request.knownRows.contains(TAutorunRows::FoldedKey(entry.From, entry.Target))) continue;
-    if (WhyHidden(entry, sources)) continue;
-    if (read.productNames.contains(entry.FileName)) continue;
-    TFileFacts facts = names.Read(entry.FileName, &request.knownIcons);
-    read.productNames.emplace(entry.FileName, std::move(facts.productName));
-    read.icons.emplace_back(entry.FileName, std::move(facts.icon));
+    const TAutorunInfo& entry = read.catalogue[i];
+    std::optional<TAutorunItem>& row = read.plan[i].row;
+    if (!row || !ShowsFileFacts(entry)) continue;
+    auto [name, fresh] = productNames.try_emplace(entry.FileName);
+    if (fresh) {
+      TFileFacts facts = names.Read(entry.FileName, &request.knownIcons);
+      name->second = std::move(facts.productName);
+      read.icons.emplace_back(entry.FileName, std::move(facts.icon));
+    }
+    if (!name->second.empty()) row->FileName = name->second;
   }
 }
 
-TRowFacts StoreRefreshFacts(TRefreshRead& read, TIconCache& cache, TImageCollection& images) {
-  TRowFacts facts;
-  facts.productNames = std::move(read.productNames);
-  for (auto& [file, icon] : read.icons) facts.icons[file] = StoreFileIcon(cache, images, std::move(icon));
+TFileIcons StoreRefreshFacts(TRefreshRead& read, TIconCache& cache, TImageCollection& images) {
+  TFileIcons icons;
+  for (auto& [file, icon] : read.icons) icons[file] = StoreFileIcon(cache, images, std::move(icon));
   read.icons.clear();
-  return facts;
+  return icons;
 }

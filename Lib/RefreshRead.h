@@ -1,7 +1,8 @@
-// The part of a refresh that waits on the registry, the service manager and the disk,
-// done off the window's thread: the catalogue, and for each entry that is to become a
-// new row its product name and icon. The window then merges the rows on its own thread,
-// where nothing is read any more.
+// The part of a refresh that waits on the registry, the service manager and the disk, or
+// that grows with the number of entries, done off the window's thread: the catalogue,
+// the merge worked out against the rows shown, and for each new row its product name and
+// icon. The window's thread then only stores the icons and applies the plan, where
+// nothing is read or decided any more.
 #pragma once
 
 #include <atomic>
@@ -31,16 +32,17 @@ struct TRefreshRequest {
 
 struct TRefreshRead {
   TAutorunList catalogue;
-  // By the entry's FileName.
-  std::unordered_map<std::wstring, std::wstring> productNames;
+  // Against request.knownRows; the new file rows carry their product names.
+  TMergePlan plan;
+  // The icons of the new file rows' files, by the entry's FileName, each file once.
   std::vector<std::pair<std::wstring, TFileIconRead>> icons;
 };
 
-// Reads the catalogue, then the files of the entries that would become new rows. `stop`
+// Reads the catalogue, plans the merge, then reads the files of the new rows. `stop`
 // ends the file reading early (the window closed); what was read is then incomplete.
 void ReadRefresh(const TRefreshRequest& request, TProductNames& names, const std::atomic<bool>& stop,
                  TRefreshRead& read);
 
-// On the window's thread: the icons read join the collection and its cache, and the
-// merge gets the facts of its new rows.
-TRowFacts StoreRefreshFacts(TRefreshRead& read, TIconCache& cache, TImageCollection& images);
+// On the window's thread: the icons read join the collection and its cache; the image
+// index of each, for TAutorunRows::Apply.
+TFileIcons StoreRefreshFacts(TRefreshRead& read, TIconCache& cache, TImageCollection& images);

@@ -6,6 +6,7 @@
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
+#include <map>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -123,35 +124,49 @@ class RefreshReadTest : public CatalogueTest {
   std::atomic<bool> stop{false};
 };
 
-TEST_F(RefreshReadTest, OnlyNewShownFilesAreReadAndTheMergeThenReadsNothing) {
+TEST_F(RefreshReadTest, TheReaderDescribesTheNewRowsAndApplyingThemReadsNothing) {
+  const std::wstring beta = L"HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Run\\Beta";
+  // Beta is a row already, made without reading its file; Off is disabled and not shown.
+  FilterList fileWhite, nameWhite;
+  TAutorunRows rows;
+  TAutorunInfo betaEntry;
+  betaEntry.From = L"HKCU";
+  betaEntry.Target = beta;
+  betaEntry.Caption = L"Beta";
+  betaEntry.FileName = kBeta;
+  betaEntry.Enabled = true;
+  rows.Merge({betaEntry}, TRowSources{&fileWhite, &nameWhite, nullptr, nullptr, false, false});
+  ASSERT_EQ(rows.Count(), 1);
+  EXPECT_EQ(VersionReads(), 0) << "a merge told not to read files reads none";
+
   TRefreshRequest request;
-  // Beta is a row already; Off is disabled and not shown.
-  request.knownRows.insert(TAutorunRows::FoldedKey(L"HKCU", L"HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Run\\Beta"));
+  request.knownRows.insert(TAutorunRows::FoldedKey(L"HKCU", beta));
   TRefreshRead read;
   ReadRefresh(request, names, stop, read);
   ASSERT_NE(Find(read.catalogue, L"HKCU", L"HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Run\\Off"), nullptr);
-  EXPECT_EQ(read.productNames.size(), 1u);
-  EXPECT_EQ(read.productNames[kAlpha], L"Alpha Suite");
+  ASSERT_EQ(read.plan.size(), read.catalogue.size()) << "one step for each entry";
+  std::vector<std::wstring> described;
+  for (const TMergeStep& step : read.plan)
+    if (step.row) described.push_back(step.row->FileName);
+  EXPECT_EQ(described, std::vector<std::wstring>{L"Alpha Suite"}) << "only the new, shown row, with its product name";
+  EXPECT_EQ(VersionReads(), 1);
   ASSERT_EQ(read.icons.size(), 1u);
   EXPECT_EQ(read.icons[0].first, kAlpha);
 
-  // The merge on the window's thread: no file, version or icon call of its own.
+  // What the window's thread does: no file, version or icon call of its own.
   TImageCollection images;
   TIconCache cache;
-  const TRowFacts facts = StoreRefreshFacts(read, cache, images);
+  const TFileIcons icons = StoreRefreshFacts(read, cache, images);
   EXPECT_EQ(images.Count(), 5) << "the four drawings and Alpha's icon";
   fake.files.faults.ResetCalls();
   fake.versions.faults.ResetCalls();
   fake.icons.faults.ResetCalls();
-  FilterList fileWhite, nameWhite;
-  TRowSources sources{&fileWhite, &nameWhite, &images, &cache, false, &facts};
-  TAutorunRows rows;
-  rows.Merge(read.catalogue, sources);
+  rows.Apply(read.catalogue, std::move(read.plan), &icons);
   ASSERT_EQ(rows.Count(), 2);
-  EXPECT_EQ(rows.Row(0).FileName, L"Alpha Suite");
-  EXPECT_EQ(rows.Row(0).Icon, 4);
-  EXPECT_EQ(rows.Row(1).FileName, L"Beta") << "not read: its caption and the cubes";
-  EXPECT_EQ(rows.Row(1).Icon, kImageCubes);
+  EXPECT_EQ(rows.Row(0).FileName, L"Beta") << "kept as it was: its caption and the cubes";
+  EXPECT_EQ(rows.Row(0).Icon, kImageCubes);
+  EXPECT_EQ(rows.Row(1).FileName, L"Alpha Suite");
+  EXPECT_EQ(rows.Row(1).Icon, 4);
   EXPECT_EQ(fake.files.faults.Calls("GetFileAttributesW") + fake.files.faults.Calls("FindFirstFileW"), 0);
   EXPECT_EQ(VersionReads(), 0);
   EXPECT_EQ(fake.icons.faults.Calls("ExtractAssociatedIconW"), 0);
@@ -162,7 +177,8 @@ TEST_F(RefreshReadTest, OnlyNewShownFilesAreReadAndTheMergeThenReadsNothing) {
   fake.versions.faults.ResetCalls();
   ReadRefresh(TRefreshRequest{}, names, stop, stopped);
   EXPECT_EQ(stopped.catalogue.size(), read.catalogue.size());
-  EXPECT_TRUE(stopped.productNames.empty());
+  EXPECT_TRUE(stopped.icons.empty());
+  EXPECT_EQ(VersionReads(), 0);
 }
 
 TEST_F(RefreshReadTest, AProductNameIsReadAgainOnlyWhenItsFileChanged) {
@@ -233,14 +249,20 @@ TEST_F(RefreshReadTest, AShareThatDoesNotAnswerIsAMissByTheDeadlineAndNotAskedAg
     ReadRefresh(TRefreshRequest{}, shortWait, stop, read);
     EXPECT_FALSE(gated.IsOpen()) << "the read ended by its deadline, not by the share's answer";
     EXPECT_EQ(gated.NetworkCalls(), 1) << "the second file on the share is not asked";
-    EXPECT_EQ(read.productNames[kAlpha], L"Alpha Suite") << "a local file is read as ever";
-    EXPECT_EQ(read.productNames[kOfficeTool], L"");
-    EXPECT_EQ(read.productNames.size(), 4u) << "Alpha, Beta, Tool and Other";
+    std::map<std::wstring, std::wstring> described;
+    for (const TMergeStep& step : read.plan)
+      if (step.row) described[step.row->Target.substr(step.row->Target.rfind(L'\\') + 1)] = step.row->FileName;
+    EXPECT_EQ(described, (std::map<std::wstring, std::wstring>{
+                             {L"Alpha", L"Alpha Suite"},  // a local file is read as ever
+                             {L"Beta", L"Beta Tool"},
+                             {L"Tool", L"Tool"},  // missed: its caption
+                             {L"Other", L"Other"}}));
+    EXPECT_EQ(read.icons.size(), 4u) << "each file read once";
     TImageCollection images;
     TIconCache cache;
-    const TRowFacts facts = StoreRefreshFacts(read, cache, images);
-    EXPECT_EQ(facts.icons.at(kOfficeTool), 0) << "the blank page, as a missing file";
-    EXPECT_EQ(facts.icons.at(kAlpha), 4);
+    const TFileIcons icons = StoreRefreshFacts(read, cache, images);
+    EXPECT_EQ(icons.at(kOfficeTool), 0) << "the blank page, as a missing file";
+    EXPECT_EQ(icons.at(kAlpha), 4);
     // The next refresh does not ask the share either.
     TRefreshRead again;
     ReadRefresh(TRefreshRequest{}, shortWait, stop, again);

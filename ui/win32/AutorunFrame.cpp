@@ -275,9 +275,7 @@ void TFrmAutorun::StartRefresh() {
   if (fileWhite_) job->request.fileWhite = *fileWhite_;
   if (nameWhite_) job->request.nameWhite = *nameWhite_;
   job->request.showAll = check_->Checked();
-  for (const TAutorunItem& row : rows_.Rows()) {
-    job->request.knownRows.insert(TAutorunRows::FoldedKey(row.From, row.Target));
-  }
+  job->request.knownRows = rows_.ShownKeys();
   job->request.knownIcons = iconCache_;
   job->names = productNames_;
   reader_ = std::thread([job] {
@@ -321,16 +319,10 @@ void TFrmAutorun::FinishRefresh() {
     const TListSelection selection =
         rows_.Count() > 0 ? RememberSelection() : std::exchange(keptSelection_, TListSelection{});
     catalogue_ = std::move(job->read.catalogue);
-    const TRowFacts facts = StoreRefreshFacts(job->read, iconCache_, images_);
-    TRowSources sources;
-    sources.fileWhite = fileWhite_;
-    sources.nameWhite = nameWhite_;
-    sources.images = &images_;
-    sources.iconCache = &iconCache_;
-    // As the reader decided which entries to read.
-    sources.showAll = job->request.showAll;
-    sources.facts = &facts;
-    rows_.Merge(catalogue_, sources);
+    // The reader worked the merge out against these rows, which no other refresh has
+    // changed meanwhile: what is left here grows only with the lookups.
+    const TFileIcons icons = StoreRefreshFacts(job->read, iconCache_, images_);
+    rows_.Apply(catalogue_, std::move(job->read.plan), &icons);
     list_->RowsChanged();
     RestoreSelection(selection);
     UpdateSwitchButton();
