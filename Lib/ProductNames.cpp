@@ -95,7 +95,7 @@ void TProductNames::Store(const std::wstring& key, const std::wstring& place, co
 
 std::wstring TProductNames::Lookup(const std::wstring& path) { return Read(path, nullptr).productName; }
 
-TFileFacts TProductNames::Read(const std::wstring& path, const TIconCache* knownIcons) {
+TFileFacts TProductNames::Read(const std::wstring& path, std::shared_ptr<const TIconCache> knownIcons) {
   TFileFacts facts;
   const std::wstring place = PlaceOf(path);
   if (!place.empty() && unreachable_.contains(place)) {
@@ -124,14 +124,14 @@ TFileFacts TProductNames::Read(const std::wstring& path, const TIconCache* known
   struct TShared {
     std::wstring path;
     std::optional<TKnown> known;
-    std::optional<TIconCache> icons;
+    std::shared_ptr<const TIconCache> icons;
     TNameRead name;
     TFileIconRead icon;
   };
   auto shared = std::make_shared<TShared>();
   shared->path = path;
   shared->known = known;
-  if (knownIcons) shared->icons = *knownIcons;
+  shared->icons = std::move(knownIcons);
   const bool inTime = RunWithDeadline(
       [shared] {
         shared->name = ReadName(shared->path, true, shared->known);

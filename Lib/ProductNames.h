@@ -10,6 +10,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <unordered_map>
@@ -35,7 +36,9 @@ class TProductNames {
   // The product name, and with `knownIcons` the icon too (ReadFileIcon's read), in one
   // go: a file on a share is read within one deadline. A file on a share that is not
   // asked any more has no name and the blank page as its icon, as a missing file.
-  TFileFacts Read(const std::wstring& path, const TIconCache* knownIcons);
+  // The icons are shared, not copied: a read on a share that outlives its deadline keeps
+  // them alive, and a refresh of many network files copies nothing per file.
+  TFileFacts Read(const std::wstring& path, std::shared_ptr<const TIconCache> knownIcons);
 
  private:
   struct TKnown {

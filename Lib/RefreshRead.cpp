@@ -10,6 +10,9 @@ void ReadRefresh(const TRefreshRequest& request, TProductNames& names, const std
   // Captions first; the files are read below, through the names' cache and deadline.
   sources.readFiles = false;
   read.plan = TAutorunRows::PlanMerge(read.catalogue, request.knownRows, sources);
+  // A request without icons has none known yet: every icon is read.
+  const std::shared_ptr<const TIconCache> knownIcons =
+      request.knownIcons ? request.knownIcons : std::make_shared<const TIconCache>();
   // By the entry's FileName: a file several entries start is read once.
   std::unordered_map<std::wstring, std::wstring> productNames;
   for (size_t i = 0; i < read.catalogue.size(); ++i) {
@@ -19,7 +22,7 @@ void ReadRefresh(const TRefreshRequest& request, TProductNames& names, const std
     if (!row || !ShowsFileFacts(entry)) continue;
     auto [name, fresh] = productNames.try_emplace(entry.FileName);
     if (fresh) {
-      TFileFacts facts = names.Read(entry.FileName, &request.knownIcons);
+      TFileFacts facts = names.Read(entry.FileName, knownIcons);
       name->second = std::move(facts.productName);
       read.icons.emplace_back(entry.FileName, std::move(facts.icon));
     }

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <atomic>
+#include <memory>
 #include <string>
 #include <unordered_map>
 #include <unordered_set>
@@ -26,8 +27,8 @@ struct TRefreshRequest {
   bool showAll = false;
   // TAutorunRows::FoldedKey of the rows shown: they are not described again.
   std::unordered_set<std::wstring> knownRows;
-  // The icons the image collection holds already, by their cleaned text.
-  TIconCache knownIcons;
+  // The icons the image collection holds already, by their cleaned text; none when null.
+  std::shared_ptr<const TIconCache> knownIcons;
 };
 
 struct TRefreshRead {

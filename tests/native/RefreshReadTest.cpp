@@ -275,8 +275,7 @@ TEST_F(RefreshReadTest, AShareThatDoesNotAnswerIsAMissByTheDeadlineAndNotAskedAg
 
     // A share that answers within the deadline gives its name and icon.
     TProductNames longWait(std::chrono::minutes(1));
-    const TIconCache noIcons;
-    const TFileFacts tool = longWait.Read(kOfficeTool, &noIcons);
+    const TFileFacts tool = longWait.Read(kOfficeTool, std::make_shared<const TIconCache>());
     EXPECT_EQ(tool.productName, L"Office Tool");
     EXPECT_FALSE(tool.icon.index.has_value());
     EXPECT_FALSE(tool.icon.ico.empty());

@@ -276,7 +276,7 @@ void TFrmAutorun::StartRefresh() {
   if (nameWhite_) job->request.nameWhite = *nameWhite_;
   job->request.showAll = check_->Checked();
   job->request.knownRows = rows_.ShownKeys();
-  job->request.knownIcons = iconCache_;
+  job->request.knownIcons = std::make_shared<const TIconCache>(iconCache_);
   job->names = productNames_;
   reader_ = std::thread([job] {
     {
