@@ -24,8 +24,24 @@ void FaultPlan::Fail(std::string_view call, std::uint32_t code, int skipCalls, i
   rules_.push_back({std::string(call), code, std::max(skipCalls, 0), times});
 }
 
+void FaultPlan::OnCall(std::string_view call, std::function<void()> hook) {
+  Require(call);
+  std::lock_guard lock(mutex_);
+  if (hook)
+    hooks_.insert_or_assign(std::string(call), std::move(hook));
+  else if (const auto found = hooks_.find(call); found != hooks_.end())
+    hooks_.erase(found);
+}
+
 std::optional<std::uint32_t> FaultPlan::Check(std::string_view call) {
   Require(call);
+  std::function<void()> hook;
+  {
+    std::lock_guard lock(mutex_);
+    if (const auto found = hooks_.find(call); found != hooks_.end()) hook = found->second;
+  }
+  // Outside the lock: the hook may wait while other threads call the fake.
+  if (hook) hook();
   std::lock_guard lock(mutex_);
   auto counter = calls_.find(call);
   if (counter == calls_.end()) counter = calls_.emplace(std::string(call), 0).first;

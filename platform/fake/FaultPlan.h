@@ -8,6 +8,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <initializer_list>
 #include <map>
 #include <mutex>
@@ -26,6 +27,10 @@ class FaultPlan {
   // is how many calls fail, -1 for every one after that. Rules for the same call are
   // consulted in the order they were added; every rule sees every call of its name.
   void Fail(std::string_view call, std::uint32_t code, int skipCalls = 0, int times = -1);
+  // Runs `hook` on the calling thread at every call of that name from now on, before the
+  // call is answered: a test holds a call there, or notes which thread made it. An
+  // empty hook removes it.
+  void OnCall(std::string_view call, std::function<void()> hook);
   // The code this call must fail with, if any. Counts the call either way.
   std::optional<std::uint32_t> Check(std::string_view call);
   // Forgets every rule (or those of one call); the counters stay.
@@ -52,4 +57,5 @@ class FaultPlan {
   mutable std::mutex mutex_;
   std::vector<Rule> rules_;
   std::map<std::string, int, std::less<>> calls_;
+  std::map<std::string, std::function<void()>, std::less<>> hooks_;
 };

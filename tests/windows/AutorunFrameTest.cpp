@@ -10,6 +10,7 @@
 #include <uxtheme.h>
 #include <oleacc.h>
 
+#include <atomic>
 #include <chrono>
 #include <mutex>
 #include <optional>
@@ -317,6 +318,60 @@ TEST_F(AnyAutorunFrame, ASwitchRoundTripKeepsTheRowGreyUntilF5) {
   Click(button->Handle());
   Key(frame_->List(), VK_F5);
   EXPECT_EQ(Shown(frame_->List()), (std::vector<std::wstring>{L"Beta|HKCU"}));
+}
+
+TEST_F(AnyAutorunFrame, TheSwitchWritesOffTheWindowsThreadAndASecondClickMeanwhileDoesNothing) {
+  Refresh();
+  Select(0);
+  // The switch's write is held until the test lets it go: a service manager or task
+  // service that is slow to answer, as at logon.
+  const HANDLE open = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
+  std::mutex mutex;
+  std::set<DWORD> writers;
+  fake.registry.faults.ResetCalls();
+  fake.registry.faults.OnCall("RegSetValueExW", [&] {
+    {
+      std::lock_guard lock(mutex);
+      writers.insert(::GetCurrentThreadId());
+    }
+    // Bounded, so that a write on the test's own thread (the fault) cannot hang the run.
+    ::WaitForSingleObject(open, 3000);
+  });
+  const HWND button = frame_->SwitchButton()->Handle();
+  ::SetFocus(button);
+  ::SendMessageW(button, BM_CLICK, 0, 0);
+  PumpOnce();
+  // The write is held and the window's thread is back here: it answers.
+  EXPECT_TRUE(frame_->Refreshing());
+  EXPECT_EQ(::GetFocus(), button) << "the keyboard stays where it was";
+  // The row still shows the state before the switch: a click on it now would undo it.
+  ::SendMessageW(button, BM_CLICK, 0, 0);
+  PumpOnce();
+  ::SetEvent(open);
+  Settle();
+  fake.registry.faults.OnCall("RegSetValueExW", nullptr);
+  ::CloseHandle(open);
+  EXPECT_EQ(writers.count(::GetCurrentThreadId()), 0u) << "the switch wrote on the window's thread";
+  EXPECT_EQ(fake.registry.faults.Calls("RegSetValueExW"), 1) << "one click, one write";
+  EXPECT_FALSE(frame_->Rows().Row(0).Enabled);
+  EXPECT_EQ(ButtonFace(), TranslateText(L"사용함") + L" (down)");
+}
+
+TEST_F(AnyAutorunFrame, ClosingWhileASwitchIsUnderWayLetsTheSwitchFinishFirst) {
+  Refresh();
+  Select(0);
+  std::atomic<bool> written{false};
+  // Slow, yet well within what a closing window grants a switch.
+  fake.registry.faults.OnCall("RegSetValueExW", [&] {
+    ::Sleep(500);
+    written = true;
+  });
+  ::SendMessageW(frame_->SwitchButton()->Handle(), BM_CLICK, 0, 0);
+  PumpOnce();
+  EXPECT_TRUE(frame_->Refreshing());
+  form_.reset();
+  EXPECT_TRUE(written) << "the window was gone before the switch had written";
+  fake.registry.faults.OnCall("RegSetValueExW", nullptr);
 }
 
 TEST_F(AnyAutorunFrame, ASwitchThatRaisesReachesTheErrorBoxAndTheButtonComesBack) {

@@ -37,6 +37,10 @@ constexpr UINT kRefreshRead = WM_APP + 21;
 // How long a closing window waits for the reader before leaving it to end alone: a read
 // of an offline share can take the network's whole time-out.
 constexpr std::chrono::milliseconds kAbandonWait{300};
+// How long a closing window waits for a switch under way: a switch ended by the
+// program's exit halfway (a startup file copied into the store but not yet removed)
+// would leave the entry in two places, so it is given much longer than a read.
+constexpr std::chrono::milliseconds kSwitchWait{5000};
 
 std::atomic<int> gRefreshesUnderWay{0};
 std::atomic<int> gAbandonedReaders{0};
@@ -47,6 +51,9 @@ std::atomic<int> gAbandonedReaders{0};
 // reads them only after its message says so.
 struct TFrmAutorun::TRefreshJob {
   HWND window = nullptr;
+  std::optional<TSwitchAsk> switchAsk;
+  std::exception_ptr switchError;
+  bool switched = false;
   TRefreshRequest request;
   std::shared_ptr<TProductNames> names;
   std::atomic<bool> stop{false};
@@ -278,10 +285,23 @@ void TFrmAutorun::StartRefresh() {
   job->request.knownRows = rows_.ShownKeys();
   job->request.knownIcons = std::make_shared<const TIconCache>(iconCache_);
   job->names = productNames_;
+  job->switchAsk = std::exchange(pendingSwitch_, std::nullopt);
   reader_ = std::thread([job] {
     {
       // The platform stays installed while the reader calls it.
       const PlatformLease lease;
+      if (job->switchAsk) {
+        try {
+          SetAutorunEnabled(job->switchAsk->target, job->switchAsk->from, job->switchAsk->enable);
+        } catch (...) {
+          job->switchError = std::current_exception();
+        }
+        {
+          const std::lock_guard lock(job->mutex);
+          job->switched = true;
+        }
+        job->finished.notify_all();
+      }
       try {
         ReadRefresh(job->request, *job->names, job->stop, job->read);
       } catch (...) {
@@ -332,16 +352,20 @@ void TFrmAutorun::FinishRefresh() {
     if (std::exchange(pendingRebuild_, false)) ClearRows();
     StartRefresh();
   }
+  // The rows show what is true either way; then the error goes on to the error box.
+  if (job->switchError) std::rethrow_exception(job->switchError);
   if (job->error) std::rethrow_exception(job->error);
 }
 
 void TFrmAutorun::AbandonRefresh() {
   pendingRefresh_ = false;
+  pendingSwitch_.reset();
   if (!job_) return;
   job_->stop = true;
   bool done = false;
   {
     std::unique_lock lock(job_->mutex);
+    if (job_->switchAsk) job_->finished.wait_for(lock, kSwitchWait, [this] { return job_->switched; });
     done = job_->finished.wait_for(lock, kAbandonWait, [this] { return job_->done; });
   }
   if (done) {
@@ -374,35 +398,17 @@ void TFrmAutorun::ListAutorunKeyDown(WORD key) {
 void TFrmAutorun::ChkAllListClick() { Rebuild(); }
 
 void TFrmAutorun::BtnAutorunClick() {
-  // A disabled window loses the keyboard focus; it comes back to the button afterwards,
-  // so Space and F5 go on working where the user left them.
-  const bool hadFocus = ::GetFocus() == button_->Handle();
-  button_->SetEnabled(false);
-  // The button comes back and the list shows the true state on every path, also when
-  // the switch raises; the error then goes on to the error box.
-  struct Reenable {
-    TFrmAutorun* frame;
-    bool focus;
-    ~Reenable() {
-      HWND button = frame->button_->Handle();
-      if (!button) return;
-      frame->button_->SetEnabled(true);
-      if (focus) ::SetFocus(button);
-    }
-  } reenable{this, hadFocus};
-  std::exception_ptr failure;
+  // One switch at a time: until the refresh after it has read its entry back, the row
+  // shows the state before it, and a second click would act on that.
+  if (pendingSwitch_ || (job_ && job_->switchAsk)) return;
   if (const int row = list_->SelectedRow(); row >= 0) {
-    const TAutorunItem item = rows_.Row(row);
-    try {
-      SetAutorunEnabled(item.Target, item.From, !item.Enabled);
-    } catch (...) {
-      failure = std::current_exception();
-    }
+    const TAutorunItem& item = rows_.Row(row);
+    pendingSwitch_ = TSwitchAsk{item.Target, item.From, !item.Enabled};
   }
-  // The refresh reads the entry's state back and the button then names it, so a switch
-  // that failed shows what is true rather than what was asked for.
+  // The refresh makes the switch, then reads the entry's state back and the button names
+  // it, so a switch that failed shows what is true rather than what was asked for. The
+  // button stays enabled meanwhile, so the keyboard's focus stays on it.
   LoadAutorun();
-  if (failure) std::rethrow_exception(failure);
 }
 
 void TFrmAutorun::BtnSaveClick() {

@@ -76,8 +76,15 @@ class TFrmAutorun : public TComponent, public TWindow {
   // The refresh: the catalogue and the files of new rows are read on a thread of its own
   // (the window would stop answering for seconds, and for a network's time-out on an
   // offline share); the rows are merged here when it is done. One at a time: asked for
-  // while one runs, it runs after it.
+  // while one runs, it runs after it. A switch is made by the refresh that reads its
+  // entry back, on the same thread, before it reads: the service manager or the task
+  // service can be slow to answer.
   struct TRefreshJob;
+  struct TSwitchAsk {
+    std::wstring target;
+    std::wstring from;
+    bool enable = false;
+  };
   void StartRefresh();
   void FinishRefresh();
   // F5 and the check box: every row is made afresh, after the refresh under way if any.
@@ -134,4 +141,6 @@ class TFrmAutorun : public TComponent, public TWindow {
   std::shared_ptr<TProductNames> productNames_;
   bool pendingRefresh_ = false;
   bool pendingRebuild_ = false;
+  // A click's switch waiting for the refresh under way to end.
+  std::optional<TSwitchAsk> pendingSwitch_;
 };
