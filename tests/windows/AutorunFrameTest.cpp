@@ -61,13 +61,13 @@ std::vector<int> SelectedRows(HWND list) {
 }
 int FocusedRow(HWND list) { return ListView_GetNextItem(list, -1, LVNI_FOCUSED); }
 
-// Serves the windows until no refresh is under way, then once more for what its end
-// posted. Bounded: a refresh that never ends fails the test instead of stalling the run.
+// Serves the windows until no refresh or save is under way, then once more for what its
+// end posted. Bounded: work that never ends fails the test instead of stalling the run.
 void Settle() {
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
   for (;;) {
     PumpOnce();
-    if (TFrmAutorun::RefreshesUnderWay() == 0) break;
+    if (TFrmAutorun::RefreshesUnderWay() == 0 && TFrmAutorun::SavesUnderWay() == 0) break;
     if (std::chrono::steady_clock::now() >= deadline) {
       ADD_FAILURE() << "a refresh never ended";
       return;
@@ -843,7 +843,27 @@ TEST_F(AnyAutorunFrame, DoubleClickOpensTheLookupPageAndSaveWritesTheWholeCatalo
 
   frame_->AskSavePath = [] { return std::optional<std::wstring>(L"C:\\out\\list.txt"); };
   fake.files.AddFolder(L"C:\\out");
+  // The file is written off the window's thread (it may lie on a share that does not
+  // answer); the test holds the write until it has seen the window's thread return.
+  const HANDLE open = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
+  std::mutex mutex;
+  std::set<DWORD> writers;
+  fake.files.faults.OnCall("MoveFileExW", [&] {
+    {
+      std::lock_guard lock(mutex);
+      writers.insert(::GetCurrentThreadId());
+    }
+    ::WaitForSingleObject(open, 3000);
+  });
   frame_->BtnSaveClick();
+  EXPECT_TRUE(frame_->Saving());
+  EXPECT_FALSE(fake.files.FileContents(L"C:\\out\\list.txt").has_value());
+  ::SetEvent(open);
+  Settle();
+  fake.files.faults.OnCall("MoveFileExW", nullptr);
+  ::CloseHandle(open);
+  EXPECT_EQ(writers.count(::GetCurrentThreadId()), 0u) << "the file was written on the window's thread";
+  EXPECT_FALSE(frame_->Saving());
   const auto saved = fake.files.FileContents(L"C:\\out\\list.txt");
   ASSERT_TRUE(saved.has_value());
   EXPECT_EQ(saved->substr(0, 3), "\xEF\xBB\xBF");
@@ -854,6 +874,7 @@ TEST_F(AnyAutorunFrame, DoubleClickOpensTheLookupPageAndSaveWritesTheWholeCatalo
       SetErrorReporter([&](HWND, const std::wstring& text) { warnings.push_back(text); });
   fake.files.LockFile(L"C:\\out\\list.txt", ERROR_ACCESS_DENIED);
   frame_->BtnSaveClick();
+  Settle();
   SetErrorReporter(previous);
   ASSERT_EQ(warnings.size(), 1u);
   EXPECT_EQ(warnings[0], TranslateText(L"오류가 발생했습니다.") + L"\r\nAccess is denied.");

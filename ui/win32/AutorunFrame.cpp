@@ -34,16 +34,20 @@ constexpr int kKindColumnWidth = 50;
 constexpr UINT kRunDeferred = WM_APP + 20;
 // Posted to the frame by the refresh's reader when it is done.
 constexpr UINT kRefreshRead = WM_APP + 21;
+// Posted to the frame by a save's writer when it is done.
+constexpr UINT kSaveWritten = WM_APP + 22;
 // How long a closing window waits for the reader before leaving it to end alone: a read
 // of an offline share can take the network's whole time-out.
 constexpr std::chrono::milliseconds kAbandonWait{300};
-// How long a closing window waits for a switch under way: a switch ended by the
-// program's exit halfway (a startup file copied into the store but not yet removed)
-// would leave the entry in two places, so it is given much longer than a read.
-constexpr std::chrono::milliseconds kSwitchWait{5000};
+// How long a closing window waits for a switch or a save under way: what the user asked
+// to be written is given much longer than a read. A switch ended by the program's exit
+// halfway (a startup file copied into the store but not yet removed) would leave the
+// entry in two places.
+constexpr std::chrono::milliseconds kWriteWait{5000};
 
 std::atomic<int> gRefreshesUnderWay{0};
 std::atomic<int> gAbandonedReaders{0};
+std::atomic<int> gSavesUnderWay{0};
 
 }  // namespace
 
@@ -64,7 +68,19 @@ struct TFrmAutorun::TRefreshJob {
   bool done = false;
 };
 
+// What the frame and a save's writer share, as with the refresh's job.
+struct TFrmAutorun::TSaveJob {
+  HWND window = nullptr;
+  std::wstring path;
+  TAutorunList list;
+  std::exception_ptr error;
+  std::mutex mutex;
+  std::condition_variable finished;
+  bool done = false;
+};
+
 int TFrmAutorun::RefreshesUnderWay() { return gRefreshesUnderWay; }
+int TFrmAutorun::SavesUnderWay() { return gSavesUnderWay; }
 int TFrmAutorun::AbandonedReaders() { return gAbandonedReaders; }
 
 TFrmAutorun::TFrmAutorun(TComponent* owner, HWND parent, const FilterList* fileWhite,
@@ -104,6 +120,7 @@ TFrmAutorun::TFrmAutorun(TComponent* owner, HWND parent, const FilterList* fileW
 
 TFrmAutorun::~TFrmAutorun() {
   AbandonRefresh();
+  AbandonSave();
   // The frame's own components (the list, the bar, its check box and button) go while
   // the frame's members they may reach (the rows, the images, the fonts) are still there.
   DestroyComponents();
@@ -365,7 +382,7 @@ void TFrmAutorun::AbandonRefresh() {
   bool done = false;
   {
     std::unique_lock lock(job_->mutex);
-    if (job_->switchAsk) job_->finished.wait_for(lock, kSwitchWait, [this] { return job_->switched; });
+    if (job_->switchAsk) job_->finished.wait_for(lock, kWriteWait, [this] { return job_->switched; });
     done = job_->finished.wait_for(lock, kAbandonWait, [this] { return job_->done; });
   }
   if (done) {
@@ -412,22 +429,78 @@ void TFrmAutorun::BtnAutorunClick() {
 }
 
 void TFrmAutorun::BtnSaveClick() {
+  if (save_) return;
   const std::optional<std::wstring> path = AskSavePath();
   // Closed while the dialog was open: the window is gone and nothing is written.
   if (!path || !Handle()) return;
+  auto job = std::make_shared<TSaveJob>();
+  job->window = Handle();
+  job->path = *path;
+  // The list as it is now: the next refresh may replace it while the file is written.
+  job->list = catalogue_;
+  writer_ = std::thread([job] {
+    {
+      const PlatformLease lease;
+      try {
+        SaveCatalogue(job->path, job->list);
+      } catch (...) {
+        job->error = std::current_exception();
+      }
+    }
+    {
+      const std::lock_guard lock(job->mutex);
+      job->done = true;
+    }
+    job->finished.notify_all();
+    ::PostMessageW(job->window, kSaveWritten, 0, 0);
+  });
+  save_ = std::move(job);
+  ++gSavesUnderWay;
+}
+
+void TFrmAutorun::FinishSave() {
+  if (!save_) return;
+  {
+    const std::lock_guard lock(save_->mutex);
+    if (!save_->done) return;
+  }
+  writer_.join();
+  const std::shared_ptr<TSaveJob> job = std::move(save_);
+  save_.reset();
+  --gSavesUnderWay;
+  if (!job->error) return;
   try {
-    SaveCatalogue(*path, catalogue_);
+    std::rethrow_exception(job->error);
   } catch (...) {
     ReportWarning(::GetAncestor(Handle(), GA_ROOT), TranslateText(L"오류가 발생했습니다.") + L"\r\n" + CurrentErrorText());
   }
+}
+
+void TFrmAutorun::AbandonSave() {
+  if (!save_) return;
+  bool done = false;
+  {
+    std::unique_lock lock(save_->mutex);
+    done = save_->finished.wait_for(lock, kWriteWait, [this] { return save_->done; });
+  }
+  if (done) {
+    writer_.join();
+  } else {
+    writer_.detach();
+    ++gAbandonedReaders;
+  }
+  save_.reset();
+  --gSavesUnderWay;
 }
 
 void TFrmAutorun::ShowMenu(POINT at) {
   HMENU popup = ::CreatePopupMenu();
   if (!popup) return;
   for (int index = 0; index < menu_->Items()->Count(); ++index) {
-    ::AppendMenuW(popup, MF_STRING, static_cast<UINT_PTR>(index + 1),
-                  menu_->Items()->Items(index)->Caption().c_str());
+    TMenuItem* item = menu_->Items()->Items(index);
+    // A save under way: the next waits until its file is written.
+    const UINT grey = item == saveItem_ && save_ ? MF_GRAYED : 0;
+    ::AppendMenuW(popup, MF_STRING | grey, static_cast<UINT_PTR>(index + 1), item->Caption().c_str());
   }
   const int chosen = ::TrackPopupMenu(popup, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0,
                                       Handle(), nullptr);
@@ -444,6 +517,9 @@ LRESULT TFrmAutorun::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case kRefreshRead:
       FinishRefresh();
+      return 0;
+    case kSaveWritten:
+      FinishSave();
       return 0;
     case WM_SIZE:
       Layout();

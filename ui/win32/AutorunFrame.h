@@ -49,7 +49,11 @@ class TFrmAutorun : public TComponent, public TWindow {
   // tests that wait for a refresh to end.
   bool Refreshing() const { return job_ != nullptr; }
   static int RefreshesUnderWay();
-  // Readers left running when their window closed: the program ends without waiting.
+  // Whether a saved list is being written; and how many frames' are.
+  bool Saving() const { return save_ != nullptr; }
+  static int SavesUnderWay();
+  // Readers and writers left running when their window closed: the program ends
+  // without waiting.
   static int AbandonedReaders();
 
   // Asks where to save; nothing when the user cancels. The save dialog unless replaced.
@@ -91,6 +95,14 @@ class TFrmAutorun : public TComponent, public TWindow {
   void Rebuild();
   // Closing: the reader is told to stop and waited for a moment, then left to end alone.
   void AbandonRefresh();
+
+  // The saved list is written on a thread of its own too: the chosen file may lie on a
+  // share that does not answer. One at a time; the menu offers no second meanwhile.
+  struct TSaveJob;
+  void FinishSave();
+  // Closing: a save under way is given time to finish (the file is replaced whole, so
+  // one cut short leaves the old file as it was).
+  void AbandonSave();
 
   // The selection belongs to entries, not to row numbers: a refresh removes and appends
   // rows, and the list control would otherwise keep the numbers and so point at other
@@ -137,6 +149,8 @@ class TFrmAutorun : public TComponent, public TWindow {
   std::deque<std::function<void()>> deferred_;
   std::shared_ptr<TRefreshJob> job_;
   std::thread reader_;
+  std::shared_ptr<TSaveJob> save_;
+  std::thread writer_;
   // Read by one reader at a time; shared, since an abandoned one may outlive the frame.
   std::shared_ptr<TProductNames> productNames_;
   bool pendingRefresh_ = false;
