@@ -109,10 +109,8 @@ class FakeFileSystem::Search : public IFileSearch {
   Search& operator=(const Search&) = delete;
 
   BOOL FindNextFileW(FindData* data, DWORD* error) override {
-    if (auto fault = owner_.faults.Check("FindNextFileW")) {
-      if (error != nullptr) *error = *fault;
-      return FALSE;
-    }
+    DWORD ignored = 0;
+    if (owner_.Fails("FindNextFileW", error != nullptr ? error : &ignored)) return FALSE;
     if (data == nullptr) {
       if (error != nullptr) *error = ERROR_INVALID_PARAMETER;
       return FALSE;
@@ -140,8 +138,8 @@ class FakeFileSystem::OpenFile : public IOpenFile {
   OpenFile& operator=(const OpenFile&) = delete;
 
   BOOL GetAttributes(DWORD* attributes, DWORD* error) override {
+    if (owner_.Fails("GetFileInformationByHandle", error)) return FALSE;
     std::lock_guard lock(owner_.mutex_);
-    if (!Check("GetFileInformationByHandle", error)) return FALSE;
     Entry* entry = Find(error);
     if (entry == nullptr) return FALSE;
     *attributes = entry->attributes;
@@ -149,16 +147,16 @@ class FakeFileSystem::OpenFile : public IOpenFile {
   }
 
   BOOL GetFinalPathName(std::wstring* path, DWORD* error) override {
+    if (owner_.Fails("GetFinalPathNameByHandleW", error)) return FALSE;
     std::lock_guard lock(owner_.mutex_);
-    if (!Check("GetFinalPathNameByHandleW", error)) return FALSE;
     if (Find(error) == nullptr) return FALSE;
     *path = L"\\\\?\\" + path_;
     return TRUE;
   }
 
   BOOL SetAttributes(DWORD attributes, DWORD* error) override {
+    if (owner_.Fails("SetFileInformationByHandle", error)) return FALSE;
     std::lock_guard lock(owner_.mutex_);
-    if (!Check("SetFileInformationByHandle", error)) return FALSE;
     Entry* entry = Find(error);
     if (entry == nullptr) return FALSE;
     if (attributes == 0) return TRUE;
@@ -168,8 +166,8 @@ class FakeFileSystem::OpenFile : public IOpenFile {
   }
 
   BOOL MarkForDeletion(DWORD* error) override {
+    if (owner_.Fails("SetFileInformationByHandle", error)) return FALSE;
     std::lock_guard lock(owner_.mutex_);
-    if (!Check("SetFileInformationByHandle", error)) return FALSE;
     Entry* entry = Find(error);
     if (entry == nullptr) return FALSE;
     if ((entry->attributes & FILE_ATTRIBUTE_READONLY) != 0) {
@@ -181,8 +179,8 @@ class FakeFileSystem::OpenFile : public IOpenFile {
   }
 
   BOOL ReadAll(size_t maxBytes, std::string* bytes, DWORD* error) override {
+    if (owner_.Fails("ReadFile", error)) return FALSE;
     std::lock_guard lock(owner_.mutex_);
-    if (!Check("ReadFile", error)) return FALSE;
     Entry* entry = Find(error);
     if (entry == nullptr) return FALSE;
     if (entry->contents.size() > maxBytes) {
@@ -194,8 +192,8 @@ class FakeFileSystem::OpenFile : public IOpenFile {
   }
 
   BOOL WriteAll(const std::string& bytes, DWORD* error) override {
+    if (owner_.Fails("WriteFile", error)) return FALSE;
     std::lock_guard lock(owner_.mutex_);
-    if (!Check("WriteFile", error)) return FALSE;
     Entry* entry = Find(error);
     if (entry == nullptr) return FALSE;
     entry->contents += bytes;
@@ -204,13 +202,6 @@ class FakeFileSystem::OpenFile : public IOpenFile {
   }
 
  private:
-  bool Check(const char* call, DWORD* error) {
-    if (auto fault = owner_.faults.Check(call)) {
-      *error = *fault;
-      return false;
-    }
-    return true;
-  }
   Entry* Find(DWORD* error) {
     Folder* folder = nullptr;
     Entry* entry = owner_.FindEntry(path_, &folder);
@@ -268,13 +259,10 @@ void FakeFileSystem::FileClosed(const std::wstring& path, bool deletePending) {
 }
 
 std::unique_ptr<IOpenFile> FakeFileSystem::OpenForDeletion(const wchar_t* path, DWORD* error) {
-  std::lock_guard lock(mutex_);
   DWORD ignored = 0;
   if (error == nullptr) error = &ignored;
-  if (auto fault = faults.Check("CreateFileW")) {
-    *error = *fault;
-    return nullptr;
-  }
+  if (Fails("CreateFileW", error)) return nullptr;
+  std::lock_guard lock(mutex_);
   if (path == nullptr) {
     *error = ERROR_INVALID_PARAMETER;
     return nullptr;
@@ -300,13 +288,10 @@ std::unique_ptr<IOpenFile> FakeFileSystem::OpenForDeletion(const wchar_t* path, 
 }
 
 std::unique_ptr<IOpenFile> FakeFileSystem::CreateNewFile(const wchar_t* path, DWORD* error) {
-  std::lock_guard lock(mutex_);
   DWORD ignored = 0;
   if (error == nullptr) error = &ignored;
-  if (auto fault = faults.Check("CreateFileW")) {
-    *error = *fault;
-    return nullptr;
-  }
+  if (Fails("CreateFileW", error)) return nullptr;
+  std::lock_guard lock(mutex_);
   if (path == nullptr) {
     *error = ERROR_INVALID_PARAMETER;
     return nullptr;
@@ -334,13 +319,10 @@ std::unique_ptr<IOpenFile> FakeFileSystem::CreateNewFile(const wchar_t* path, DW
 }
 
 BOOL FakeFileSystem::CreateDirectoryW(const wchar_t* path, DWORD* error) {
-  std::lock_guard lock(mutex_);
   DWORD ignored = 0;
   if (error == nullptr) error = &ignored;
-  if (auto fault = faults.Check("CreateDirectoryW")) {
-    *error = *fault;
-    return FALSE;
-  }
+  if (Fails("CreateDirectoryW", error)) return FALSE;
+  std::lock_guard lock(mutex_);
   if (path == nullptr) {
     *error = ERROR_INVALID_PARAMETER;
     return FALSE;
@@ -422,13 +404,10 @@ void FakeFileSystem::SearchClosed() {
 
 std::unique_ptr<IFileSearch> FakeFileSystem::FindFirstFileW(const wchar_t* pattern, FindData* data,
                                                             DWORD* error) {
-  std::lock_guard lock(mutex_);
   DWORD ignored = 0;
   if (error == nullptr) error = &ignored;
-  if (auto fault = faults.Check("FindFirstFileW")) {
-    *error = *fault;
-    return nullptr;
-  }
+  if (Fails("FindFirstFileW", error)) return nullptr;
+  std::lock_guard lock(mutex_);
   if (pattern == nullptr || data == nullptr) {
     *error = ERROR_INVALID_PARAMETER;
     return nullptr;
@@ -475,13 +454,10 @@ std::unique_ptr<IFileSearch> FakeFileSystem::FindFirstFileW(const wchar_t* patte
 }
 
 BOOL FakeFileSystem::DeleteFileW(const wchar_t* path, DWORD* error) {
-  std::lock_guard lock(mutex_);
   DWORD ignored = 0;
   if (error == nullptr) error = &ignored;
-  if (auto fault = faults.Check("DeleteFileW")) {
-    *error = *fault;
-    return FALSE;
-  }
+  if (Fails("DeleteFileW", error)) return FALSE;
+  std::lock_guard lock(mutex_);
   if (path == nullptr) {
     *error = ERROR_INVALID_PARAMETER;
     return FALSE;
@@ -514,13 +490,10 @@ BOOL FakeFileSystem::DeleteFileW(const wchar_t* path, DWORD* error) {
 }
 
 BOOL FakeFileSystem::WriteWholeFile(const wchar_t* path, const std::string& bytes, DWORD* error) {
-  std::lock_guard lock(mutex_);
   DWORD ignored = 0;
   if (error == nullptr) error = &ignored;
-  if (auto fault = faults.Check("CreateFileW")) {
-    *error = *fault;
-    return FALSE;
-  }
+  if (Fails("CreateFileW", error)) return FALSE;
+  std::lock_guard lock(mutex_);
   if (path == nullptr) {
     *error = ERROR_INVALID_PARAMETER;
     return FALSE;
@@ -555,10 +528,7 @@ BOOL FakeFileSystem::WriteWholeFile(const wchar_t* path, const std::string& byte
   }
   entry->attributes |= FILE_ATTRIBUTE_ARCHIVE;
   entry->contents.clear();
-  if (auto fault = faults.Check("WriteFile")) {
-    *error = *fault;
-    return FALSE;
-  }
+  if (Fails("WriteFile", error)) return FALSE;
   entry->contents = bytes;
   entry->written = ++writes_;
   return TRUE;
@@ -566,13 +536,10 @@ BOOL FakeFileSystem::WriteWholeFile(const wchar_t* path, const std::string& byte
 
 BOOL FakeFileSystem::MoveFileExW(const wchar_t* from, const wchar_t* to, DWORD flags,
                                  DWORD* error) {
-  std::lock_guard lock(mutex_);
   DWORD ignored = 0;
   if (error == nullptr) error = &ignored;
-  if (auto fault = faults.Check("MoveFileExW")) {
-    *error = *fault;
-    return FALSE;
-  }
+  if (Fails("MoveFileExW", error)) return FALSE;
+  std::lock_guard lock(mutex_);
   if (from == nullptr || to == nullptr) {
     *error = ERROR_INVALID_PARAMETER;
     return FALSE;
@@ -626,10 +593,7 @@ BOOL FakeFileSystem::ReadWholeFile(const wchar_t* path, size_t maxBytes, std::st
                                    DWORD* error) {
   DWORD ignored = 0;
   if (error == nullptr) error = &ignored;
-  if (auto fault = faults.Check("ReadFile")) {
-    *error = *fault;
-    return FALSE;
-  }
+  if (Fails("ReadFile", error)) return FALSE;
   const DWORD attributes = GetFileAttributesW(path, error);
   if (attributes == INVALID_FILE_ATTRIBUTES) return FALSE;
   if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
@@ -661,13 +625,10 @@ UINT FakeFileSystem::GetDriveTypeW(const wchar_t* root) {
 }
 
 DWORD FakeFileSystem::GetFileAttributesW(const wchar_t* path, DWORD* error) {
-  std::lock_guard lock(mutex_);
   DWORD ignored = 0;
   if (error == nullptr) error = &ignored;
-  if (auto fault = faults.Check("GetFileAttributesW")) {
-    *error = *fault;
-    return INVALID_FILE_ATTRIBUTES;
-  }
+  if (Fails("GetFileAttributesW", error)) return INVALID_FILE_ATTRIBUTES;
+  std::lock_guard lock(mutex_);
   if (path == nullptr || *path == L'\0') {
     *error = path == nullptr ? ERROR_INVALID_PARAMETER : ERROR_PATH_NOT_FOUND;
     return INVALID_FILE_ATTRIBUTES;
@@ -688,6 +649,14 @@ DWORD FakeFileSystem::GetFileAttributesW(const wchar_t* path, DWORD* error) {
     if (SameFolded(entry.name, name)) return entry.attributes;
   *error = ERROR_FILE_NOT_FOUND;
   return INVALID_FILE_ATTRIBUTES;
+}
+
+bool FakeFileSystem::Fails(const char* call, DWORD* error) {
+  if (auto fault = faults.Check(call)) {
+    *error = *fault;
+    return true;
+  }
+  return false;
 }
 
 std::wstring FakeFileSystem::FormatSystemMessage(DWORD error) {

@@ -108,6 +108,10 @@ class FakeFileSystem : public IFileSystem {
     std::vector<Entry> entries;
   };
 
+  // Asks the fault plan for a call and sets *error to its fault, if any. The calls ask
+  // before they take the lock, so a test's hook that holds one call does not hold the
+  // other threads' calls (WriteFile, which fails after the file is made, excepted).
+  bool Fails(const char* call, DWORD* error);
   Folder* FindFolder(std::wstring_view path);
   const Folder* FindFolder(std::wstring_view path) const;
   Folder& MakeFolder(std::wstring_view path);

@@ -266,10 +266,11 @@ void FakeRegistry::Record(const char* function, HKEY handle, const wchar_t* subK
 
 LSTATUS FakeRegistry::RegOpenKeyExW(HKEY key, const wchar_t* subKey, DWORD options,
                                     REGSAM samDesired, HKEY* result) {
+  const auto fault = faults.Check("RegOpenKeyExW");
   std::lock_guard lock(mutex_);
   Record("RegOpenKeyExW", key, subKey, samDesired);
   if (result != nullptr) *result = nullptr;
-  if (auto fault = faults.Check("RegOpenKeyExW")) return static_cast<LSTATUS>(*fault);
+  if (fault) return static_cast<LSTATUS>(*fault);
   if (result == nullptr) return ERROR_INVALID_PARAMETER;
   OpenKey parent;
   if (const LSTATUS status = Resolve(key, parent); status != ERROR_SUCCESS) return status;
@@ -290,10 +291,11 @@ LSTATUS FakeRegistry::RegOpenKeyExW(HKEY key, const wchar_t* subKey, DWORD optio
 
 LSTATUS FakeRegistry::RegCreateKeyExW(HKEY key, const wchar_t* subKey, DWORD options,
                                       REGSAM samDesired, HKEY* result, DWORD* disposition) {
+  const auto fault = faults.Check("RegCreateKeyExW");
   std::lock_guard lock(mutex_);
   Record("RegCreateKeyExW", key, subKey, samDesired);
   if (result != nullptr) *result = nullptr;
-  if (auto fault = faults.Check("RegCreateKeyExW")) return static_cast<LSTATUS>(*fault);
+  if (fault) return static_cast<LSTATUS>(*fault);
   if (result == nullptr || subKey == nullptr) return ERROR_INVALID_PARAMETER;
   OpenKey parent;
   if (const LSTATUS status = Resolve(key, parent); status != ERROR_SUCCESS) return status;
@@ -325,8 +327,9 @@ LSTATUS FakeRegistry::RegCreateKeyExW(HKEY key, const wchar_t* subKey, DWORD opt
 
 LSTATUS FakeRegistry::RegQueryValueExW(HKEY key, const wchar_t* valueName, DWORD* type, BYTE* data,
                                        DWORD* cbData) {
+  const auto fault = faults.Check("RegQueryValueExW");
   std::lock_guard lock(mutex_);
-  if (auto fault = faults.Check("RegQueryValueExW")) return static_cast<LSTATUS>(*fault);
+  if (fault) return static_cast<LSTATUS>(*fault);
   OpenKey open;
   if (const LSTATUS status = Resolve(key, open); status != ERROR_SUCCESS) return status;
   if ((open.access & KEY_QUERY_VALUE) == 0) return ERROR_ACCESS_DENIED;
@@ -351,8 +354,9 @@ LSTATUS FakeRegistry::RegQueryValueExW(HKEY key, const wchar_t* valueName, DWORD
 
 LSTATUS FakeRegistry::RegEnumValueW(HKEY key, DWORD index, wchar_t* valueName, DWORD* cchValueName,
                                     DWORD* type, BYTE* data, DWORD* cbData) {
+  const auto fault = faults.Check("RegEnumValueW");
   std::lock_guard lock(mutex_);
-  if (auto fault = faults.Check("RegEnumValueW")) return static_cast<LSTATUS>(*fault);
+  if (fault) return static_cast<LSTATUS>(*fault);
   OpenKey open;
   if (const LSTATUS status = Resolve(key, open); status != ERROR_SUCCESS) return status;
   if ((open.access & KEY_QUERY_VALUE) == 0) return ERROR_ACCESS_DENIED;
@@ -376,8 +380,9 @@ LSTATUS FakeRegistry::RegEnumValueW(HKEY key, DWORD index, wchar_t* valueName, D
 }
 
 LSTATUS FakeRegistry::RegEnumKeyExW(HKEY key, DWORD index, wchar_t* name, DWORD* cchName) {
+  const auto fault = faults.Check("RegEnumKeyExW");
   std::lock_guard lock(mutex_);
-  if (auto fault = faults.Check("RegEnumKeyExW")) return static_cast<LSTATUS>(*fault);
+  if (fault) return static_cast<LSTATUS>(*fault);
   OpenKey open;
   if (const LSTATUS status = Resolve(key, open); status != ERROR_SUCCESS) return status;
   if ((open.access & KEY_ENUMERATE_SUB_KEYS) == 0) return ERROR_ACCESS_DENIED;
@@ -388,8 +393,9 @@ LSTATUS FakeRegistry::RegEnumKeyExW(HKEY key, DWORD index, wchar_t* name, DWORD*
 
 LSTATUS FakeRegistry::RegQueryInfoKeyW(HKEY key, DWORD* subKeys, DWORD* maxSubKeyLen,
                                        DWORD* values, DWORD* maxValueNameLen, DWORD* maxValueLen) {
+  const auto fault = faults.Check("RegQueryInfoKeyW");
   std::lock_guard lock(mutex_);
-  if (auto fault = faults.Check("RegQueryInfoKeyW")) return static_cast<LSTATUS>(*fault);
+  if (fault) return static_cast<LSTATUS>(*fault);
   OpenKey open;
   if (const LSTATUS status = Resolve(key, open); status != ERROR_SUCCESS) return status;
   if ((open.access & KEY_QUERY_VALUE) == 0) return ERROR_ACCESS_DENIED;
@@ -412,8 +418,9 @@ LSTATUS FakeRegistry::RegQueryInfoKeyW(HKEY key, DWORD* subKeys, DWORD* maxSubKe
 
 LSTATUS FakeRegistry::RegSetValueExW(HKEY key, const wchar_t* valueName, DWORD type,
                                      const BYTE* data, DWORD cbData) {
+  const auto fault = faults.Check("RegSetValueExW");
   std::lock_guard lock(mutex_);
-  if (auto fault = faults.Check("RegSetValueExW")) return static_cast<LSTATUS>(*fault);
+  if (fault) return static_cast<LSTATUS>(*fault);
   OpenKey open;
   if (const LSTATUS status = Resolve(key, open); status != ERROR_SUCCESS) return status;
   if ((open.access & KEY_SET_VALUE) == 0) return ERROR_ACCESS_DENIED;
@@ -429,8 +436,9 @@ LSTATUS FakeRegistry::RegSetValueExW(HKEY key, const wchar_t* valueName, DWORD t
 }
 
 LSTATUS FakeRegistry::RegDeleteValueW(HKEY key, const wchar_t* valueName) {
+  const auto fault = faults.Check("RegDeleteValueW");
   std::lock_guard lock(mutex_);
-  if (auto fault = faults.Check("RegDeleteValueW")) return static_cast<LSTATUS>(*fault);
+  if (fault) return static_cast<LSTATUS>(*fault);
   OpenKey open;
   if (const LSTATUS status = Resolve(key, open); status != ERROR_SUCCESS) return status;
   if ((open.access & KEY_SET_VALUE) == 0) return ERROR_ACCESS_DENIED;
@@ -439,9 +447,10 @@ LSTATUS FakeRegistry::RegDeleteValueW(HKEY key, const wchar_t* valueName) {
 }
 
 LSTATUS FakeRegistry::RegDeleteKeyExW(HKEY key, const wchar_t* subKey, REGSAM samDesired) {
+  const auto fault = faults.Check("RegDeleteKeyExW");
   std::lock_guard lock(mutex_);
   Record("RegDeleteKeyExW", key, subKey, samDesired);
-  if (auto fault = faults.Check("RegDeleteKeyExW")) return static_cast<LSTATUS>(*fault);
+  if (fault) return static_cast<LSTATUS>(*fault);
   OpenKey parent;
   if (const LSTATUS status = Resolve(key, parent); status != ERROR_SUCCESS) return status;
   if (subKey == nullptr) return ERROR_INVALID_PARAMETER;
@@ -471,8 +480,9 @@ LSTATUS FakeRegistry::RegDeleteKeyExW(HKEY key, const wchar_t* subKey, REGSAM sa
 }
 
 LSTATUS FakeRegistry::RegCloseKey(HKEY key) {
+  const auto fault = faults.Check("RegCloseKey");
   std::lock_guard lock(mutex_);
-  if (auto fault = faults.Check("RegCloseKey")) return static_cast<LSTATUS>(*fault);
+  if (fault) return static_cast<LSTATUS>(*fault);
   // Closing a predefined key is allowed and does nothing.
   if (roots_.count(key) != 0) return ERROR_SUCCESS;
   return handles_.erase(key) != 0 ? ERROR_SUCCESS : ERROR_INVALID_HANDLE;

@@ -29,7 +29,8 @@ class FaultPlan {
   void Fail(std::string_view call, std::uint32_t code, int skipCalls = 0, int times = -1);
   // Runs `hook` on the calling thread at every call of that name from now on, before the
   // call is answered: a test holds a call there, or notes which thread made it. An
-  // empty hook removes it.
+  // empty hook removes it. The file system's and the registry's fakes ask their plans
+  // before they take their own locks, so one held call does not hold the others.
   void OnCall(std::string_view call, std::function<void()> hook);
   // The code this call must fail with, if any. Counts the call either way.
   std::optional<std::uint32_t> Check(std::string_view call);

@@ -4,9 +4,15 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
 #include <optional>
 #include <stdexcept>
+#include <thread>
 #include <vector>
+
+#include "platform/fake/FakePlatform.h"
 
 namespace {
 
@@ -74,6 +80,73 @@ TEST(FaultPlanTest, ANameTheFakeDoesNotModelIsRefusedEverywhere) {
     EXPECT_STREQ(error.what(), "FakeRegistry has no call named 'RegOpenKeyW'; its calls are: RegOpenKeyExW");
   }
   EXPECT_EQ(plan.Calls("RegOpenKeyExW"), 0) << "a refused name counts nothing";
+}
+
+
+// A hook holds one call of a fake on its thread; the fake's other callers go on, since
+// the registry and the file system ask their plans before they take their own locks.
+TEST(FaultPlanTest, AHookHoldsItsCallButNotTheFakesOtherCallers) {
+  FakePlatform fake;
+  fake.files.AddFolder(L"C:\\Data");
+  fake.registry.SetString(HKEY_CURRENT_USER, L"Software\\Probe", L"Kept", L"yes");
+  std::mutex mutex;
+  std::condition_variable changed;
+  bool held = false;
+  bool release = false;
+  // Bounded, so that a fake that holds its lock through the hook fails the test rather
+  // than hanging it: its other callers get through only once the hook gave up.
+  bool gaveUp = false;
+  const auto hold = [&] {
+    std::unique_lock lock(mutex);
+    held = true;
+    changed.notify_all();
+    if (!changed.wait_for(lock, std::chrono::seconds(3), [&] { return release; })) gaveUp = true;
+  };
+  fake.files.faults.OnCall("CreateDirectoryW", hold);
+  fake.registry.faults.OnCall("RegSetValueExW", hold);
+  const auto letGo = [&] {
+    const std::lock_guard lock(mutex);
+    release = true;
+    changed.notify_all();
+  };
+  const auto waitHeld = [&] {
+    std::unique_lock lock(mutex);
+    changed.wait(lock, [&] { return held; });
+    held = false;
+  };
+
+  std::thread files([&] { EXPECT_TRUE(fake.files.CreateDirectoryW(L"C:\\Data\\New", nullptr)); });
+  waitHeld();
+  // The call is held; these would wait for it if it held the fake's lock.
+  DWORD error = 0;
+  EXPECT_EQ(fake.files.GetFileAttributesW(L"C:\\Data", &error), static_cast<DWORD>(FILE_ATTRIBUTE_DIRECTORY));
+  EXPECT_FALSE(fake.files.FileContents(L"C:\\Data\\New").has_value());
+  letGo();
+  files.join();
+  EXPECT_FALSE(gaveUp) << "the file system's other callers waited for the held call";
+  EXPECT_EQ(fake.files.GetFileAttributesW(L"C:\\Data\\New", &error), static_cast<DWORD>(FILE_ATTRIBUTE_DIRECTORY));
+
+  release = false;
+  std::thread registry([&] {
+    HKEY key = nullptr;
+    ASSERT_EQ(fake.registry.RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\Probe", 0, KEY_SET_VALUE, &key),
+              ERROR_SUCCESS);
+    const wchar_t value[] = L"new";
+    EXPECT_EQ(fake.registry.RegSetValueExW(key, L"Set", REG_SZ, reinterpret_cast<const BYTE*>(value), sizeof value),
+              ERROR_SUCCESS);
+    EXPECT_EQ(fake.registry.RegCloseKey(key), ERROR_SUCCESS);
+  });
+  waitHeld();
+  EXPECT_EQ(fake.registry.GetString(HKEY_CURRENT_USER, L"Software\\Probe", L"Kept"), L"yes");
+  letGo();
+  registry.join();
+  EXPECT_FALSE(gaveUp) << "the registry's other callers waited for the held call";
+  EXPECT_TRUE(fake.registry.GetString(HKEY_CURRENT_USER, L"Software\\Probe", L"Set").has_value());
+
+  // An empty hook removes it: the call is answered at once.
+  fake.files.faults.OnCall("CreateDirectoryW", nullptr);
+  EXPECT_TRUE(fake.files.CreateDirectoryW(L"C:\\Data\\Other", nullptr));
+  EXPECT_EQ(fake.files.faults.Calls("CreateDirectoryW"), 2);
 }
 
 }  // namespace
