@@ -142,7 +142,7 @@ std::unordered_set<std::wstring> TAutorunRows::ShownKeys() const {
   return keys;
 }
 
-TMergePlan TAutorunRows::PlanMerge(const TAutorunList& catalogue, const std::unordered_set<std::wstring>& shown,
+TMergePlan TAutorunRows::PlanMerge(const TAutorunList& catalogue, const TIsShown& shown,
                                    const TRowSources& sources) {
   TMergePlan plan;
   plan.reserve(catalogue.size());
@@ -152,7 +152,7 @@ TMergePlan TAutorunRows::PlanMerge(const TAutorunList& catalogue, const std::uno
   for (const TAutorunInfo& entry : catalogue) {
     TMergeStep& step = plan.emplace_back();
     step.key = FoldedKey(entry.From, entry.Target);
-    if (shown.contains(step.key) || added.contains(step.key)) continue;
+    if (shown(step.key) || added.contains(step.key)) continue;
     if (WhyHidden(entry, sources)) continue;
     TAutorunItem item;
     if (!DescribeNewRow(entry, sources, item)) continue;
@@ -198,7 +198,7 @@ void TAutorunRows::Apply(const TAutorunList& catalogue, TMergePlan plan, const T
 }
 
 void TAutorunRows::Merge(const TAutorunList& catalogue, const TRowSources& sources) {
-  Apply(catalogue, PlanMerge(catalogue, ShownKeys(), sources));
+  Apply(catalogue, PlanMerge(catalogue, [this](const std::wstring& key) { return index_.contains(key); }, sources));
 }
 
 std::wstring EntryLookupPath(const std::wstring& from, const std::wstring& target) {

@@ -2,6 +2,7 @@
 // catalogue by Merge. The Win32 list control is a thin view over these records.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -88,11 +89,12 @@ class TAutorunRows {
   void Merge(const TAutorunList& catalogue, const TRowSources& sources);
 
   // The merge in two halves. PlanMerge decides and describes, and may read files, so it
-  // can run away from the window's thread; `shown` holds the folded keys of the rows the
-  // plan is for. Apply then only looks keys up, and a new file row takes its icon from
-  // `icons` when they hold one. A step whose row meanwhile exists updates that row.
-  static TMergePlan PlanMerge(const TAutorunList& catalogue,
-                              const std::unordered_set<std::wstring>& shown, const TRowSources& sources);
+  // can run away from the window's thread; `shown` tells whether a folded key has a row
+  // where the plan is to be applied. Apply then only looks keys up, and a new file row
+  // takes its icon from `icons` when they hold one. A step whose row meanwhile exists
+  // updates that row.
+  using TIsShown = std::function<bool(const std::wstring& key)>;
+  static TMergePlan PlanMerge(const TAutorunList& catalogue, const TIsShown& shown, const TRowSources& sources);
   void Apply(const TAutorunList& catalogue, TMergePlan plan, const TFileIcons* icons = nullptr);
 
   // The folded keys of the rows shown now.

@@ -9,7 +9,8 @@ void ReadRefresh(const TRefreshRequest& request, TProductNames& names, const std
   sources.showAll = request.showAll;
   // Captions first; the files are read below, through the names' cache and deadline.
   sources.readFiles = false;
-  read.plan = TAutorunRows::PlanMerge(read.catalogue, request.knownRows, sources);
+  read.plan = TAutorunRows::PlanMerge(
+      read.catalogue, [&request](const std::wstring& key) { return request.knownRows.contains(key); }, sources);
   // A request without icons has none known yet: every icon is read.
   const std::shared_ptr<const TIconCache> knownIcons =
       request.knownIcons ? request.knownIcons : std::make_shared<const TIconCache>();

@@ -63,7 +63,7 @@ void BM_ApplyPlannedRebuild(benchmark::State& state) {
   for (auto _ : state) {
     state.PauseTiming();
     rows.Clear();
-    TMergePlan plan = TAutorunRows::PlanMerge(catalogue, {}, sources);
+    TMergePlan plan = TAutorunRows::PlanMerge(catalogue, [](const std::wstring&) { return false; }, sources);
     state.ResumeTiming();
     rows.Apply(catalogue, std::move(plan));
     benchmark::DoNotOptimize(rows.Count());
