@@ -5,9 +5,7 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
-#include <condition_variable>
 #include <exception>
-#include <mutex>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -21,6 +19,7 @@
 #include "Tavin/Update.h"
 #include "ui/TranslateComponent.h"
 #include "ui/win32/Fonts.h"
+#include "ui/win32/WindowWorker.h"
 
 namespace {
 
@@ -46,15 +45,14 @@ constexpr std::chrono::milliseconds kAbandonWait{300};
 constexpr std::chrono::milliseconds kWriteWait{5000};
 
 std::atomic<int> gRefreshesUnderWay{0};
-std::atomic<int> gAbandonedReaders{0};
 std::atomic<int> gSavesUnderWay{0};
 
 }  // namespace
 
-// What the frame and its reader share. The reader fills `read` and sets `done`; the frame
-// reads them only after its message says so.
-struct TFrmAutorun::TRefreshJob {
-  HWND window = nullptr;
+// What the frame and its reader share. The reader fills `read` (and makes the switch
+// first, marking `switched`); the frame reads them only after its message says so.
+struct TFrmAutorun::TRefreshJob : TWorkerState {
+  using TWorkerState::TWorkerState;
   std::optional<TSwitchAsk> switchAsk;
   std::exception_ptr switchError;
   bool switched = false;
@@ -63,25 +61,19 @@ struct TFrmAutorun::TRefreshJob {
   std::atomic<bool> stop{false};
   TRefreshRead read;
   std::exception_ptr error;
-  std::mutex mutex;
-  std::condition_variable finished;
-  bool done = false;
 };
 
 // What the frame and a save's writer share, as with the refresh's job.
-struct TFrmAutorun::TSaveJob {
-  HWND window = nullptr;
+struct TFrmAutorun::TSaveJob : TWorkerState {
+  using TWorkerState::TWorkerState;
   std::wstring path;
   TAutorunList list;
   std::exception_ptr error;
-  std::mutex mutex;
-  std::condition_variable finished;
-  bool done = false;
 };
 
 int TFrmAutorun::RefreshesUnderWay() { return gRefreshesUnderWay; }
 int TFrmAutorun::SavesUnderWay() { return gSavesUnderWay; }
-int TFrmAutorun::AbandonedReaders() { return gAbandonedReaders; }
+int TFrmAutorun::AbandonedReaders() { return AbandonedWorkers(); }
 
 TFrmAutorun::TFrmAutorun(TComponent* owner, HWND parent, const FilterList* fileWhite,
                          const FilterList* nameWhite)
@@ -294,8 +286,7 @@ void TFrmAutorun::Rebuild() {
 }
 
 void TFrmAutorun::StartRefresh() {
-  auto job = std::make_shared<TRefreshJob>();
-  job->window = Handle();
+  auto job = std::make_shared<TRefreshJob>(Handle(), kRefreshRead);
   if (fileWhite_) job->request.fileWhite = *fileWhite_;
   if (nameWhite_) job->request.nameWhite = *nameWhite_;
   job->request.showAll = check_->Checked();
@@ -303,35 +294,20 @@ void TFrmAutorun::StartRefresh() {
   job->request.knownIcons = std::make_shared<const TIconCache>(iconCache_);
   job->names = productNames_;
   job->switchAsk = std::exchange(pendingSwitch_, std::nullopt);
-  reader_ = std::thread([job] {
-    {
-      // The platform stays installed while the reader calls it.
-      const PlatformLease lease;
-      if (job->switchAsk) {
-        try {
-          SetAutorunEnabled(job->switchAsk->target, job->switchAsk->from, job->switchAsk->enable);
-        } catch (...) {
-          job->switchError = std::current_exception();
-        }
-        {
-          const std::lock_guard lock(job->mutex);
-          job->switched = true;
-        }
-        job->finished.notify_all();
-      }
+  reader_ = StartWorker(job, [job] {
+    if (job->switchAsk) {
       try {
-        ReadRefresh(job->request, *job->names, job->stop, job->read);
+        SetAutorunEnabled(job->switchAsk->target, job->switchAsk->from, job->switchAsk->enable);
       } catch (...) {
-        job->error = std::current_exception();
+        job->switchError = std::current_exception();
       }
+      job->Mark(job->switched);
     }
-    {
-      const std::lock_guard lock(job->mutex);
-      job->done = true;
+    try {
+      ReadRefresh(job->request, *job->names, job->stop, job->read);
+    } catch (...) {
+      job->error = std::current_exception();
     }
-    job->finished.notify_all();
-    // Fails harmlessly when the window is gone; the job goes with its last owner.
-    ::PostMessageW(job->window, kRefreshRead, 0, 0);
   });
   job_ = std::move(job);
   ++gRefreshesUnderWay;
@@ -340,11 +316,7 @@ void TFrmAutorun::StartRefresh() {
 }
 
 void TFrmAutorun::FinishRefresh() {
-  if (!job_) return;
-  {
-    const std::lock_guard lock(job_->mutex);
-    if (!job_->done) return;
-  }
+  if (!job_ || !job_->Marked(job_->done)) return;
   // It has posted its message, its last act: the join returns at once.
   reader_.join();
   const std::shared_ptr<TRefreshJob> job = std::move(job_);
@@ -379,18 +351,8 @@ void TFrmAutorun::AbandonRefresh() {
   pendingSwitch_.reset();
   if (!job_) return;
   job_->stop = true;
-  bool done = false;
-  {
-    std::unique_lock lock(job_->mutex);
-    if (job_->switchAsk) job_->finished.wait_for(lock, kWriteWait, [this] { return job_->switched; });
-    done = job_->finished.wait_for(lock, kAbandonWait, [this] { return job_->done; });
-  }
-  if (done) {
-    reader_.join();
-  } else {
-    reader_.detach();
-    ++gAbandonedReaders;
-  }
+  if (job_->switchAsk) job_->WaitFor(job_->switched, kWriteWait);
+  EndWorker(reader_, *job_, kAbandonWait);
   job_.reset();
   --gRefreshesUnderWay;
 }
@@ -433,37 +395,23 @@ void TFrmAutorun::BtnSaveClick() {
   const std::optional<std::wstring> path = AskSavePath();
   // Closed while the dialog was open: the window is gone and nothing is written.
   if (!path || !Handle()) return;
-  auto job = std::make_shared<TSaveJob>();
-  job->window = Handle();
+  auto job = std::make_shared<TSaveJob>(Handle(), kSaveWritten);
   job->path = *path;
   // The list as it is now: the next refresh may replace it while the file is written.
   job->list = catalogue_;
-  writer_ = std::thread([job] {
-    {
-      const PlatformLease lease;
-      try {
-        SaveCatalogue(job->path, job->list);
-      } catch (...) {
-        job->error = std::current_exception();
-      }
+  writer_ = StartWorker(job, [job] {
+    try {
+      SaveCatalogue(job->path, job->list);
+    } catch (...) {
+      job->error = std::current_exception();
     }
-    {
-      const std::lock_guard lock(job->mutex);
-      job->done = true;
-    }
-    job->finished.notify_all();
-    ::PostMessageW(job->window, kSaveWritten, 0, 0);
   });
   save_ = std::move(job);
   ++gSavesUnderWay;
 }
 
 void TFrmAutorun::FinishSave() {
-  if (!save_) return;
-  {
-    const std::lock_guard lock(save_->mutex);
-    if (!save_->done) return;
-  }
+  if (!save_ || !save_->Marked(save_->done)) return;
   writer_.join();
   const std::shared_ptr<TSaveJob> job = std::move(save_);
   save_.reset();
@@ -478,17 +426,7 @@ void TFrmAutorun::FinishSave() {
 
 void TFrmAutorun::AbandonSave() {
   if (!save_) return;
-  bool done = false;
-  {
-    std::unique_lock lock(save_->mutex);
-    done = save_->finished.wait_for(lock, kWriteWait, [this] { return save_->done; });
-  }
-  if (done) {
-    writer_.join();
-  } else {
-    writer_.detach();
-    ++gAbandonedReaders;
-  }
+  EndWorker(writer_, *save_, kWriteWait);
   save_.reset();
   --gSavesUnderWay;
 }
