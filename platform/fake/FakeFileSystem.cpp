@@ -109,12 +109,7 @@ class FakeFileSystem::Search : public IFileSearch {
   Search& operator=(const Search&) = delete;
 
   BOOL FindNextFileW(FindData* data, DWORD* error) override {
-    DWORD ignored = 0;
-    if (owner_.Fails("FindNextFileW", error != nullptr ? error : &ignored)) return FALSE;
-    if (data == nullptr) {
-      if (error != nullptr) *error = ERROR_INVALID_PARAMETER;
-      return FALSE;
-    }
+    if (owner_.Refuses("FindNextFileW", {data}, error)) return FALSE;
     if (next_ >= matches_.size()) {
       if (error != nullptr) *error = ERROR_NO_MORE_FILES;
       return FALSE;
@@ -138,7 +133,7 @@ class FakeFileSystem::OpenFile : public IOpenFile {
   OpenFile& operator=(const OpenFile&) = delete;
 
   BOOL GetAttributes(DWORD* attributes, DWORD* error) override {
-    if (owner_.Fails("GetFileInformationByHandle", error)) return FALSE;
+    if (owner_.Refuses("GetFileInformationByHandle", {}, error)) return FALSE;
     std::lock_guard lock(owner_.mutex_);
     Entry* entry = Find(error);
     if (entry == nullptr) return FALSE;
@@ -147,7 +142,7 @@ class FakeFileSystem::OpenFile : public IOpenFile {
   }
 
   BOOL GetFinalPathName(std::wstring* path, DWORD* error) override {
-    if (owner_.Fails("GetFinalPathNameByHandleW", error)) return FALSE;
+    if (owner_.Refuses("GetFinalPathNameByHandleW", {}, error)) return FALSE;
     std::lock_guard lock(owner_.mutex_);
     if (Find(error) == nullptr) return FALSE;
     *path = L"\\\\?\\" + path_;
@@ -155,7 +150,7 @@ class FakeFileSystem::OpenFile : public IOpenFile {
   }
 
   BOOL SetAttributes(DWORD attributes, DWORD* error) override {
-    if (owner_.Fails("SetFileInformationByHandle", error)) return FALSE;
+    if (owner_.Refuses("SetFileInformationByHandle", {}, error)) return FALSE;
     std::lock_guard lock(owner_.mutex_);
     Entry* entry = Find(error);
     if (entry == nullptr) return FALSE;
@@ -166,7 +161,7 @@ class FakeFileSystem::OpenFile : public IOpenFile {
   }
 
   BOOL MarkForDeletion(DWORD* error) override {
-    if (owner_.Fails("SetFileInformationByHandle", error)) return FALSE;
+    if (owner_.Refuses("SetFileInformationByHandle", {}, error)) return FALSE;
     std::lock_guard lock(owner_.mutex_);
     Entry* entry = Find(error);
     if (entry == nullptr) return FALSE;
@@ -179,7 +174,7 @@ class FakeFileSystem::OpenFile : public IOpenFile {
   }
 
   BOOL ReadAll(size_t maxBytes, std::string* bytes, DWORD* error) override {
-    if (owner_.Fails("ReadFile", error)) return FALSE;
+    if (owner_.Refuses("ReadFile", {}, error)) return FALSE;
     std::lock_guard lock(owner_.mutex_);
     Entry* entry = Find(error);
     if (entry == nullptr) return FALSE;
@@ -192,7 +187,7 @@ class FakeFileSystem::OpenFile : public IOpenFile {
   }
 
   BOOL WriteAll(const std::string& bytes, DWORD* error) override {
-    if (owner_.Fails("WriteFile", error)) return FALSE;
+    if (owner_.Refuses("WriteFile", {}, error)) return FALSE;
     std::lock_guard lock(owner_.mutex_);
     Entry* entry = Find(error);
     if (entry == nullptr) return FALSE;
@@ -259,14 +254,8 @@ void FakeFileSystem::FileClosed(const std::wstring& path, bool deletePending) {
 }
 
 std::unique_ptr<IOpenFile> FakeFileSystem::OpenForDeletion(const wchar_t* path, DWORD* error) {
-  DWORD ignored = 0;
-  if (error == nullptr) error = &ignored;
-  if (Fails("CreateFileW", error)) return nullptr;
+  if (Refuses("CreateFileW", {path}, error)) return nullptr;
   std::lock_guard lock(mutex_);
-  if (path == nullptr) {
-    *error = ERROR_INVALID_PARAMETER;
-    return nullptr;
-  }
   Folder* folder = nullptr;
   Entry* entry = FindEntry(path, &folder);
   if (entry == nullptr) {
@@ -288,14 +277,8 @@ std::unique_ptr<IOpenFile> FakeFileSystem::OpenForDeletion(const wchar_t* path, 
 }
 
 std::unique_ptr<IOpenFile> FakeFileSystem::CreateNewFile(const wchar_t* path, DWORD* error) {
-  DWORD ignored = 0;
-  if (error == nullptr) error = &ignored;
-  if (Fails("CreateFileW", error)) return nullptr;
+  if (Refuses("CreateFileW", {path}, error)) return nullptr;
   std::lock_guard lock(mutex_);
-  if (path == nullptr) {
-    *error = ERROR_INVALID_PARAMETER;
-    return nullptr;
-  }
   std::wstring parent;
   std::wstring name;
   Folder* folder = SplitLast(Normalize(path), parent, name) ? FindFolder(parent) : nullptr;
@@ -319,14 +302,8 @@ std::unique_ptr<IOpenFile> FakeFileSystem::CreateNewFile(const wchar_t* path, DW
 }
 
 BOOL FakeFileSystem::CreateDirectoryW(const wchar_t* path, DWORD* error) {
-  DWORD ignored = 0;
-  if (error == nullptr) error = &ignored;
-  if (Fails("CreateDirectoryW", error)) return FALSE;
+  if (Refuses("CreateDirectoryW", {path}, error)) return FALSE;
   std::lock_guard lock(mutex_);
-  if (path == nullptr) {
-    *error = ERROR_INVALID_PARAMETER;
-    return FALSE;
-  }
   const std::wstring normalized = Normalize(path);
   std::wstring parent;
   std::wstring name;
@@ -404,14 +381,8 @@ void FakeFileSystem::SearchClosed() {
 
 std::unique_ptr<IFileSearch> FakeFileSystem::FindFirstFileW(const wchar_t* pattern, FindData* data,
                                                             DWORD* error) {
-  DWORD ignored = 0;
-  if (error == nullptr) error = &ignored;
-  if (Fails("FindFirstFileW", error)) return nullptr;
+  if (Refuses("FindFirstFileW", {pattern, data}, error)) return nullptr;
   std::lock_guard lock(mutex_);
-  if (pattern == nullptr || data == nullptr) {
-    *error = ERROR_INVALID_PARAMETER;
-    return nullptr;
-  }
   std::wstring text(pattern);
   std::replace(text.begin(), text.end(), L'/', L'\\');
   const size_t slash = text.rfind(L'\\');
@@ -454,14 +425,8 @@ std::unique_ptr<IFileSearch> FakeFileSystem::FindFirstFileW(const wchar_t* patte
 }
 
 BOOL FakeFileSystem::DeleteFileW(const wchar_t* path, DWORD* error) {
-  DWORD ignored = 0;
-  if (error == nullptr) error = &ignored;
-  if (Fails("DeleteFileW", error)) return FALSE;
+  if (Refuses("DeleteFileW", {path}, error)) return FALSE;
   std::lock_guard lock(mutex_);
-  if (path == nullptr) {
-    *error = ERROR_INVALID_PARAMETER;
-    return FALSE;
-  }
   const std::wstring normalized = Normalize(path);
   std::wstring parent;
   std::wstring name;
@@ -490,14 +455,8 @@ BOOL FakeFileSystem::DeleteFileW(const wchar_t* path, DWORD* error) {
 }
 
 BOOL FakeFileSystem::WriteWholeFile(const wchar_t* path, const std::string& bytes, DWORD* error) {
-  DWORD ignored = 0;
-  if (error == nullptr) error = &ignored;
-  if (Fails("CreateFileW", error)) return FALSE;
+  if (Refuses("CreateFileW", {path}, error)) return FALSE;
   std::lock_guard lock(mutex_);
-  if (path == nullptr) {
-    *error = ERROR_INVALID_PARAMETER;
-    return FALSE;
-  }
   const std::wstring normalized = Normalize(path);
   std::wstring parent;
   std::wstring name;
@@ -528,7 +487,7 @@ BOOL FakeFileSystem::WriteWholeFile(const wchar_t* path, const std::string& byte
   }
   entry->attributes |= FILE_ATTRIBUTE_ARCHIVE;
   entry->contents.clear();
-  if (Fails("WriteFile", error)) return FALSE;
+  if (Refuses("WriteFile", {}, error)) return FALSE;
   entry->contents = bytes;
   entry->written = ++writes_;
   return TRUE;
@@ -536,14 +495,8 @@ BOOL FakeFileSystem::WriteWholeFile(const wchar_t* path, const std::string& byte
 
 BOOL FakeFileSystem::MoveFileExW(const wchar_t* from, const wchar_t* to, DWORD flags,
                                  DWORD* error) {
-  DWORD ignored = 0;
-  if (error == nullptr) error = &ignored;
-  if (Fails("MoveFileExW", error)) return FALSE;
+  if (Refuses("MoveFileExW", {from, to}, error)) return FALSE;
   std::lock_guard lock(mutex_);
-  if (from == nullptr || to == nullptr) {
-    *error = ERROR_INVALID_PARAMETER;
-    return FALSE;
-  }
   const std::wstring source = Normalize(from);
   const std::wstring target = Normalize(to);
   std::wstring sourceParent, sourceName, targetParent, targetName;
@@ -591,9 +544,7 @@ BOOL FakeFileSystem::MoveFileExW(const wchar_t* from, const wchar_t* to, DWORD f
 
 BOOL FakeFileSystem::ReadWholeFile(const wchar_t* path, size_t maxBytes, std::string* bytes,
                                    DWORD* error) {
-  DWORD ignored = 0;
-  if (error == nullptr) error = &ignored;
-  if (Fails("ReadFile", error)) return FALSE;
+  if (Refuses("ReadFile", {}, error)) return FALSE;
   const DWORD attributes = GetFileAttributesW(path, error);
   if (attributes == INVALID_FILE_ATTRIBUTES) return FALSE;
   if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
@@ -625,12 +576,10 @@ UINT FakeFileSystem::GetDriveTypeW(const wchar_t* root) {
 }
 
 DWORD FakeFileSystem::GetFileAttributesW(const wchar_t* path, DWORD* error) {
-  DWORD ignored = 0;
-  if (error == nullptr) error = &ignored;
-  if (Fails("GetFileAttributesW", error)) return INVALID_FILE_ATTRIBUTES;
+  if (Refuses("GetFileAttributesW", {path}, error)) return INVALID_FILE_ATTRIBUTES;
   std::lock_guard lock(mutex_);
-  if (path == nullptr || *path == L'\0') {
-    *error = path == nullptr ? ERROR_INVALID_PARAMETER : ERROR_PATH_NOT_FOUND;
+  if (*path == L'\0') {
+    *error = ERROR_PATH_NOT_FOUND;
     return INVALID_FILE_ATTRIBUTES;
   }
   const std::wstring normalized = Normalize(path);
@@ -651,9 +600,17 @@ DWORD FakeFileSystem::GetFileAttributesW(const wchar_t* path, DWORD* error) {
   return INVALID_FILE_ATTRIBUTES;
 }
 
-bool FakeFileSystem::Fails(const char* call, DWORD* error) {
+bool FakeFileSystem::Refuses(const char* call, std::initializer_list<const void*> required, DWORD*& error) {
+  // A caller may pass no error slot; the call fails the same way.
+  thread_local DWORD ignored = 0;
+  if (error == nullptr) error = &ignored;
   if (auto fault = faults.Check(call)) {
     *error = *fault;
+    return true;
+  }
+  for (const void* argument : required) {
+    if (argument != nullptr) continue;
+    *error = ERROR_INVALID_PARAMETER;
     return true;
   }
   return false;

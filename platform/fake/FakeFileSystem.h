@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <map>
 #include <memory>
+#include <initializer_list>
 #include <mutex>
 #include <optional>
 #include <set>
@@ -108,10 +109,12 @@ class FakeFileSystem : public IFileSystem {
     std::vector<Entry> entries;
   };
 
-  // Asks the fault plan for a call and sets *error to its fault, if any. The calls ask
-  // before they take the lock, so a test's hook that holds one call does not hold the
-  // other threads' calls (WriteFile, which fails after the file is made, excepted).
-  bool Fails(const char* call, DWORD* error);
+  // The start of every call: points a missing error slot somewhere, asks the fault plan,
+  // then refuses a required argument that is null (ERROR_INVALID_PARAMETER); true when
+  // the call fails, with *error set. The calls ask before they take the lock, so a test's
+  // hook that holds one call does not hold the other threads' calls (WriteFile, which
+  // fails after the file is made, excepted).
+  bool Refuses(const char* call, std::initializer_list<const void*> required, DWORD*& error);
   Folder* FindFolder(std::wstring_view path);
   const Folder* FindFolder(std::wstring_view path) const;
   Folder& MakeFolder(std::wstring_view path);
