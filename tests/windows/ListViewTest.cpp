@@ -41,6 +41,16 @@ void DragDivider(HWND list, int column, int dx) {
 }
 
 
+// What a list answers where the theme lights the row under the mouse itself.
+TListThemeFacts Themed() {
+  TListThemeFacts facts;
+  facts.commonControls6 = true;
+  facts.visualStyles = true;
+  facts.listTheme = true;
+  facts.listItemPart = true;
+  return facts;
+}
+
 class AnyListView : public testing::Test {
  protected:
   void SetUp() override {
@@ -246,11 +256,7 @@ TEST_F(AnyListView, TheRowUnderTheMouseIsLitWithTheArrowAndNoRowIsChosenByHoveri
 }
 
 TEST_F(AnyListView, WhoLightsTheRowUnderTheMouseFollowsTheThemeAndHighContrast) {
-  TListThemeFacts themed;
-  themed.commonControls6 = true;
-  themed.visualStyles = true;
-  themed.listTheme = true;
-  themed.listItemPart = true;
+  const TListThemeFacts themed = Themed();
   auto without = [themed](bool TListThemeFacts::*piece) {
     TListThemeFacts facts = themed;
     facts.*piece = false;
@@ -277,11 +283,7 @@ TEST_F(AnyListView, WhoLightsTheRowUnderTheMouseFollowsTheThemeAndHighContrast) 
 }
 
 TEST_F(AnyListView, WhereTheThemeLightsTheRowUnderTheMouseTheProgramDrawsNone) {
-  TListThemeFacts themed;
-  themed.commonControls6 = true;
-  themed.visualStyles = true;
-  themed.listTheme = true;
-  themed.listItemPart = true;
+  const TListThemeFacts themed = Themed();
   const POINT at = InRow(1);
   const COLORREF plain = PixelOf(List(), at.x, at.y);
   // Wine's list draws no hot row even where its theme has the part (its items are never
